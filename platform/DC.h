@@ -1,0 +1,120 @@
+#pragma once
+
+#include "platform/Gdi.h"
+
+#include <functional>
+#include <string_view>
+
+enum class RasterOp {
+    SrcCopy,   // dest = source
+    SrcAnd,    // dest = dest AND source
+    SrcPaint,  // dest = dest OR source
+    SrcInvert, // dest = dest XOR source
+};
+
+enum class BackgroundMode { Transparent, Opaque };
+
+enum class StockObject { WhitePen, BlackPen, NullPen, WhiteBrush, BlackBrush, NullBrush };
+
+// DrawText format flags (one line, top-aligned).
+enum TextFormat : unsigned {
+    kTextLeft = 0x0,
+    kTextCentre = 0x1,
+    kTextTop = 0x0,
+    kTextSingleLine = 0x20,
+    kTextNoClip = 0x100,
+};
+
+enum class DeviceCap { HorzRes, VertRes, BitsPixel, Planes, RasterCaps, LogPixelsX, LogPixelsY, DriverVersion, SizePalette };
+constexpr int kRasterCapsPalette = 0x0100;
+
+// A drawing surface ("drawing context"). It draws in software on 32-bit pixels:
+// - on the bitmap selected into it (a memory surface), or
+// - on an image owned by someone else, such as a window's client image (AttachImage).
+// It carries its state: viewport origin, clip, pen, brush, font, palette, text and background
+// colours, background mode and current position.
+//
+// Semantics every primitive shares: logical coordinates are translated by the viewport origin
+// into device pixels, intersected with the clip (and the target's bounds), and nothing is drawn
+// when that is empty. No caller has to clip. Real-to-pixel conversions are the callers'.
+// - LineTo draws from the current position to (x, y) with the selected pen, the same pixels as
+//   the usual integer line algorithm (Bresenham) in every octant, and never the end pixel.
+// - FillSolidRect / FillRect cover left..right-1 and top..bottom-1.
+// - BitBlt combines each source pixel with the destination by the raster operation. Copying a
+//   colour source into a monochrome destination gives 1 where the source pixel equals the
+//   source's background colour and 0 elsewhere; a monochrome source into a colour destination
+//   gives the destination's background colour for 1 and its text colour for 0.
+// - DrawText draws one line, top-aligned, left or centred in the rectangle, in the text colour;
+//   in opaque mode the text's cell is first filled with the background colour.
+// Drawing on an attached image marks the touched device rectangle; Flush presents it at once.
+class CDC {
+public:
+    using Presenter = std::function<void(const Rect& deviceRect)>;
+
+    CDC();
+    virtual ~CDC();
+    CDC(const CDC&) = delete;
+    CDC& operator=(const CDC&) = delete;
+
+    // Makes this a memory surface compatible with reference (or the screen). Until a bitmap is
+    // selected it holds a 1 x 1 monochrome bitmap, like a new memory surface of any window system.
+    bool CreateCompatibleDC(const CDC* reference);
+    // Makes this a surface on an image owned elsewhere; present is called by Flush with the
+    // device rectangle drawn since the last flush. The image must outlive the surface.
+    void AttachImage(PixelImage* image, Presenter present = {});
+
+    // Select calls return the previously selected object (null for the built-in defaults).
+    CBitmap* SelectObject(CBitmap* bitmap);
+    CPen* SelectObject(CPen* pen);
+    CBrush* SelectObject(CBrush* brush);
+    CFont* SelectObject(CFont* font);
+    void SelectStockObject(StockObject object);
+    CPalette* SelectPalette(CPalette* palette, bool forceBackground);
+    // Realises the selected palette; returns how many entries of the system palette changed
+    // (always 0 on a display without palettes).
+    unsigned RealizePalette();
+
+    Colour SetTextColor(Colour colour);
+    Colour SetBkColor(Colour colour);
+    Colour GetTextColor() const { return textColour_; }
+    Colour GetBkColor() const { return backgroundColour_; }
+    BackgroundMode SetBkMode(BackgroundMode mode);
+
+    Point SetViewportOrg(int x, int y);
+    Point GetViewportOrg() const { return origin_; }
+
+    // Clip in device coordinates; null removes the clip.
+    void SelectClipRgn(const CRgn* region);
+    void SetClipRect(const Rect& deviceRect);
+    void RemoveClip();
+    // The clip (or the whole target) in logical coordinates.
+    Rect GetClipBox() const;
+
+    virtual void SetPixel(int x, int y, Colour colour);
+    Colour GetPixel(int x, int y) const;
+    virtual void FillSolidRect(const Rect& rect, Colour colour);
+    virtual void FillRect(const Rect& rect, const CBrush* brush);
+    Point MoveTo(int x, int y);
+    virtual void LineTo(int x, int y);
+    void Polyline(const Point* points, int count);
+    virtual void DrawText(std::string_view text, const Rect& rect, unsigned format);
+    Size GetTextExtent(std::string_view text) const;
+    virtual bool BitBlt(int x, int y, int width, int height, const CDC* source, int sourceX, int sourceY, RasterOp op);
+    // Presents what was drawn on an attached image since the last flush.
+    virtual void Flush();
+
+    int GetDeviceCaps(DeviceCap cap) const;
+
+    // The target's pixels: the selected bitmap's or the attached image (null when none).
+    PixelImage* Target();
+    const PixelImage* Target() const;
+
+protected:
+    struct State;
+    std::unique_ptr<State> state_;
+
+private:
+    Point origin_;
+    Colour textColour_ = colours::kBlack;
+    Colour backgroundColour_ = colours::kWhite;
+};
