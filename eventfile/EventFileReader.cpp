@@ -1,0 +1,194 @@
+#include "eventfile/EventFileReader.h"
+
+#include "eventfile/ByteOrder.h"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+
+using namespace eventfile;
+
+namespace {
+
+using Record = std::array<uint8_t, kPointBytes>;
+
+// While the length of a source is unknown, storage grows with the points actually read.
+constexpr int32_t kUnknownLengthReserve = 1024;
+
+// 'P' files mark light blue with 2, the 'W' files and the colour table with 7.
+constexpr int16_t kPLightBlue = 2;
+
+ReadOutcome Failed(ReadStage stage, FileCause cause)
+{
+    ReadOutcome outcome;
+    outcome.failure = {stage, cause};
+    return outcome;
+}
+
+bool IsPositiveLength(double value) { return std::isfinite(value) && value > 0.0; }
+
+bool HasFinitePosition(const TrackPoint& point)
+{
+    return std::isfinite(point.x) && std::isfinite(point.y) && std::isfinite(point.z) && std::isfinite(point.w);
+}
+
+TrackPoint DecodeWPoint(const Record& record)
+{
+    using namespace byteorder;
+    TrackPoint point;
+    point.x = LittleDouble(&record[0]);
+    point.y = LittleDouble(&record[8]);
+    point.z = LittleDouble(&record[16]);
+    point.w = LittleDouble(&record[24]);
+    point.spare = LittleDouble(&record[32]);
+    point.colour = LittleInt32(&record[40]);
+    return point;
+}
+
+TrackPoint DecodePPoint(const Record& record)
+{
+    using namespace byteorder;
+    TrackPoint point;
+    point.x = BigDouble(&record[0]);
+    point.y = BigDouble(&record[8]);
+    point.z = BigDouble(&record[16]);
+    point.w = BigDouble(&record[24]);
+    point.spare = BigDouble(&record[32]);
+    const int16_t colour = BigInt16(&record[40]);
+    point.colour = colour == kPLightBlue ? int32_t{kLightBlue} : int32_t{colour};
+    return point;
+}
+
+// Reads count points. The count is checked against the bytes left before any storage is
+// reserved, so no count can make the reader allocate more than the file holds.
+template <typename Decode>
+FileCause ReadPoints(ByteSource& source, int32_t count, Decode decode, std::vector<TrackPoint>& points)
+{
+    const std::optional<uint64_t> remaining = source.Remaining();
+    if (remaining && *remaining / kPointBytes < static_cast<uint64_t>(count))
+        return FileCause::EndOfFile;
+    points.reserve(static_cast<std::size_t>(remaining ? count : std::min(count, kUnknownLengthReserve)));
+    Record record;
+    for (int32_t i = 0; i < count; ++i) {
+        if (FileCause cause = source.ReadExact(record.data(), record.size()); cause != FileCause::None)
+            return cause;
+        const TrackPoint point = decode(record);
+        if (!HasFinitePosition(point))
+            return FileCause::InvalidFile;
+        points.push_back(point);
+    }
+    return FileCause::None;
+}
+
+// Kind 'W' after its kind byte: conditions image, int32 count, points.
+ReadOutcome ReadWEvent(ByteSource& source)
+{
+    using namespace byteorder;
+    std::array<uint8_t, kConditionsImageBytes> image;
+    if (FileCause cause = source.ReadExact(image.data(), image.size()); cause != FileCause::None)
+        return Failed(ReadStage::WConditions, cause);
+    const double lengthCm = LittleDouble(&image[8]);
+    const double fieldKG = LittleDouble(&image[16]);
+    const double energyMeV = LittleDouble(&image[24]);
+    const double scale = LittleDouble(&image[32]);
+    if (!IsPositiveLength(lengthCm) || !IsPositiveLength(scale) || !std::isfinite(fieldKG) || !std::isfinite(energyMeV))
+        return Failed(ReadStage::WConditions, FileCause::InvalidFile);
+
+    std::array<uint8_t, 4> countBytes;
+    if (FileCause cause = source.ReadExact(countBytes.data(), countBytes.size()); cause != FileCause::None)
+        return Failed(ReadStage::WCount, cause);
+    const int32_t count = LittleInt32(countBytes.data());
+    if (count < 0)
+        return Failed(ReadStage::WCount, FileCause::InvalidFile);
+
+    StoredEvent stored;
+    stored.kind = FileKind::W;
+    stored.conditions.SetStoredValues(lengthCm, fieldKG, energyMeV, scale);
+    if (FileCause cause = ReadPoints(source, count, DecodeWPoint, stored.points); cause != FileCause::None)
+        return Failed(ReadStage::WPoints, cause);
+    return ReadOutcome{std::move(stored), {}, FileCause::None};
+}
+
+// Kind 'P' after its points: L, an ignored double, three doubles of which the third is B,
+// three ignored doubles, T.
+ReadOutcome ReadPTrailer(ByteSource& source, StoredEvent stored)
+{
+    using namespace byteorder;
+    std::array<uint8_t, 8> lengthBytes;
+    if (FileCause cause = source.ReadExact(lengthBytes.data(), lengthBytes.size()); cause != FileCause::None)
+        return Failed(ReadStage::PLength, cause);
+    const double lengthCm = BigDouble(lengthBytes.data());
+    if (!IsPositiveLength(lengthCm) || !IsPositiveLength(ChamberData::Size() / lengthCm))
+        return Failed(ReadStage::PLength, FileCause::InvalidFile);
+
+    std::array<uint8_t, kPTrailerBytes - 8> tail;
+    if (FileCause cause = source.ReadExact(tail.data(), tail.size()); cause != FileCause::None)
+        return Failed(ReadStage::PTail, cause);
+    const double fieldKG = BigDouble(&tail[8 + 16]);
+    const double energyMeV = BigDouble(&tail[8 + 24 + 24]);
+    if (!std::isfinite(fieldKG) || !std::isfinite(energyMeV))
+        return Failed(ReadStage::PTail, FileCause::InvalidFile);
+
+    stored.conditions.SetL(lengthCm);
+    stored.conditions.SetB(fieldKG);
+    stored.conditions.SetT(energyMeV);
+    return ReadOutcome{std::move(stored), {}, FileCause::None};
+}
+
+// Kind 'P' after its kind byte: int16 count, points, trailer.
+ReadOutcome ReadPEvent(ByteSource& source)
+{
+    std::array<uint8_t, 2> countBytes;
+    if (FileCause cause = source.ReadExact(countBytes.data(), countBytes.size()); cause != FileCause::None)
+        return Failed(ReadStage::PCount, cause);
+    const int16_t count = byteorder::BigInt16(countBytes.data());
+    if (count < 0)
+        return Failed(ReadStage::PCount, FileCause::InvalidFile);
+
+    StoredEvent stored;
+    stored.kind = FileKind::P;
+    if (FileCause cause = ReadPoints(source, count, DecodePPoint, stored.points); cause != FileCause::None)
+        return Failed(ReadStage::PPoints, cause);
+    return ReadPTrailer(source, std::move(stored));
+}
+
+} // namespace
+
+ReadOutcome ReadEvent(ByteSource& source)
+{
+    uint8_t kind = 0;
+    if (FileCause cause = source.ReadExact(&kind, 1); cause != FileCause::None)
+        return Failed(ReadStage::KindByte, cause);
+    if (kind == static_cast<uint8_t>(FileKind::W))
+        return ReadWEvent(source);
+    if (kind == static_cast<uint8_t>(FileKind::P))
+        return ReadPEvent(source);
+    return Failed(ReadStage::WrongKind, FileCause::None);
+}
+
+ReadOutcome LoadEventFile(const std::string& path)
+{
+    FileSource file;
+    if (FileCause cause = file.Open(path); cause != FileCause::None)
+        return Failed(ReadStage::Open, cause);
+    ReadOutcome outcome = ReadEvent(file);
+    const FileCause closeCause = file.Close();
+    if (outcome.Ok())
+        outcome.closeCause = closeCause;
+    return outcome;
+}
+
+ReadOutcome ParseEventBytes(std::span<const uint8_t> bytes)
+{
+    MemorySource source(bytes);
+    return ReadEvent(source);
+}
+
+std::unique_ptr<ChamberEvent> MakeChamberEvent(const StoredEvent& stored, const ChamberData* chamber)
+{
+    const int count = static_cast<int>(stored.points.size());
+    auto event = std::make_unique<ChamberEvent>(count, chamber);
+    std::copy(stored.points.begin(), stored.points.end(), event->Points().Data());
+    event->Points().SetCount(count);
+    return event;
+}

@@ -1,0 +1,72 @@
+#pragma once
+
+#include "eventfile/ByteSource.h"
+#include "eventfile/FileMessages.h"
+#include "physics/ChamberData.h"
+#include "physics/ChamberEvent.h"
+
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <span>
+#include <string>
+#include <vector>
+
+// The two kinds of event file, named by their first byte.
+enum class FileKind : char { W = 'W', P = 'P' };
+
+// A complete event read from a file, with the conditions it was stored under.
+struct StoredEvent {
+    FileKind kind = FileKind::W;
+    // Kind 'W': L, B, T and scale exactly as stored (the stored changed flag is ignored).
+    // Kind 'P': SetL, SetB and SetT of the stored values, so scale = size / L.
+    ChamberData conditions;
+    // In file order. The padding word is 0; the spare double is carried unchanged. Colours are
+    // kept as stored ('P' colour 2 reads as 7) and may lie outside 3 to 7: whoever looks a
+    // colour up in a table checks HasPointColour first.
+    std::vector<TrackPoint> points;
+
+    // The field was stored negative. The caller flips it (SetB(-B)) and shows
+    // NegativeFieldMessage(); the points keep the curvature they had.
+    bool HasNegativeField() const { return conditions.B() < 0.0; }
+};
+
+// The result of a read: either a complete event or the stage and cause of the failure. A
+// failed read hands back nothing, so the caller's current event and conditions stay as they
+// were.
+struct ReadOutcome {
+    std::optional<StoredEvent> event;
+    // Why there is no event; meaningful only when event is empty.
+    ReadFailure failure;
+    // A file that was read completely but failed to close: the event stands, and the caller
+    // shows ReadCloseFailureMessage(closeCause) when it is not None.
+    FileCause closeCause = FileCause::None;
+
+    bool Ok() const { return event.has_value(); }
+};
+
+// Parses one event from the source, reading from its current position to the end of the
+// event. Bytes after the event are not read, so a file with trailing bytes reads as the event
+// it begins with. Counts are checked against what the source still holds before anything is
+// allocated for them; numbers that are not finite, and an L or scale that is not above 0, make
+// the file invalid (InvalidFile at the stage that read them).
+ReadOutcome ReadEvent(ByteSource& source);
+
+// Opens, parses and closes the file at path.
+ReadOutcome LoadEventFile(const std::string& path);
+
+// Parses the bytes of a whole file held in memory.
+ReadOutcome ParseEventBytes(std::span<const uint8_t> bytes);
+
+// A ChamberEvent with capacity and count equal to the stored point count, belonging to
+// chamber (not owned; the main frame passes its pending conditions).
+std::unique_ptr<ChamberEvent> MakeChamberEvent(const StoredEvent& stored, const ChamberData* chamber);
+
+// Byte counts of the two layouts.
+namespace eventfile {
+constexpr uint64_t kPointBytes = 48;
+constexpr uint64_t kWHeaderBytes = 53;   // kind byte, 48-byte conditions image, int32 count
+constexpr uint64_t kPHeaderBytes = 3;    // kind byte, int16 count
+constexpr uint64_t kPTrailerBytes = 72;  // L, ignored, three doubles (B third), three ignored, T
+constexpr uint64_t kConditionsImageBytes = 48;
+} // namespace eventfile
