@@ -1,6 +1,7 @@
 #pragma once
 
 #include "physics/ChamberEvent.h"
+#include "physics/Particle.h"
 
 #include <memory>
 
@@ -19,3 +20,24 @@ std::unique_ptr<ChamberEvent> GenerateDecay6(const ChamberData& conditions);
 
 // Decay type 1 to 6 with the signs of the New Event table; null for any other type.
 std::unique_ptr<ChamberEvent> GenerateDecay(int decayType, const ChamberData& conditions);
+
+// Whether the conditions can make an event: L, B, T and scale finite, L, T and scale above 0.
+// Under any other conditions every generator returns an empty event and draws nothing from the
+// random source (a T of 0 gives the primary no momentum, an L of 0 no chamber).
+bool CanGenerate(const ChamberData& conditions);
+
+// Building blocks shared by the generators of types 3 and 6. `half` is the chamber's
+// half-width and `step` the dot spacing, both in display units; `field` is B in kG, unsigned:
+// electrons and negative pions curve with -field, positrons and protons with +field. Each
+// replaces out's points with the merged tracks, allocating its two temporary lists once.
+// An electron-positron pair from one conversion point. The photon is not used.
+void DrawPair(const Particle& photon, Particle& electron, Particle& positron, double half, double field,
+              double scale, double step, PointList& out);
+// Two pairs, drawn with DrawPair each and merged.
+void DrawTwoPairs(const Particle& photon1, Particle& electron1, Particle& positron1, const Particle& photon2,
+                  Particle& electron2, Particle& positron2, double half, double field, double scale, double step,
+                  PointList& out);
+// The negative pion with its decay chain (muon, then electron) in one list, merged with the
+// proton's track. The Lambda is not used.
+void DrawProtonPion(const Particle& lambda, Particle& negativePion, Particle& proton, double half, double field,
+                    double scale, double step, PointList& out);

@@ -1,0 +1,318 @@
+#include "physics/Generators.h"
+
+#include "physics/DecaySamplers.h"
+#include "physics/Kinematics.h"
+#include "physics/Particle.h"
+#include "physics/PhysicsConstants.h"
+#include "physics/Random.h"
+
+#include <cassert>
+#include <cmath>
+#include <functional>
+#include <new>
+
+namespace {
+
+// What every generator reads from the conditions, in display units, kG and MeV.
+struct Chamber {
+    double half;  // half-width of the cube
+    double limit; // a charged track ends beyond this
+    double scale; // display units per cm
+    double B;     // field, kG
+    double T;     // kinetic energy of the primary, MeV
+};
+
+Chamber ReadChamber(const ChamberData& conditions)
+{
+    const double half = ChamberData::Size() * 0.5;
+    return {half, kTrackLimitFactor * half, conditions.Scale(), conditions.B(), conditions.T()};
+}
+
+// The primary starts on the face y = -half moving along +y with the momentum of kinetic energy
+// T: p = sqrt(T^2 + 2mT), written T sqrt(2m/T + 1); E = T + m.
+Particle MakePrimary(ParticleSpecies species, double charge, const Chamber& chamber)
+{
+    Particle primary = MakeParticle(species, charge);
+    primary.position = {0.0, -chamber.half, 0.0};
+    primary.p.y = chamber.T * std::sqrt(2.0 * species.mass / chamber.T + 1.0);
+    primary.E = chamber.T + species.mass;
+    return primary;
+}
+
+// A particle of the given kind starting at the list's last point (its parent's decay vertex).
+Particle MakeAtLastPoint(ParticleSpecies species, double charge, const PointList& list)
+{
+    Particle particle = MakeParticle(species, charge);
+    const TrackPoint& vertex = list.Last();
+    particle.position = {vertex.x, vertex.y, vertex.z};
+    return particle;
+}
+
+// s / |s| for the sign argument of types 1, 2, 4 and 5.
+double ChargeOfSign(double sign)
+{
+    assert((sign == -1.0 || sign == 1.0) && "generator sign must be -1.0 or +1.0");
+    return sign < 0.0 ? -1.0 : 1.0;
+}
+
+// One charged track on a helix in the signed field qB. On a decay the momentum is turned with
+// the track, so the particle decays with its direction at the vertex.
+StepEnd TrackHelix(Particle& particle, double qB, int32_t colour, int32_t endColour, double limit, double scale,
+                   double step, PointList& list)
+{
+    HelixState helix;
+    const double survival = SetUpHelix(particle, helix, qB, scale, step);
+    helix.colour = colour;
+    const StepEnd end = StepHelix(limit, list, helix, survival, endColour);
+    if (end == kDecayed)
+        TurnAboutZ(particle.p, -helix.phi);
+    return end;
+}
+
+// One charged track: a helix in a field, a straight line without one.
+StepEnd Track(Particle& particle, double qB, int32_t colour, int32_t endColour, double limit, double scale,
+              double step, PointList& list)
+{
+    if (qB == 0.0)
+        return StepStraight(limit, particle, scale, step, colour, endColour, list);
+    return TrackHelix(particle, qB, colour, endColour, limit, scale, step, list);
+}
+
+// Types 1 and 2: pion (red, yellow vertex) -> muon (yellow, green vertex) -> electron (green,
+// blue vertex), all with the same signed field.
+void FillDecay12(PointList& points, double sign, const Chamber& chamber)
+{
+    const double charge = ChargeOfSign(sign);
+    const double qB = chamber.B * sign;
+    Particle pion = MakePrimary(kChargedPion, charge, chamber);
+    if (Track(pion, qB, kRed, kYellow, chamber.limit, chamber.scale, kStep, points) != kDecayed)
+        return;
+    Particle muon = MakeAtLastPoint(kMuon, charge, points);
+    DecayToMassless(pion, muon);
+    if (Track(muon, qB, kYellow, kGreen, chamber.limit, chamber.scale, kStep, points) != kDecayed)
+        return;
+    Particle electron = MakeAtLastPoint(kElectron, charge, points);
+    DecayMichel(muon, electron);
+    Track(electron, qB, kGreen, kBlue, chamber.limit, chamber.scale, kStep, points);
+}
+
+// Types 4 and 5: muon (red, yellow vertex) -> electron (yellow; its vertex green without a
+// field, blue with one).
+void FillDecay45(PointList& points, double sign, const Chamber& chamber)
+{
+    const double charge = ChargeOfSign(sign);
+    const double qB = chamber.B * sign;
+    Particle muon = MakePrimary(kMuon, charge, chamber);
+    if (Track(muon, qB, kRed, kYellow, chamber.limit, chamber.scale, kStep, points) != kDecayed)
+        return;
+    Particle electron = MakeAtLastPoint(kElectron, charge, points);
+    DecayMichel(muon, electron);
+    const int32_t electronEnd = qB == 0.0 ? kGreen : kBlue;
+    Track(electron, qB, kYellow, electronEnd, chamber.limit, chamber.scale, kStep, points);
+}
+
+// Flies two photons from a common vertex; each that converts inside gives a pair.
+void ConvertAndDrawPhotons(Particle& photon1, Particle& photon2, const Chamber& chamber, PointList& points)
+{
+    Particle electron1 = MakeParticle(kElectron, -1.0);
+    Particle positron1 = MakeParticle(kElectron, 1.0);
+    Particle electron2 = MakeParticle(kElectron, -1.0);
+    Particle positron2 = MakeParticle(kElectron, 1.0);
+    if (FlyPhoton(chamber.half, photon1, chamber.scale) == kDecayedInside) {
+        ConvertPhoton(photon1, electron1, positron1);
+        if (FlyPhoton(chamber.half, photon2, chamber.scale) == kDecayedInside) {
+            ConvertPhoton(photon2, electron2, positron2);
+            DrawTwoPairs(photon1, electron1, positron1, photon2, electron2, positron2, chamber.half, chamber.B,
+                         chamber.scale, kStep, points);
+        } else {
+            DrawPair(photon1, electron1, positron1, chamber.half, chamber.B, chamber.scale, kStep, points);
+        }
+    } else if (FlyPhoton(chamber.half, photon2, chamber.scale) == kDecayedInside) {
+        ConvertPhoton(photon2, electron2, positron2);
+        DrawPair(photon2, electron2, positron2, chamber.half, chamber.B, chamber.scale, kStep, points);
+    }
+}
+
+// A neutral pion flies (almost nowhere) and decays into two photons that may convert.
+void DecayNeutralPion(Particle& neutralPion, const Chamber& chamber, PointList& points)
+{
+    if (FlyNeutral(chamber.half, neutralPion, chamber.scale) != kDecayedInside)
+        return;
+    Particle photon1 = MakeParticle(kPhoton, 0.0);
+    Particle photon2 = MakeParticle(kPhoton, 0.0);
+    photon1.position = neutralPion.position;
+    photon2.position = neutralPion.position;
+    DecayTwoMassless(neutralPion, photon1, photon2);
+    ConvertAndDrawPhotons(photon1, photon2, chamber, points);
+}
+
+void FillDecay3(PointList& points, const Chamber& chamber)
+{
+    Particle neutralPion = MakePrimary(kNeutralPion, 0.0, chamber);
+    DecayNeutralPion(neutralPion, chamber, points);
+}
+
+void FillLambdaCharged(const Particle& lambda, const Chamber& chamber, PointList& points)
+{
+    Particle proton = MakeParticle(kProton, 1.0);
+    Particle negativePion = MakeParticle(kChargedPion, -1.0);
+    proton.position = lambda.position;
+    negativePion.position = lambda.position;
+    DecayLambda(lambda, proton, negativePion, kLambdaChargedSet);
+    DrawProtonPion(lambda, negativePion, proton, chamber.half, chamber.B, chamber.scale, kStep, points);
+}
+
+void FillLambdaNeutral(const Particle& lambda, const Chamber& chamber, PointList& points)
+{
+    Particle neutron = MakeParticle(kNeutron, 0.0);
+    Particle neutralPion = MakeParticle(kNeutralPion, 0.0);
+    neutron.position = lambda.position;
+    neutralPion.position = lambda.position;
+    DecayLambda(lambda, neutron, neutralPion, kLambdaNeutralSet);
+    DecayNeutralPion(neutralPion, chamber, points);
+}
+
+// Type 6: the Lambda flies to its vertex, then one draw picks the charged or the neutral mode.
+void FillDecay6(PointList& points, const Chamber& chamber)
+{
+    Particle lambda = MakePrimary(kLambda, 0.0, chamber);
+    if (FlyNeutral(chamber.half, lambda, chamber.scale) != kDecayedInside)
+        return;
+    if (RandomUnit() <= kLambdaChargedFraction)
+        FillLambdaCharged(lambda, chamber, points);
+    else
+        FillLambdaNeutral(lambda, chamber, points);
+}
+
+bool AllPointsFinite(const PointList& points)
+{
+    for (const TrackPoint& point : points) {
+        if (!std::isfinite(point.x) || !std::isfinite(point.y) || !std::isfinite(point.z))
+            return false;
+    }
+    return true;
+}
+
+// Makes the event, fills it when the conditions allow, and never hands out a non-finite point:
+// conditions of extreme magnitude (only an event file can hold them) may still overflow, and
+// then the event is emptied (the random source has advanced). Null only when memory ran out.
+std::unique_ptr<ChamberEvent> Generate(const ChamberData& conditions,
+                                       const std::function<void(PointList&, const Chamber&)>& fill)
+{
+    try {
+        auto event = std::make_unique<ChamberEvent>(&conditions);
+        if (!CanGenerate(conditions))
+            return event;
+        fill(event->Points(), ReadChamber(conditions));
+        if (!AllPointsFinite(event->Points()))
+            event->Points().SetCount(0);
+        return event;
+    } catch (const std::bad_alloc&) {
+        return nullptr;
+    }
+}
+
+// Two temporary lists with out's capacity, allocated once each.
+struct TrackPair {
+    explicit TrackPair(const PointList& out) : first(out.Capacity()), second(out.Capacity()) {}
+    PointList first;
+    PointList second;
+};
+
+} // namespace
+
+bool CanGenerate(const ChamberData& conditions)
+{
+    const double L = conditions.L();
+    const double B = conditions.B();
+    const double T = conditions.T();
+    const double scale = conditions.Scale();
+    if (!std::isfinite(L) || !std::isfinite(B) || !std::isfinite(T) || !std::isfinite(scale))
+        return false;
+    return L > 0.0 && T > 0.0 && scale > 0.0;
+}
+
+void DrawPair(const Particle& /*photon: not used*/, Particle& electron, Particle& positron, double half,
+              double field, double scale, double step, PointList& out)
+{
+    TrackPair lists(out);
+    const double limit = kTrackLimitFactor * half;
+    if (field == 0.0) {
+        StepStraight(limit, electron, scale, step, kYellow, kBlue, lists.first);
+        StepStraight(limit, positron, scale, step, kRed, kBlue, lists.second);
+    } else {
+        TrackHelix(electron, -field, kRed, kYellow, limit, scale, step, lists.first);
+        TrackHelix(positron, field, kYellow, kRed, limit, scale, step, lists.second);
+    }
+    MergeAlternating(lists.first, lists.second, out);
+}
+
+void DrawTwoPairs(const Particle& photon1, Particle& electron1, Particle& positron1, const Particle& photon2,
+                  Particle& electron2, Particle& positron2, double half, double field, double scale, double step,
+                  PointList& out)
+{
+    TrackPair pairs(out);
+    DrawPair(photon1, electron1, positron1, half, field, scale, step, pairs.first);
+    DrawPair(photon2, electron2, positron2, half, field, scale, step, pairs.second);
+    MergeAlternating(pairs.first, pairs.second, out);
+}
+
+void DrawProtonPion(const Particle& /*lambda: not used*/, Particle& negativePion, Particle& proton, double half,
+                    double field, double scale, double step, PointList& out)
+{
+    TrackPair lists(out);
+    const double limit = kTrackLimitFactor * half;
+    // The whole negative chain curves with -field; without a field the proton's vertex is blue,
+    // with one red.
+    const double chainField = -field;
+    PointList& chain = lists.first;
+    if (Track(negativePion, chainField, kLightBlue, kYellow, limit, scale, step, chain) == kDecayed) {
+        Particle muon = MakeAtLastPoint(kMuon, -1.0, chain);
+        DecayToMassless(negativePion, muon);
+        if (Track(muon, chainField, kYellow, kGreen, limit, scale, step, chain) == kDecayed) {
+            Particle electron = MakeAtLastPoint(kElectron, -1.0, chain);
+            DecayMichel(muon, electron);
+            Track(electron, chainField, kGreen, kGreen, limit, scale, step, chain);
+        }
+    }
+    const int32_t protonEnd = field == 0.0 ? kBlue : kRed;
+    Track(proton, field, kRed, protonEnd, limit, scale, step, lists.second);
+    MergeAlternating(lists.first, lists.second, out);
+}
+
+std::unique_ptr<ChamberEvent> GenerateDecay12(double sign, const ChamberData& conditions)
+{
+    return Generate(conditions, [sign](PointList& points, const Chamber& chamber) {
+        FillDecay12(points, sign, chamber);
+    });
+}
+
+std::unique_ptr<ChamberEvent> GenerateDecay3(const ChamberData& conditions)
+{
+    return Generate(conditions, FillDecay3);
+}
+
+std::unique_ptr<ChamberEvent> GenerateDecay45(double sign, const ChamberData& conditions)
+{
+    return Generate(conditions, [sign](PointList& points, const Chamber& chamber) {
+        FillDecay45(points, sign, chamber);
+    });
+}
+
+std::unique_ptr<ChamberEvent> GenerateDecay6(const ChamberData& conditions)
+{
+    return Generate(conditions, FillDecay6);
+}
+
+std::unique_ptr<ChamberEvent> GenerateDecay(int decayType, const ChamberData& conditions)
+{
+    switch (decayType) {
+    case 1: return GenerateDecay12(-1.0, conditions);
+    case 2: return GenerateDecay12(1.0, conditions);
+    case 3: return GenerateDecay3(conditions);
+    case 4: return GenerateDecay45(-1.0, conditions);
+    case 5: return GenerateDecay45(1.0, conditions);
+    case 6: return GenerateDecay6(conditions);
+    default: return nullptr;
+    }
+}

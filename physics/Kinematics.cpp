@@ -1,0 +1,220 @@
+#include "physics/Kinematics.h"
+
+#include "physics/Random.h"
+
+#include <cassert>
+#include <cmath>
+
+namespace {
+
+// A unit direction of polar angle theta (from +z) and azimuth phi, times `length`.
+Vec3 Direction(double theta, double phi, double length)
+{
+    const double sinTheta = std::sin(theta);
+    return {length * (sinTheta * std::cos(phi)), length * (sinTheta * std::sin(phi)),
+            length * std::cos(theta)};
+}
+
+bool Outside(Vec3 position, double limit)
+{
+    return std::fabs(position.x) > limit || std::fabs(position.y) > limit || std::fabs(position.z) > limit;
+}
+
+Vec3 Advance(Vec3 position, Vec3 step)
+{
+    return {position.x + step.x, position.y + step.y, position.z + step.z};
+}
+
+void WritePoint(TrackPoint& point, Vec3 position, int32_t colour)
+{
+    point.x = position.x;
+    point.y = position.y;
+    point.z = position.z;
+    point.w = 1.0;
+    point.colour = colour;
+}
+
+// Mean decay length in display units: (p / m) * ctau * scale.
+double MeanDecayLength(const Particle& particle, double momentum, double scale)
+{
+    return (momentum / particle.mass) * particle.ctau * scale;
+}
+
+// Steps along `d` from the particle's position, surviving each step with `survival`; at least
+// one step is taken. Moves the particle only when it stays inside.
+FlightEnd Fly(double limit, Particle& particle, Vec3 d, double survival)
+{
+    Vec3 position = particle.position;
+    double u = 0.0;
+    do {
+        u = RandomUnit();
+        position = Advance(position, d);
+        if (Outside(position, limit))
+            return kEscaped;
+    } while (u < survival);
+    particle.position = position;
+    return kDecayedInside;
+}
+
+// Flight direction of an invisible particle: the polar angle comes from the stored energy,
+// not from |p|, as the flight model defines it.
+Vec3 FlightStep(const Particle& particle, double length)
+{
+    const double theta = std::acos(particle.p.z / particle.E);
+    const double phi = std::atan2(particle.p.y, particle.p.x);
+    return Direction(theta, phi, length);
+}
+
+// Copies `rest` from index `from` on into out at k until either runs out.
+int CopyRest(const PointList& rest, int from, PointList& out, int k)
+{
+    for (int i = from; i < rest.Count() && k < out.Capacity(); ++i)
+        out[k++] = rest[i];
+    return k;
+}
+
+} // namespace
+
+void RotateToLab(Vec3 parent, Vec3& child, double a, double b, double c)
+{
+    const double thetaP = std::acos(parent.z / Magnitude(parent));
+    const double phiP = std::atan2(parent.y, parent.x);
+    const double t = a * std::sin(thetaP) - c * std::cos(thetaP);
+    child.z = a * std::cos(thetaP) + c * std::sin(thetaP);
+    child.x = t * std::cos(phiP) + b * std::sin(phiP);
+    child.y = t * std::sin(phiP) - b * std::cos(phiP);
+}
+
+void TurnAboutZ(Vec3& momentum, double angle)
+{
+    const double px = momentum.x * std::cos(angle) + momentum.y * std::sin(angle);
+    const double py = momentum.y * std::cos(angle) - momentum.x * std::sin(angle);
+    momentum.x = px;
+    momentum.y = py;
+}
+
+double SetUpHelix(Particle& particle, HelixState& helix, double qB, double scale, double step)
+{
+    const double p = Magnitude(particle.p);
+    particle.E = std::sqrt(particle.mass * particle.mass + p * p);
+    const double pT = std::sqrt(p * p - particle.p.z * particle.p.z);
+    helix.dz = step * particle.p.z / p;
+    const double transverseStep = step * pT / p;
+    particle.position.z = particle.position.z + helix.dz;
+    helix.z = particle.position.z;
+    // Radius in cm is pT / (0.3 qB); the sign of R carries the sense of rotation.
+    helix.R = (10.0 * pT) / (3.0 * qB) * scale;
+    helix.dphi = -transverseStep / helix.R;
+    const double phi0 = std::atan2(particle.p.y, particle.p.x);
+    helix.cx = particle.position.x + helix.R * std::sin(phi0);
+    helix.cy = particle.position.y - helix.R * std::cos(phi0);
+    helix.phi = phi0 + helix.dphi;
+    return std::exp(-step / MeanDecayLength(particle, p, scale));
+}
+
+StepEnd StepHelix(double limit, PointList& list, HelixState& helix, double survival, int32_t endColour)
+{
+    double u = 0.0;
+    int n = list.Count();
+    const double phiStart = helix.phi;
+    // Strict comparisons: u equal to the survival decays, a coordinate at the limit is inside.
+    while (u < survival && n < list.Capacity()) {
+        TrackPoint& point = list[n];
+        point.x = helix.cx - helix.R * std::sin(helix.phi);
+        if (std::fabs(point.x) > limit) {
+            list.SetCount(n);
+            return kLeftOrFull;
+        }
+        point.y = helix.cy + helix.R * std::cos(helix.phi);
+        if (std::fabs(point.y) > limit) {
+            list.SetCount(n);
+            return kLeftOrFull;
+        }
+        point.z = helix.z;
+        if (std::fabs(point.z) > limit) {
+            list.SetCount(n);
+            return kLeftOrFull;
+        }
+        point.w = 1.0;
+        point.colour = helix.colour;
+        ++n;
+        helix.phi = helix.phi + helix.dphi;
+        u = RandomUnit();
+        helix.z = helix.z + helix.dz;
+    }
+    list.SetCount(n);
+    if (n == list.Capacity())
+        return kLeftOrFull;
+    // The decay vertex is not range-checked.
+    const Vec3 vertex{helix.cx - helix.R * std::sin(helix.phi), helix.cy + helix.R * std::cos(helix.phi), helix.z};
+    WritePoint(list[n], vertex, endColour);
+    list.SetCount(n + 1);
+    helix.phi = helix.phi - phiStart;
+    return kDecayed;
+}
+
+StepEnd StepStraight(double limit, Particle& particle, double scale, double step, int32_t colour,
+                     int32_t endColour, PointList& list)
+{
+    if (list.Full())
+        return kLeftOrFull;
+    const double p = Magnitude(particle.p);
+    particle.E = std::sqrt(particle.mass * particle.mass + p * p);
+    // The polar angle comes from the energy, not from |p|, as the track model defines it.
+    const double theta = std::acos(particle.p.z / particle.E);
+    const double phi = std::atan2(particle.p.y, particle.p.x);
+    const Vec3 d = Direction(theta, phi, step);
+    const double survival = std::exp(-step / MeanDecayLength(particle, p, scale));
+    double u = 0.0;
+    Vec3 position = particle.position;
+    int n = list.Count();
+    while (u < survival && n < list.Capacity()) {
+        position = Advance(position, d);
+        WritePoint(list[n], position, colour);
+        list.SetCount(n + 1);
+        if (Outside(position, limit))
+            return kLeftOrFull; // a straight track keeps its first point outside
+        ++n;
+        u = RandomUnit();
+    }
+    if (list.Full())
+        return kLeftOrFull;
+    WritePoint(list[list.Count()], Advance(position, d), endColour);
+    list.SetCount(list.Count() + 1);
+    return kDecayed;
+}
+
+FlightEnd FlyNeutral(double limit, Particle& particle, double scale)
+{
+    const double p = Magnitude(particle.p);
+    const double length = kNeutralStepFraction * MeanDecayLength(particle, p, scale);
+    return Fly(limit, particle, FlightStep(particle, length), std::exp(-kNeutralSurvivalExponent));
+}
+
+FlightEnd FlyPhoton(double limit, Particle& particle, double scale)
+{
+    if (particle.E < kConversionThreshold)
+        return kEscaped;
+    // ctau of a photon is its mean conversion length; no p / m factor for a massless particle.
+    const double length = kPhotonStepFraction * particle.ctau * scale;
+    return Fly(limit, particle, FlightStep(particle, length), std::exp(-kPhotonSurvivalExponent));
+}
+
+void MergeAlternating(const PointList& a, const PointList& b, PointList& out)
+{
+    assert(&out != &a && &out != &b && "MergeAlternating: out must be a third list");
+    if (&out == &a || &out == &b)
+        return;
+    const bool aLeads = a.Count() <= b.Count();
+    const PointList& leader = aLeads ? a : b;
+    const PointList& follower = aLeads ? b : a;
+    int k = 0;
+    int i = 0;
+    for (; i < leader.Count() && k < out.Capacity(); ++i) {
+        out[k++] = leader[i];
+        if (k < out.Capacity())
+            out[k++] = follower[i];
+    }
+    k = CopyRest(follower, i, out, k);
+    out.SetCount(k);
+}
