@@ -1,0 +1,168 @@
+#include "tools/events/EventsCommandLine.h"
+
+#include <charconv>
+#include <cmath>
+#include <limits>
+
+namespace {
+
+constexpr int kFirstDecayType = 1;
+constexpr int kLastDecayType = 6;
+
+template <typename Number>
+std::optional<Number> ParseWhole(const std::string& text)
+{
+    Number value{};
+    const char* end = text.data() + text.size();
+    const auto [stop, error] = std::from_chars(text.data(), end, value);
+    if (text.empty() || error != std::errc() || stop != end)
+        return std::nullopt;
+    return value;
+}
+
+// Walks the arguments, handing out option values and positional arguments.
+class ArgCursor {
+public:
+    explicit ArgCursor(const std::vector<std::string>& args) : args_(args) {}
+    bool Done() const { return next_ >= args_.size(); }
+    const std::string& Take() { return args_[next_++]; }
+    std::optional<std::string> TakeValue()
+    {
+        if (Done())
+            return std::nullopt;
+        return Take();
+    }
+
+private:
+    const std::vector<std::string>& args_;
+    std::size_t next_ = 0;
+};
+
+bool LooksLikeOption(const std::string& arg) { return arg.size() > 1 && arg[0] == '-'; }
+
+// Sets one option of generate; returns a reason when it cannot.
+std::optional<std::string> SetNumberOption(const std::string& option, const std::string& value,
+                                           GenerateOptions& options)
+{
+    const std::string notNumber = "not a number for " + option + ": " + value;
+    if (option == "--seed") {
+        options.seed = ParseSeed(value);
+        return options.seed ? std::nullopt : std::optional(notNumber + " (0 to 4294967295)");
+    }
+    if (option == "--count") {
+        const std::optional<int> count = ParseInt(value);
+        if (!count)
+            return notNumber;
+        if (*count < 1)
+            return "count must be at least 1: " + value;
+        options.count = *count;
+        return std::nullopt;
+    }
+    const std::optional<double> number = ParseFiniteDouble(value);
+    if (!number)
+        return notNumber;
+    if (option == "--B") {
+        options.fieldKG = *number;
+    } else if (*number <= 0.0) {
+        return option.substr(2) + " must be above 0: " + value;
+    } else if (option == "--T") {
+        options.energyMeV = *number;
+    } else {
+        options.lengthM = *number;
+    }
+    return std::nullopt;
+}
+
+std::optional<std::string> SetDecayType(const std::string& arg, std::optional<int>& decayType)
+{
+    if (decayType)
+        return "unexpected argument: " + arg;
+    const std::optional<int> type = ParseInt(arg);
+    if (!type)
+        return "not a number for TYPE: " + arg;
+    if (*type < kFirstDecayType || *type > kLastDecayType)
+        return "decay type must be 1 to 6: " + arg;
+    decayType = type;
+    return std::nullopt;
+}
+
+std::optional<std::string> TakeGenerateArg(ArgCursor& cursor, GenerateOptions& options, std::optional<int>& type)
+{
+    const std::string& arg = cursor.Take();
+    if (!LooksLikeOption(arg))
+        return SetDecayType(arg, type);
+    const bool numeric = arg == "--seed" || arg == "--count" || arg == "--B" || arg == "--T" || arg == "--L";
+    if (!numeric && arg != "-o")
+        return "unknown option: " + arg;
+    const std::optional<std::string> value = cursor.TakeValue();
+    if (!value)
+        return "missing value for " + arg;
+    if (arg == "-o") {
+        options.directory = *value;
+        return value->empty() ? std::optional<std::string>("empty directory for -o") : std::nullopt;
+    }
+    return SetNumberOption(arg, *value, options);
+}
+
+bool WantsHelp(const std::vector<std::string>& args)
+{
+    for (const std::string& arg : args) {
+        if (arg == "--help")
+            return true;
+    }
+    return false;
+}
+
+} // namespace
+
+std::optional<int> ParseInt(const std::string& text) { return ParseWhole<int>(text); }
+
+std::optional<uint32_t> ParseSeed(const std::string& text) { return ParseWhole<uint32_t>(text); }
+
+std::optional<double> ParseFiniteDouble(const std::string& text)
+{
+    const std::optional<double> value = ParseWhole<double>(text);
+    if (!value || !std::isfinite(*value))
+        return std::nullopt;
+    return value;
+}
+
+GenerateArgs ParseGenerateArgs(const std::vector<std::string>& args)
+{
+    if (WantsHelp(args))
+        return HelpRequest{};
+    GenerateOptions options;
+    std::optional<int> type;
+    ArgCursor cursor(args);
+    while (!cursor.Done()) {
+        if (std::optional<std::string> reason = TakeGenerateArg(cursor, options, type))
+            return UsageError{*reason};
+    }
+    if (!type)
+        return UsageError{"missing decay type (1 to 6)"};
+    options.decayType = *type;
+    return options;
+}
+
+ShowArgs ParseShowArgs(const std::vector<std::string>& args)
+{
+    if (WantsHelp(args))
+        return HelpRequest{};
+    ShowOptions options;
+    bool haveFile = false;
+    for (const std::string& arg : args) {
+        if (arg == "--points") {
+            options.listPoints = true;
+        } else if (LooksLikeOption(arg)) {
+            return UsageError{"unknown option: " + arg};
+        } else if (haveFile) {
+            return UsageError{"unexpected argument: " + arg};
+        } else {
+            options.file = arg;
+            haveFile = true;
+        }
+    }
+    if (!haveFile)
+        return UsageError{"missing file"};
+    return options;
+}

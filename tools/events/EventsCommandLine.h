@@ -1,0 +1,47 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <variant>
+#include <vector>
+
+// The arguments of tracelume-events, parsed without side effects so that they can be tested
+// on their own.
+
+// Arguments that cannot be run; reason is one line for the user.
+struct UsageError {
+    std::string reason;
+};
+
+// Usage shown by --help and after a usage error.
+struct HelpRequest {};
+
+struct GenerateOptions {
+    int decayType = 1;             // 1 to 6
+    std::optional<uint32_t> seed;  // the random source's initial state; none: the calendar time
+    int count = 1;                 // events, at least 1
+    double fieldKG = 0.8;          // B, kG
+    double energyMeV = 0.6;        // T, MeV, above 0
+    double lengthM = 5.0;          // L, metres, above 0
+    std::string directory = ".";
+};
+
+struct ShowOptions {
+    std::string file;
+    bool listPoints = false;
+};
+
+using GenerateArgs = std::variant<GenerateOptions, HelpRequest, UsageError>;
+using ShowArgs = std::variant<ShowOptions, HelpRequest, UsageError>;
+
+// The arguments after "generate".
+GenerateArgs ParseGenerateArgs(const std::vector<std::string>& args);
+// The arguments after "show".
+ShowArgs ParseShowArgs(const std::vector<std::string>& args);
+
+// Strict number parsing: the whole text must be the number.
+std::optional<int> ParseInt(const std::string& text);
+std::optional<uint32_t> ParseSeed(const std::string& text);
+// Finite numbers only.
+std::optional<double> ParseFiniteDouble(const std::string& text);

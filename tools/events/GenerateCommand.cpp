@@ -1,0 +1,68 @@
+#include "tools/events/EventsTool.h"
+
+#include "eventfile/EventFileWriter.h"
+#include "physics/Generators.h"
+#include "physics/Random.h"
+#include "tools/events/EventsCommandLine.h"
+
+#include <cstdio>
+#include <ctime>
+#include <filesystem>
+#include <ostream>
+
+namespace {
+
+constexpr double kCentimetresPerMetre = 100.0;
+
+// event-0001.cwd, ..., event-9999.cwd, event-10000.cwd: 1-based, at least four digits.
+std::string EventFileName(int number)
+{
+    char name[32];
+    std::snprintf(name, sizeof name, "event-%04d.cwd", number);
+    return name;
+}
+
+uint32_t CalendarSeconds() { return static_cast<uint32_t>(std::time(nullptr)); }
+
+bool MakeDirectory(const std::string& directory, std::ostream& err)
+{
+    std::error_code error;
+    std::filesystem::create_directories(directory, error);
+    if (error || !std::filesystem::is_directory(directory)) {
+        err << "tracelume-events: cannot create directory " << directory << ": "
+            << (error ? error.message() : "not a directory") << "\n";
+        return false;
+    }
+    return true;
+}
+
+// Makes the events one after another from one random stream, as successive New Event
+// commands do, and saves each as Save As would.
+int Generate(const GenerateOptions& options, std::ostream& out, std::ostream& err)
+{
+    if (!MakeDirectory(options.directory, err))
+        return kExitFailure;
+    SeedRandom(options.seed.value_or(CalendarSeconds()));
+    const ChamberData conditions(options.lengthM * kCentimetresPerMetre, options.fieldKG, options.energyMeV);
+    for (int number = 1; number <= options.count; ++number) {
+        const std::unique_ptr<ChamberEvent> event = GenerateDecay(options.decayType, conditions);
+        const std::string path = (std::filesystem::path(options.directory) / EventFileName(number)).string();
+        if (const auto failure = SaveEventFile(path, conditions, PointsOf(event->Points()))) {
+            const FileMessage message = SaveFailureMessage(*failure);
+            err << message.caption << ": " << message.text << " (" << path << ")\n";
+            return kExitFailure;
+        }
+        out << path << "\n";
+    }
+    return kExitOk;
+}
+
+} // namespace
+
+int RunGenerateCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err)
+{
+    const GenerateArgs parsed = ParseGenerateArgs(args);
+    if (const auto* options = std::get_if<GenerateOptions>(&parsed))
+        return Generate(*options, out, err);
+    return ReportUsageOrHelp(std::get_if<UsageError>(&parsed), out, err);
+}
