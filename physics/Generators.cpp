@@ -28,17 +28,6 @@ Chamber ReadChamber(const ChamberData& conditions)
     return {half, kTrackLimitFactor * half, conditions.Scale(), conditions.B(), conditions.T()};
 }
 
-// The primary starts on the face y = -half moving along +y with the momentum of kinetic energy
-// T: p = sqrt(T^2 + 2mT), written T sqrt(2m/T + 1); E = T + m.
-Particle MakePrimary(ParticleSpecies species, double charge, const Chamber& chamber)
-{
-    Particle primary = MakeParticle(species, charge);
-    primary.position = {0.0, -chamber.half, 0.0};
-    primary.p.y = chamber.T * std::sqrt(2.0 * species.mass / chamber.T + 1.0);
-    primary.E = chamber.T + species.mass;
-    return primary;
-}
-
 // A particle of the given kind starting at the list's last point (its parent's decay vertex).
 Particle MakeAtLastPoint(ParticleSpecies species, double charge, const PointList& list)
 {
@@ -84,7 +73,7 @@ void FillDecay12(PointList& points, double sign, const Chamber& chamber)
 {
     const double charge = ChargeOfSign(sign);
     const double qB = chamber.B * sign;
-    Particle pion = MakePrimary(kChargedPion, charge, chamber);
+    Particle pion = MakePrimary(kChargedPion, charge, chamber.T, chamber.half);
     if (Track(pion, qB, kRed, kYellow, chamber.limit, chamber.scale, kStep, points) != kDecayed)
         return;
     Particle muon = MakeAtLastPoint(kMuon, charge, points);
@@ -102,7 +91,7 @@ void FillDecay45(PointList& points, double sign, const Chamber& chamber)
 {
     const double charge = ChargeOfSign(sign);
     const double qB = chamber.B * sign;
-    Particle muon = MakePrimary(kMuon, charge, chamber);
+    Particle muon = MakePrimary(kMuon, charge, chamber.T, chamber.half);
     if (Track(muon, qB, kRed, kYellow, chamber.limit, chamber.scale, kStep, points) != kDecayed)
         return;
     Particle electron = MakeAtLastPoint(kElectron, charge, points);
@@ -148,7 +137,7 @@ void DecayNeutralPion(Particle& neutralPion, const Chamber& chamber, PointList& 
 
 void FillDecay3(PointList& points, const Chamber& chamber)
 {
-    Particle neutralPion = MakePrimary(kNeutralPion, 0.0, chamber);
+    Particle neutralPion = MakePrimary(kNeutralPion, 0.0, chamber.T, chamber.half);
     DecayNeutralPion(neutralPion, chamber, points);
 }
 
@@ -175,7 +164,7 @@ void FillLambdaNeutral(const Particle& lambda, const Chamber& chamber, PointList
 // Type 6: the Lambda flies to its vertex, then one draw picks the charged or the neutral mode.
 void FillDecay6(PointList& points, const Chamber& chamber)
 {
-    Particle lambda = MakePrimary(kLambda, 0.0, chamber);
+    Particle lambda = MakePrimary(kLambda, 0.0, chamber.T, chamber.half);
     if (FlyNeutral(chamber.half, lambda, chamber.scale) != kDecayedInside)
         return;
     if (RandomUnit() <= kLambdaChargedFraction)
@@ -220,6 +209,16 @@ struct TrackPair {
 };
 
 } // namespace
+
+Particle MakePrimary(ParticleSpecies species, double charge, double kineticEnergy, double half)
+{
+    Particle primary = MakeParticle(species, charge);
+    primary.position = {0.0, -half, 0.0};
+    // p = sqrt(T^2 + 2mT), written so that it matches the stored events bit for bit.
+    primary.p.y = kineticEnergy * std::sqrt(2.0 * species.mass / kineticEnergy + 1.0);
+    primary.E = kineticEnergy + species.mass;
+    return primary;
+}
 
 bool CanGenerate(const ChamberData& conditions)
 {

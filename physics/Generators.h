@@ -26,6 +26,10 @@ std::unique_ptr<ChamberEvent> GenerateDecay(int decayType, const ChamberData& co
 // random source (a T of 0 gives the primary no momentum, an L of 0 no chamber).
 bool CanGenerate(const ChamberData& conditions);
 
+// The primary particle of every generator: on the face y = -half (display units) moving along +y
+// with the momentum of kinetic energy T (MeV): p = T sqrt(2m / T + 1), E = T + m.
+Particle MakePrimary(ParticleSpecies species, double charge, double kineticEnergy, double half);
+
 // Building blocks shared by the generators of types 3 and 6. `half` is the chamber's
 // half-width and `step` the dot spacing, both in display units; `field` is B in kG, unsigned:
 // electrons and negative pions curve with -field, positrons and protons with +field. Each
