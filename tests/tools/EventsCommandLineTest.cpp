@@ -1,0 +1,122 @@
+#include "tools/events/EventsCommandLine.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+GenerateOptions Generated(const std::vector<std::string>& args)
+{
+    const GenerateArgs parsed = ParseGenerateArgs(args);
+    EXPECT_TRUE(std::holds_alternative<GenerateOptions>(parsed)) << "arguments were rejected";
+    return std::holds_alternative<GenerateOptions>(parsed) ? std::get<GenerateOptions>(parsed) : GenerateOptions{};
+}
+
+std::string GenerateError(const std::vector<std::string>& args)
+{
+    const GenerateArgs parsed = ParseGenerateArgs(args);
+    const auto* error = std::get_if<UsageError>(&parsed);
+    return error ? error->reason : "<accepted>";
+}
+
+} // namespace
+
+TEST(GenerateArguments, DefaultsAreTheStartingConditions)
+{
+    const GenerateOptions options = Generated({"4"});
+    EXPECT_EQ(options.decayType, 4);
+    EXPECT_FALSE(options.seed.has_value());
+    EXPECT_EQ(options.count, 1);
+    EXPECT_EQ(options.fieldKG, 0.8);
+    EXPECT_EQ(options.energyMeV, 0.6);
+    EXPECT_EQ(options.lengthM, 5.0);
+    EXPECT_EQ(options.directory, ".");
+}
+
+TEST(GenerateArguments, EveryOptionInAnyOrder)
+{
+    const GenerateOptions options =
+        Generated({"--seed", "42", "--count", "12", "6", "--B", "-1.5", "--T", "2e1", "--L", "0.5", "-o", "out/x"});
+    EXPECT_EQ(options.decayType, 6);
+    EXPECT_EQ(options.seed, 42u);
+    EXPECT_EQ(options.count, 12);
+    EXPECT_EQ(options.fieldKG, -1.5);
+    EXPECT_EQ(options.energyMeV, 20.0);
+    EXPECT_EQ(options.lengthM, 0.5);
+    EXPECT_EQ(options.directory, "out/x");
+}
+
+TEST(GenerateArguments, BoundaryPairs)
+{
+    EXPECT_EQ(Generated({"1"}).decayType, 1);
+    EXPECT_EQ(GenerateError({"0"}), "decay type must be 1 to 6: 0");
+    EXPECT_EQ(Generated({"6"}).decayType, 6);
+    EXPECT_EQ(GenerateError({"7"}), "decay type must be 1 to 6: 7");
+    EXPECT_EQ(Generated({"1", "--count", "1"}).count, 1);
+    EXPECT_EQ(GenerateError({"1", "--count", "0"}), "count must be at least 1: 0");
+    EXPECT_EQ(Generated({"1", "--seed", "4294967295"}).seed, 4294967295u);
+    EXPECT_NE(GenerateError({"1", "--seed", "4294967296"}), "<accepted>");
+    EXPECT_EQ(Generated({"1", "--seed", "0"}).seed, 0u);
+    EXPECT_NE(GenerateError({"1", "--seed", "-1"}), "<accepted>");
+    EXPECT_EQ(Generated({"1", "--T", "1e-9"}).energyMeV, 1e-9);
+    EXPECT_EQ(GenerateError({"1", "--T", "0"}), "T must be above 0: 0");
+    EXPECT_EQ(GenerateError({"1", "--L", "-0.1"}), "L must be above 0: -0.1");
+    EXPECT_EQ(Generated({"1", "--B", "0"}).fieldKG, 0.0);
+}
+
+TEST(GenerateArguments, RejectsWhatCannotRun)
+{
+    EXPECT_EQ(GenerateError({}), "missing decay type (1 to 6)");
+    EXPECT_EQ(GenerateError({"--seed", "1"}), "missing decay type (1 to 6)");
+    EXPECT_EQ(GenerateError({"1", "--colour", "3"}), "unknown option: --colour");
+    EXPECT_EQ(GenerateError({"1", "--seed"}), "missing value for --seed");
+    EXPECT_EQ(GenerateError({"1", "-o"}), "missing value for -o");
+    EXPECT_EQ(GenerateError({"1", "2"}), "unexpected argument: 2");
+    EXPECT_EQ(GenerateError({"x"}), "not a number for TYPE: x");
+    EXPECT_EQ(GenerateError({"1", "--B", "0.8kG"}), "not a number for --B: 0.8kG");
+    EXPECT_EQ(GenerateError({"1", "--B", "nan"}), "not a number for --B: nan");
+    EXPECT_EQ(GenerateError({"1", "--T", "inf"}), "not a number for --T: inf");
+    EXPECT_EQ(GenerateError({"1", "--count", "2.5"}), "not a number for --count: 2.5");
+    EXPECT_EQ(GenerateError({"1", "--count", ""}), "not a number for --count: ");
+}
+
+TEST(GenerateArguments, HelpWins)
+{
+    EXPECT_TRUE(std::holds_alternative<HelpRequest>(ParseGenerateArgs({"9", "--help"})));
+}
+
+TEST(ShowArguments, FileAndPointsFlag)
+{
+    const ShowArgs plain = ParseShowArgs({"a.cwd"});
+    ASSERT_TRUE(std::holds_alternative<ShowOptions>(plain));
+    EXPECT_EQ(std::get<ShowOptions>(plain).file, "a.cwd");
+    EXPECT_FALSE(std::get<ShowOptions>(plain).listPoints);
+
+    const ShowArgs points = ParseShowArgs({"--points", "b.cwd"});
+    ASSERT_TRUE(std::holds_alternative<ShowOptions>(points));
+    EXPECT_EQ(std::get<ShowOptions>(points).file, "b.cwd");
+    EXPECT_TRUE(std::get<ShowOptions>(points).listPoints);
+}
+
+TEST(ShowArguments, RejectsWhatCannotRun)
+{
+    const auto reason = [](const std::vector<std::string>& args) {
+        const ShowArgs parsed = ParseShowArgs(args);
+        const auto* error = std::get_if<UsageError>(&parsed);
+        return error ? error->reason : "<accepted>";
+    };
+    EXPECT_EQ(reason({}), "missing file");
+    EXPECT_EQ(reason({"--points"}), "missing file");
+    EXPECT_EQ(reason({"a.cwd", "b.cwd"}), "unexpected argument: b.cwd");
+    EXPECT_EQ(reason({"a.cwd", "--point"}), "unknown option: --point");
+}
+
+TEST(NumberParsing, WholeTextOnly)
+{
+    EXPECT_EQ(ParseInt("12"), 12);
+    EXPECT_FALSE(ParseInt(" 12").has_value());
+    EXPECT_FALSE(ParseInt("12 ").has_value());
+    EXPECT_FALSE(ParseInt("2147483648").has_value());
+    EXPECT_EQ(ParseFiniteDouble("-0.25"), -0.25);
+    EXPECT_FALSE(ParseFiniteDouble("1e400").has_value());
+    EXPECT_FALSE(ParseFiniteDouble("-inf").has_value());
+}
