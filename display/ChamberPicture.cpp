@@ -2,6 +2,7 @@
 
 #include "display/ScreenChamber.h"
 #include "physics/ChamberData.h"
+#include "physics/ChamberEvent.h"
 #include "platform/DC.h"
 
 namespace {
@@ -17,4 +18,20 @@ void DrawBoxPicture(CDC& dc, ScreenBox& box, int width, int height)
 void DrawConditionsCaption(CDC& dc, ScreenChamber& chamber, const ChamberData& conditions)
 {
     chamber.DrawValues(conditions.B(), conditions.T(), conditions.L() * kMetresPerCm, dc);
+}
+
+std::optional<PixelImage> DrawFirstShowing(std::shared_ptr<const ChamberEvent> event, const ChamberData& conditions)
+{
+    ScreenCamera camera = ScreenCamera::ForChamber();
+    ScreenChamber chamber(kChamberBoxSize, camera);
+    chamber.SetEvent(event);
+    CBitmap bitmap;
+    CDC dc;
+    if (!dc.CreateCompatibleDC(nullptr) || !bitmap.CreateCompatibleBitmap(kChamberPictureWidth, kChamberPictureHeight))
+        return std::nullopt;
+    CBitmap* previous = dc.SelectObject(&bitmap);
+    DrawBoxPicture(dc, chamber, kChamberPictureWidth, kChamberPictureHeight);
+    DrawConditionsCaption(dc, chamber, conditions);
+    dc.SelectObject(previous);
+    return *bitmap.Image();
 }

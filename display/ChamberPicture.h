@@ -1,11 +1,16 @@
 #pragma once
 
+#include "platform/Gdi.h"
 #include "platform/Geometry.h"
+
+#include <memory>
+#include <optional>
 
 class CDC;
 class ScreenBox;
 class ScreenChamber;
 class ChamberData;
+class ChamberEvent;
 
 // The Particle Chamber's picture, 640 x 500 pixels with the chamber centre at (322, 223).
 constexpr int kChamberPictureWidth = 640;
@@ -19,3 +24,8 @@ void DrawBoxPicture(CDC& dc, ScreenBox& box, int width, int height);
 
 // The caption of the chamber with the given conditions: B, T and L converted from cm to m.
 void DrawConditionsCaption(CDC& dc, ScreenChamber& chamber, const ChamberData& conditions);
+
+// The Particle Chamber's first showing of an event, as a 640 x 500 picture: the starting
+// orientation, black background, box with axes, every point at once, and the caption with the
+// given conditions. Nothing when no drawing surface can be made.
+std::optional<PixelImage> DrawFirstShowing(std::shared_ptr<const ChamberEvent> event, const ChamberData& conditions);

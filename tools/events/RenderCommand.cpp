@@ -4,11 +4,10 @@
 #include "tools/events/RenderCommand.h"
 
 #include "display/ChamberPicture.h"
-#include "display/ScreenChamber.h"
 #include "eventfile/EventFileReader.h"
 #include "eventfile/FileMessages.h"
-#include "platform/DC.h"
 #include "platform/Gdi.h"
+#include "platform/GuiApplication.h"
 #include "platform/ImageFile.h"
 
 #include <cstdio>
@@ -68,27 +67,6 @@ std::optional<StoredEvent> ReadStoredEvent(const std::string& path)
     return stored;
 }
 
-// The first showing: black background, box with axes, all points at once, then the caption.
-bool DrawFirstShowing(const StoredEvent& stored, PixelImage& picture)
-{
-    ChamberData conditions = stored.conditions;
-    const std::shared_ptr<const ChamberEvent> event = MakeChamberEvent(stored, &conditions);
-    ScreenCamera camera = ScreenCamera::ForChamber();
-    ScreenChamber chamber(kChamberBoxSize, camera);
-    chamber.SetEvent(event);
-
-    CBitmap bitmap;
-    CDC dc;
-    if (!dc.CreateCompatibleDC(nullptr) || !bitmap.CreateCompatibleBitmap(kChamberPictureWidth, kChamberPictureHeight))
-        return false;
-    CBitmap* previous = dc.SelectObject(&bitmap);
-    DrawBoxPicture(dc, chamber, kChamberPictureWidth, kChamberPictureHeight);
-    DrawConditionsCaption(dc, chamber, conditions);
-    picture = *bitmap.Image();
-    dc.SelectObject(previous);
-    return true;
-}
-
 } // namespace
 
 int RunRenderCommand(const std::vector<std::string>& args)
@@ -101,13 +79,18 @@ int RunRenderCommand(const std::vector<std::string>& args)
     const std::optional<StoredEvent> stored = ReadStoredEvent(parsed->eventFile);
     if (!stored)
         return kFailure;
-    platform::EnsureGuiApplication();
-    PixelImage picture;
-    if (!DrawFirstShowing(*stored, picture)) {
+    if (!platform::EnsureGuiApplication()) {
+        std::fprintf(stderr, "render: no application object for drawing text\n");
+        return kFailure;
+    }
+    ChamberData conditions = stored->conditions;
+    const std::shared_ptr<const ChamberEvent> event = MakeChamberEvent(*stored, &conditions);
+    const std::optional<PixelImage> picture = DrawFirstShowing(event, conditions);
+    if (!picture) {
         std::fprintf(stderr, "render: cannot make a %d x %d picture\n", kChamberPictureWidth, kChamberPictureHeight);
         return kFailure;
     }
-    if (!platform::SavePng(picture, parsed->pngFile)) {
+    if (!platform::SavePng(*picture, parsed->pngFile)) {
         std::fprintf(stderr, "render: cannot write %s\n", parsed->pngFile.c_str());
         return kFailure;
     }

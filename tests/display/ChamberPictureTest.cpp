@@ -1,0 +1,87 @@
+#include "display/ChamberPicture.h"
+
+#include "display/ScreenBox.h"
+#include "physics/ChamberEvent.h"
+#include "platform/ImageFile.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <fstream>
+#include <iterator>
+#include <memory>
+#include <string>
+
+namespace {
+
+Colour PixelAt(const PixelImage& image, int x, int y) { return FromPixel(image.At(x, y)); }
+
+std::shared_ptr<ChamberEvent> CentreEvent(const ChamberData& conditions, int32_t colour)
+{
+    auto event = std::make_shared<ChamberEvent>(1, &conditions);
+    TrackPoint p;
+    p.colour = colour;
+    event->Points().Append(p);
+    return event;
+}
+
+bool InCaption(int x, int y) { return x >= 10 && x < 245 && y >= 10 && y < 25; }
+
+} // namespace
+
+TEST(ChamberPicture, FirstShowingHasTheBoxThePointsAndTheCaptionOnBlack)
+{
+    const ChamberData conditions(500.0, 0.8, 0.6);
+    const auto picture = DrawFirstShowing(CentreEvent(conditions, kRed), conditions);
+    ASSERT_TRUE(picture);
+    ASSERT_EQ(picture->width, 640);
+    ASSERT_EQ(picture->height, 500);
+    EXPECT_EQ(PixelAt(*picture, 0, 499), colours::kBlack);
+    EXPECT_EQ(PixelAt(*picture, 639, 0), colours::kBlack);
+    EXPECT_EQ(PixelAt(*picture, 275, 246), Rgb(51, 205, 255));  // corner (-,-,-)
+    EXPECT_EQ(PixelAt(*picture, 322, 150), Rgb(0, 188, 0));     // Z axis
+    EXPECT_EQ(PixelAt(*picture, 323, 224), Rgb(255, 0, 0));     // the point
+    int captionWhite = 0, whiteElsewhereAbove = 0;
+    for (int y = 0; y < 40; ++y)
+        for (int x = 0; x < 640; ++x)
+            if (PixelAt(*picture, x, y) == colours::kWhite)
+                ++(InCaption(x, y) ? captionWhite : whiteElsewhereAbove);
+    EXPECT_GT(captionWhite, 50);
+    EXPECT_EQ(whiteElsewhereAbove, 0);
+}
+
+// The caption shows the conditions it is given, so different conditions give a different text.
+TEST(ChamberPicture, CaptionFollowsTheConditions)
+{
+    const ChamberData start(500.0, 0.8, 0.6), other(250.0, 3.5, 12.0);
+    const auto a = DrawFirstShowing(CentreEvent(start, kRed), start);
+    const auto b = DrawFirstShowing(CentreEvent(other, kRed), other);
+    ASSERT_TRUE(a && b);
+    int differentInCaption = 0, differentOutside = 0;
+    for (int y = 0; y < 500; ++y)
+        for (int x = 0; x < 640; ++x)
+            if (a->At(x, y) != b->At(x, y))
+                ++(InCaption(x, y) ? differentInCaption : differentOutside);
+    EXPECT_GT(differentInCaption, 0);
+    EXPECT_EQ(differentOutside, 0);
+}
+
+TEST(ChamberPicture, SavedPictureIsAPngFile)
+{
+    const ChamberData conditions(500.0, 0.8, 0.6);
+    const auto picture = DrawFirstShowing(CentreEvent(conditions, kGreen), conditions);
+    ASSERT_TRUE(picture);
+    const std::string path = ::testing::TempDir() + "chamber-picture-test.png";
+    ASSERT_TRUE(platform::SavePng(*picture, path));
+    std::ifstream in(path, std::ios::binary);
+    const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    ASSERT_GT(bytes.size(), 8u);
+    EXPECT_EQ(bytes.substr(0, 8), std::string("\x89PNG\r\n\x1a\n", 8));
+    std::remove(path.c_str());
+}
+
+TEST(ChamberPicture, SavingNothingOrNowhereFails)
+{
+    EXPECT_FALSE(platform::SavePng(PixelImage{}, ::testing::TempDir() + "empty.png"));
+    EXPECT_FALSE(platform::SavePng(PixelImage(4, 4), "/nonexistent-folder/x.png"));
+}
