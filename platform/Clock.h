@@ -3,7 +3,9 @@
 #include <cstdint>
 
 // The program's clocks, behind a seam that tests replace. All reads go through the current
-// clock; the real one is used until a test installs another.
+// clock; the real one is used until a test installs another. The real clock counts nanoseconds
+// of the monotonic clock (frequency 1e9), its tick count is the monotonic time in milliseconds
+// cut to 32 bits, and its calendar time is the C library's time().
 class Clock {
 public:
     virtual ~Clock() = default;
@@ -36,8 +38,9 @@ public:
     uint32_t TickCount() override;
     int64_t CalendarTime() override { return calendarSeconds; }
 
-    // Moves all clocks forward.
-    void Advance(int64_t milliseconds);
+    // Moves all clocks forward by elapsed milliseconds: the tick count by elapsed, the counter by
+    // elapsed x frequency / 1000 ticks, the calendar by whole seconds (the rest carries over).
+    void Advance(int64_t elapsed);
 
     int64_t frequency = 1'000'000;       // counter ticks per second
     int64_t counter = 0;                 // counter ticks
@@ -46,4 +49,7 @@ public:
     int64_t advancePerTickRead = 0;      // ms added after every TickCount() read
     int64_t advancePerCounterRead = 0;   // counter ticks added after every PerformanceCounter() read
     int tickReads = 0;                   // how often TickCount() was read
+
+private:
+    int64_t calendarMilliseconds_ = 0;   // part of a second not yet added to calendarSeconds
 };

@@ -2,7 +2,10 @@
 
 #include "platform/Geometry.h"
 
-// Facts about the screen the program runs on, behind a seam that tests set.
+// Facts about the screen the program runs on, behind a seam that tests set. Without a test's
+// facts they are read from Qt's primary screen when a Qt GUI application exists (desktop
+// rectangle, depth, logical pixels per inch; a Qt screen never has a palette), else they are the
+// defaults below. Surfaces answer GetDeviceCaps from them.
 struct ScreenFacts {
     Rect desktop{0, 0, 1280, 1024};  // desktop rectangle in screen pixels
     int bitsPerPixel = 32;
@@ -13,7 +16,9 @@ struct ScreenFacts {
     int logPixelsX = 96;             // pixels per logical inch
     int logPixelsY = 96;
 
-    // An 8-bit palette display of the given desktop size, for testing the palette paths.
+    // An 8-bit palette display of the given desktop size, for testing the palette paths: palette
+    // capability on, 256 system palette entries, 96 pixels per inch. Realising palettes on it
+    // runs against the emulated system palette of platform/SystemPalette.h.
     static ScreenFacts PaletteDisplay(Rect desktop = {0, 0, 1024, 768});
 };
 
