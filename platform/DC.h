@@ -32,21 +32,48 @@ constexpr int kRasterCapsPalette = 0x0100;
 // - on the bitmap selected into it (a memory surface), or
 // - on an image owned by someone else, such as a window's client image (AttachImage).
 // It carries its state: viewport origin, clip, pen, brush, font, palette, text and background
-// colours, background mode and current position.
+// colours, background mode and current position. A new surface has origin (0, 0), no clip, a
+// black solid 1-pixel pen, a white brush, the default font (DejaVu Sans, 13-pixel characters),
+// black text on an opaque white background and current position (0, 0).
 //
 // Semantics every primitive shares: logical coordinates are translated by the viewport origin
-// into device pixels, intersected with the clip (and the target's bounds), and nothing is drawn
-// when that is empty. No caller has to clip. Real-to-pixel conversions are the callers'.
+// into device pixels (in 64-bit arithmetic, so no coordinate overflows), intersected with the
+// clip (and the target's bounds), and nothing is drawn when that is empty. No caller has to clip.
+// Real-to-pixel conversions are the callers'.
+// - Colours drawn on a monochrome target become 1 (white) when the sum of their three components
+//   is more than 382, that is when they are nearer white than black, and 0 otherwise.
+// - A palette-relative colour becomes the nearest entry (by squared distance) of the selected
+//   palette once that palette has been realised on a palette display; otherwise it is drawn as
+//   written. Ordinary colours are always drawn as written.
+// - SetPixel sets one pixel; GetPixel reads one (black outside the target).
 // - LineTo draws from the current position to (x, y) with the selected pen, the same pixels as
-//   the usual integer line algorithm (Bresenham) in every octant, and never the end pixel.
-// - FillSolidRect / FillRect cover left..right-1 and top..bottom-1.
-// - BitBlt combines each source pixel with the destination by the raster operation. Copying a
-//   colour source into a monochrome destination gives 1 where the source pixel equals the
-//   source's background colour and 0 elsewhere; a monochrome source into a colour destination
-//   gives the destination's background colour for 1 and its text colour for 0.
+//   the usual integer line algorithm (Bresenham) in every octant, and never the end pixel; it
+//   then makes (x, y) the current position. A null pen draws nothing but still moves. Lines of
+//   any length cost only the pixels inside the clip. Polyline draws the lines between successive
+//   points the same way and neither uses nor changes the current position.
+// - FillSolidRect / FillRect cover left..right-1 and top..bottom-1; a rectangle with
+//   right <= left or bottom <= top covers nothing. Neither changes any colour of the surface.
+//   FillRect with a null or uncreated brush draws nothing.
+// - BitBlt combines each source pixel with the destination by the raster operation; it reads the
+//   source in the source's own logical coordinates (its origin applies, its clip does not) and
+//   draws only where both the source pixel exists and the destination is inside its clip.
+//   Copying a colour source into a monochrome destination gives 1 where the source pixel equals
+//   the source's background colour and 0 elsewhere; a monochrome source into a colour destination
+//   gives the destination's background colour for 1 and its text colour for 0; monochrome into
+//   monochrome copies the bits, and the raster operations combine the bits (or the colour words)
+//   as written in RasterOp. Source and destination may be the same surface, overlapping: the
+//   result is as if the source had been read completely first. Returns false only when a surface
+//   has nothing to draw on or read from.
 // - DrawText draws one line, top-aligned, left or centred in the rectangle, in the text colour;
-//   in opaque mode the text's cell is first filled with the background colour.
-// Drawing on an attached image marks the touched device rectangle; Flush presents it at once.
+//   in opaque mode the text's cell (its advance width by the font's line height) is first filled
+//   with the background colour. The rectangle clips the text unless kTextNoClip is given. Text
+//   stops at the first line break. Text needs a Qt GUI application; one is made on the offscreen
+//   platform when none exists (platform/GuiApplication.h).
+// Drawing on an attached image marks the touched device rectangle; Flush presents it at once
+// ("redraw now") through the presenter and forgets it. Memory surfaces have nothing to present.
+//
+// The primitives are virtual so that a surface drawing elsewhere (a printer) can take them over
+// without its callers knowing.
 class CDC {
 public:
     using Presenter = std::function<void(const Rect& deviceRect)>;
@@ -63,7 +90,9 @@ public:
     // device rectangle drawn since the last flush. The image must outlive the surface.
     void AttachImage(PixelImage* image, Presenter present = {});
 
-    // Select calls return the previously selected object (null for the built-in defaults).
+    // Select calls return the previously selected object (null for the built-in defaults);
+    // selecting null puts the built-in default back. A bitmap goes only into a memory surface,
+    // and only when it has been created; otherwise nothing changes and null is returned.
     CBitmap* SelectObject(CBitmap* bitmap);
     CPen* SelectObject(CPen* pen);
     CBrush* SelectObject(CBrush* brush);
@@ -71,7 +100,8 @@ public:
     void SelectStockObject(StockObject object);
     CPalette* SelectPalette(CPalette* palette, bool forceBackground);
     // Realises the selected palette; returns how many entries of the system palette changed
-    // (always 0 on a display without palettes).
+    // (always 0 on a display without palettes; platform/SystemPalette.h tells how a palette
+    // display is emulated). Selecting a palette undoes the realisation of the previous one.
     unsigned RealizePalette();
 
     Colour SetTextColor(Colour colour);
@@ -83,7 +113,7 @@ public:
     Point SetViewportOrg(int x, int y);
     Point GetViewportOrg() const { return origin_; }
 
-    // Clip in device coordinates; null removes the clip.
+    // Clip in device coordinates (the origin does not move it); null removes the clip.
     void SelectClipRgn(const CRgn* region);
     void SetClipRect(const Rect& deviceRect);
     void RemoveClip();
@@ -103,7 +133,9 @@ public:
     // Presents what was drawn on an attached image since the last flush.
     virtual void Flush();
 
-    int GetDeviceCaps(DeviceCap cap) const;
+    // Answers from the screen facts (platform/Screen.h): every surface here is screen-compatible.
+    // RasterCaps holds kRasterCapsPalette on a palette display; SizePalette is 0 without one.
+    virtual int GetDeviceCaps(DeviceCap cap) const;
 
     // The target's pixels: the selected bitmap's or the attached image (null when none).
     PixelImage* Target();
@@ -114,6 +146,16 @@ protected:
     std::unique_ptr<State> state_;
 
 private:
+    // The clip in device coordinates, cut to the target (empty without a target).
+    Rect DeviceClip() const;
+    // A logical rectangle translated and clipped to the device (possibly empty).
+    Rect ClipLogical(const Rect& logical) const;
+    Colour Resolve(Colour colour) const;
+    Pixel PixelFor(Colour colour) const;
+    void Touch(const Rect& deviceRect);
+    void DrawSegment(Point from, Point to);
+    const CFont& CurrentFont() const;
+
     Point origin_;
     Colour textColour_ = colours::kBlack;
     Colour backgroundColour_ = colours::kWhite;
