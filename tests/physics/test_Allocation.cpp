@@ -14,15 +14,23 @@ namespace {
 std::atomic<long> allocations{0};
 }
 
-void* operator new(std::size_t size)
+namespace {
+void* CountedAllocation(std::size_t size)
 {
     ++allocations;
     if (void* memory = std::malloc(size ? size : 1))
         return memory;
     throw std::bad_alloc();
 }
+} // namespace
+
+// Both forms are replaced: a sanitizer runtime supplies its own array form otherwise.
+void* operator new(std::size_t size) { return CountedAllocation(size); }
+void* operator new[](std::size_t size) { return CountedAllocation(size); }
 void operator delete(void* memory) noexcept { std::free(memory); }
 void operator delete(void* memory, std::size_t) noexcept { std::free(memory); }
+void operator delete[](void* memory) noexcept { std::free(memory); }
+void operator delete[](void* memory, std::size_t) noexcept { std::free(memory); }
 
 TEST(Allocation, GenerationAllocatesPerListNotPerPoint)
 {
