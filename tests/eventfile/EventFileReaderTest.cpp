@@ -293,14 +293,6 @@ TEST(ReadingBoundaries, HugeCountFromAStreamStopsAtItsEnd)
     EXPECT_EQ(source.reads, 6);
 }
 
-TEST(ReadingBoundaries, StreamOfKnownCountReadsLikeMemory)
-{
-    UnknownLengthSource source(kOnePointW);
-    const ReadOutcome outcome = ReadEvent(source);
-    ASSERT_TRUE(outcome.Ok());
-    EXPECT_EQ(outcome.event->points.size(), 1u);
-}
-
 TEST(ChamberEventFromFile, CapacityAndCountAreTheStoredCount)
 {
     const std::vector<TrackPoint> points = {MakePoint(1, 2, 3, kRed), MakePoint(4, 5, 6, kYellow, 9.0)};

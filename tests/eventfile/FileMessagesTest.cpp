@@ -58,16 +58,6 @@ TEST(FileMessages, SaveCloseAndFieldMessages)
     EXPECT_EQ(NegativeFieldMessage().caption, "Negative B");
 }
 
-TEST(FileCauses, NumbersShownToTheUser)
-{
-    EXPECT_EQ(CauseNumber(FileCause::None), 0);
-    EXPECT_EQ(CauseNumber(FileCause::FileNotFound), 2);
-    EXPECT_EQ(CauseNumber(FileCause::AccessDenied), 5);
-    EXPECT_EQ(CauseNumber(FileCause::InvalidFile), 6);
-    EXPECT_EQ(CauseNumber(FileCause::DiskFull), 13);
-    EXPECT_EQ(CauseNumber(FileCause::EndOfFile), 14);
-}
-
 TEST(FileCauses, OperatingSystemErrorsMapToTheirCauses)
 {
     struct Case {
