@@ -2,6 +2,8 @@
 
 #include "platform/DC.h"
 
+#include <memory>
+
 class CWnd;
 
 // Drawing contexts on a window: CDC surfaces attached to the image of the window's top-level
@@ -23,6 +25,7 @@ public:
 
 private:
     CWnd* window_;
+    std::shared_ptr<PixelImage> image_; // kept alive while the context lives
 };
 
 // The context of OnPaint: like CClientDC, but what it draws is presented when the paint is over.
@@ -36,4 +39,5 @@ public:
 
 private:
     Rect paintRect_;
+    std::shared_ptr<PixelImage> image_;
 };

@@ -53,6 +53,8 @@ public:
     void PostNcDestroy() override;
 
 private:
+    void AttachMenu();
+
     std::unique_ptr<CMenu> menu_;
     AcceleratorTable accelerators_;
 };

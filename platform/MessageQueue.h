@@ -18,6 +18,7 @@ class CWnd;
 //   windows has the focus), then it is dispatched to the target window's handlers.
 
 enum class MessageKind {
+    None,            // a message not filled in
     Quit,            // a quit request; exitCode holds its code
     LeftButtonDown,  // point: client coordinates of target
     LeftButtonUp,
@@ -25,11 +26,11 @@ enum class MessageKind {
     KeyDown,         // key: 'A'..'Z', '0'..'9' or another key code; control: Ctrl held
     Command,         // a posted command (menu choice); command: its id
     Close,           // a close request for target
-    Other,           // anything else that reaches one of our windows (paint, resize, ...)
 };
+// Other events (paint, resize, ...) are handled without being shown to an inspector.
 
 struct Msg {
-    MessageKind kind = MessageKind::Other;
+    MessageKind kind = MessageKind::None;
     CWnd* target = nullptr; // our window the message is for (null for Quit and non-window messages)
     Point point;            // mouse messages: client coordinates of target
     int key = 0;
@@ -56,9 +57,6 @@ namespace platform {
 // StopPumping, the messages that were already waiting are still handled in this call, without
 // inspection (Qt cannot leave them in the queue). Returns false when it stopped on StopPumping.
 bool PumpWaitingMessages(const MessageInspector& inspect = {});
-
-// True when a message is waiting (an input or posted event is pending).
-bool MessagesWaiting();
 
 } // namespace platform
 

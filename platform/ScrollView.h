@@ -52,9 +52,4 @@ public:
     bool HasVerticalScrollBar() const;
 
     void OnPrepareDC(CDC* dc) override;
-
-private:
-    Size total_;
-    Size page_;
-    Size line_;
 };

@@ -1,0 +1,56 @@
+#include "platform/MessageBox.h"
+
+#include "platform/Wnd.h"
+#include "platform/WndPrivate.h"
+
+#include <QMessageBox>
+
+namespace {
+
+MessageBoxHandler& Handler()
+{
+    static MessageBoxHandler handler;
+    return handler;
+}
+
+int ShowRealMessageBox(const MessageBoxRequest& request)
+{
+    platform::detail::Hub::Instance();
+    QWidget* parent = nullptr;
+    if (!request.OwnedByDesktop() && request.owner->IsWindow())
+        parent = request.owner->GetTopLevelParent()->Private()->outer;
+    const QMessageBox::Icon icon =
+        (request.type & MB_ICONEXCLAMATION) == MB_ICONEXCLAMATION ? QMessageBox::Warning : QMessageBox::NoIcon;
+    QMessageBox box(icon, QString::fromStdString(request.caption), QString::fromStdString(request.text),
+                    QMessageBox::Ok, parent);
+    box.exec();
+    return IDOK;
+}
+
+} // namespace
+
+bool MessageBoxRequest::OwnedByDesktop() const { return owner == nullptr || owner == CWnd::GetDesktopWindow(); }
+
+namespace platform {
+
+int ShowMessageBox(const CWnd* owner, const std::string& text, const std::string& caption, unsigned type)
+{
+    const MessageBoxRequest request{owner, text, caption, type};
+    if (Handler())
+        return Handler()(request);
+    return ShowRealMessageBox(request);
+}
+
+void SetMessageBoxHandler(MessageBoxHandler handler) { Handler() = std::move(handler); }
+
+} // namespace platform
+
+MessageBoxRecorder::MessageBoxRecorder()
+{
+    platform::SetMessageBoxHandler([this](const MessageBoxRequest& request) {
+        shown_.push_back(request);
+        return IDOK;
+    });
+}
+
+MessageBoxRecorder::~MessageBoxRecorder() { platform::SetMessageBoxHandler({}); }

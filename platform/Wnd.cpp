@@ -1,0 +1,1153 @@
+#include "platform/Wnd.h"
+
+#include "platform/App.h"
+#include "platform/ClientDC.h"
+#include "platform/FrameWnd.h"
+#include "platform/Menu.h"
+#include "platform/MessageBox.h"
+#include "platform/Screen.h"
+#include "platform/ScrollView.h"
+#include "platform/WndPrivate.h"
+
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QIcon>
+#include <QImage>
+#include <QPixmap>
+#include <QMouseEvent>
+#include <QPaintEvent>
+#include <QPainter>
+#include <QWindow>
+
+#include <algorithm>
+#include <cassert>
+#include <map>
+
+namespace {
+
+using platform::detail::Hub;
+
+constexpr Pixel kNewImagePixel = 0xFFFFFFFFu; // a new client image is white
+constexpr int kCascadeStart = 40;             // the system's default position: a cascade
+constexpr int kCascadeStep = 26;
+constexpr int kCascadeSteps = 8;
+
+// How deep we are inside paint handlers; a present inside one is put off (Qt forbids repainting
+// from a paint event).
+int paintDepth = 0;
+
+std::map<std::string, WindowClassInfo>& WindowClasses()
+{
+    static std::map<std::string, WindowClassInfo> classes;
+    return classes;
+}
+
+QRect ToQRect(const Rect& r) { return QRect(r.left, r.top, r.Width(), r.Height()); }
+Rect FromQRect(const QRect& r) { return Rect::FromSize(r.x(), r.y(), r.width(), r.height()); }
+
+Qt::CursorShape ToQtCursor(CursorShape cursor)
+{
+    switch (cursor) {
+    case CursorShape::Cross:
+        return Qt::CrossCursor;
+    case CursorShape::SizeAll:
+        return Qt::SizeAllCursor;
+    case CursorShape::Arrow:
+        break;
+    }
+    return Qt::ArrowCursor;
+}
+
+Qt::WindowFlags TopLevelFlags(unsigned style)
+{
+    const bool caption = (style & WS_CAPTION) != 0 || (style & WS_POPUP) == 0; // overlapped windows always have one
+    Qt::WindowFlags flags = Qt::Window | Qt::CustomizeWindowHint;
+    if (!caption)
+        return flags | Qt::FramelessWindowHint;
+    flags |= Qt::WindowTitleHint;
+    if (style & WS_SYSMENU)
+        flags |= Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
+    if (style & WS_MINIMIZEBOX)
+        flags |= Qt::WindowMinimizeButtonHint;
+    if (style & WS_MAXIMIZEBOX)
+        flags |= Qt::WindowMaximizeButtonHint;
+    return flags;
+}
+
+// Resizes an image in place, keeping the pixels that stay inside; new pixels are white.
+void ResizeImage(PixelImage& image, int width, int height)
+{
+    if (image.width == width && image.height == height)
+        return;
+    std::vector<Pixel> pixels(size_t(width) * size_t(height), kNewImagePixel);
+    const int keepWidth = std::min(width, image.width);
+    for (int y = 0; y < std::min(height, image.height); ++y)
+        std::copy_n(image.Row(y), keepWidth, pixels.data() + size_t(y) * size_t(width));
+    image.pixels = std::move(pixels);
+    image.width = width;
+    image.height = height;
+}
+
+Point DefaultPosition()
+{
+    static int cascade = 0;
+    const int step = kCascadeStart + kCascadeStep * (cascade++ % kCascadeSteps);
+    const Rect desktop = platform::CurrentScreen().desktop;
+    return {desktop.left + step, desktop.top + step};
+}
+
+Size DefaultSize()
+{
+    const Rect desktop = platform::CurrentScreen().desktop;
+    return {desktop.Width() / 2, desktop.Height() / 2};
+}
+
+unsigned MouseFlags(const QMouseEvent* event)
+{
+    unsigned flags = 0;
+    if (event->buttons() & Qt::LeftButton)
+        flags |= MK_LBUTTON;
+    if (event->buttons() & Qt::RightButton)
+        flags |= MK_RBUTTON;
+    if (event->modifiers() & Qt::ShiftModifier)
+        flags |= MK_SHIFT;
+    if (event->modifiers() & Qt::ControlModifier)
+        flags |= MK_CONTROL;
+    return flags;
+}
+
+// Mouse messages go to the capture window when there is one, in its client coordinates.
+CWnd* MouseTarget(ClientWidget* widget, const QMouseEvent* event, Point* point)
+{
+    CWnd* target = Hub::Instance().capture;
+    WndPrivate* d = WndPrivate::Of(target);
+    if (target == nullptr || d == nullptr || !d->Exists() || target == widget->Owner()) {
+        *point = {event->position().toPoint().x(), event->position().toPoint().y()};
+        return widget->Owner();
+    }
+    const QPoint local = d->client->mapFromGlobal(widget->mapToGlobal(event->position().toPoint()));
+    *point = {local.x(), local.y()};
+    return target;
+}
+
+} // namespace
+
+// ---------------------------------------------------------------------------------------------
+// Window classes.
+
+std::string AfxRegisterWndClass(unsigned classStyle, CursorShape cursor, const Colour* background)
+{
+    WindowClassInfo info{classStyle, cursor, background != nullptr, background ? *background : Colour{}};
+    std::string name = "TracelumeClass:" + std::to_string(classStyle) + ":" + std::to_string(int(cursor));
+    if (background)
+        name += ":" + std::to_string(ToPixel(*background));
+    WindowClasses()[name] = info;
+    return name;
+}
+
+WindowClassInfo FindWindowClass(const std::string& name)
+{
+    const auto found = WindowClasses().find(name);
+    return found == WindowClasses().end() ? WindowClassInfo{} : found->second;
+}
+
+QEvent::Type PostedMessageEvent::EventType()
+{
+    static const QEvent::Type type = QEvent::Type(QEvent::registerEventType());
+    return type;
+}
+
+bool HandlePostedMessage(CWnd* window, QEvent* event)
+{
+    if (event->type() != PostedMessageEvent::EventType())
+        return false;
+    auto* posted = static_cast<PostedMessageEvent*>(event);
+    if (window != nullptr)
+        window->SendMessage(posted->message, posted->wParam, posted->lParam);
+    return true;
+}
+
+// ---------------------------------------------------------------------------------------------
+// Widgets.
+
+ClientWidget::ClientWidget(CWnd* owner, QWidget* parent) : QWidget(parent), owner_(owner)
+{
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setAttribute(Qt::WA_NoSystemBackground);
+    setMouseTracking(true);
+    setFocusPolicy(Qt::ClickFocus);
+}
+
+void ClientWidget::paintEvent(QPaintEvent* event)
+{
+    if (WndPrivate* d = WndPrivate::Of(owner_); d && d->Exists())
+        d->PaintFromQt(this, event->region());
+}
+
+void ClientWidget::mousePressEvent(QMouseEvent* event)
+{
+    event->accept();
+    if (owner_ == nullptr || event->button() != Qt::LeftButton)
+        return;
+    Point point;
+    MouseTarget(this, event, &point)->OnLButtonDown(MouseFlags(event), point);
+}
+
+void ClientWidget::mouseMoveEvent(QMouseEvent* event)
+{
+    event->accept();
+    if (owner_ == nullptr)
+        return;
+    Point point;
+    MouseTarget(this, event, &point)->OnMouseMove(MouseFlags(event), point);
+}
+
+void ClientWidget::mouseReleaseEvent(QMouseEvent* event)
+{
+    event->accept();
+    if (owner_ == nullptr || event->button() != Qt::LeftButton)
+        return;
+    Point point;
+    MouseTarget(this, event, &point)->OnLButtonUp(MouseFlags(event), point);
+}
+
+bool ClientWidget::event(QEvent* event)
+{
+    if (HandlePostedMessage(owner_, event))
+        return true;
+    return QWidget::event(event);
+}
+
+TopLevelWidget::TopLevelWidget(CWnd* owner) : QWidget(nullptr), owner_(owner)
+{
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setAttribute(Qt::WA_NoSystemBackground);
+    setAttribute(Qt::WA_QuitOnClose, false);
+}
+
+void TopLevelWidget::closeEvent(QCloseEvent* event)
+{
+    // Closing is the window's decision: OnClose hides or destroys it.
+    event->ignore();
+    if (WndPrivate* d = WndPrivate::Of(owner_); d && d->Exists())
+        owner_->OnClose();
+}
+
+void TopLevelWidget::moveEvent(QMoveEvent* event)
+{
+    QWidget::moveEvent(event);
+    if (WndPrivate* d = WndPrivate::Of(owner_); d && d->Exists())
+        d->SyncFromQt();
+}
+
+void TopLevelWidget::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    if (WndPrivate* d = WndPrivate::Of(owner_); d && d->Exists())
+        d->SyncFromQt();
+}
+
+void TopLevelWidget::changeEvent(QEvent* event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange && isActiveWindow() && owner_ != nullptr)
+        Hub::Instance().QtActivated(owner_);
+}
+
+bool TopLevelWidget::event(QEvent* event)
+{
+    if (HandlePostedMessage(owner_, event))
+        return true;
+    return QWidget::event(event);
+}
+
+ChildFrameWidget::ChildFrameWidget(CWnd* owner, QWidget* parent) : QWidget(parent), owner_(owner)
+{
+    setAttribute(Qt::WA_NoSystemBackground);
+}
+
+bool ChildFrameWidget::event(QEvent* event)
+{
+    if (HandlePostedMessage(owner_, event))
+        return true;
+    return QWidget::event(event);
+}
+
+// ---------------------------------------------------------------------------------------------
+// WndPrivate: creation and destruction.
+
+CWnd* WndPrivate::FromWidget(const QObject* object)
+{
+    for (; object != nullptr; object = object->parent()) {
+        if (auto* client = dynamic_cast<const ClientWidget*>(object))
+            return client->Owner();
+        if (auto* top = dynamic_cast<const TopLevelWidget*>(object))
+            return top->Owner();
+        if (auto* frame = dynamic_cast<const ChildFrameWidget*>(object))
+            return frame->Owner();
+    }
+    return nullptr;
+}
+
+WndPrivate* WndPrivate::Top()
+{
+    WndPrivate* d = this;
+    while (!d->IsTopLevel() && d->parent != nullptr)
+        d = Of(d->parent);
+    return d;
+}
+
+bool WndPrivate::CreateWindow(const CreateStruct& create, unsigned)
+{
+    Hub::Instance();
+    cls = FindWindowClass(create.className);
+    className = create.className;
+    style = create.style;
+    id = create.id;
+    parent = create.parent;
+    title = create.title;
+    cursor = cls.cursor;
+    scrolling = dynamic_cast<CScrollView*>(q) != nullptr;
+    if (IsTopLevel())
+        CreateTopLevelWidgets();
+    else
+        CreateChildWidgets();
+    ApplyCursor();
+    if (attachMenu)
+        attachMenu();
+
+    placing = true;
+    Place(create.rect, true, true);
+    placing = false;
+    if (q->OnCreate(create) == -1) {
+        // The caller keeps the object: no PostNcDestroy, which would delete frames and views.
+        DestroyWindow(false);
+        return false;
+    }
+    noticesOn = true;
+    Layout();
+    lastOuter = OuterRect();
+    if (style & WS_VISIBLE)
+        Show(true, true);
+    if (auto* frame = dynamic_cast<CFrameWnd*>(parent); frame && !IsTopLevel() && id == AFX_IDW_PANE_FIRST)
+        frame->RecalcLayout();
+    return true;
+}
+
+void WndPrivate::CreateTopLevelWidgets()
+{
+    auto* widget = new TopLevelWidget(q);
+    outer = widget;
+    widget->setWindowFlags(TopLevelFlags(style));
+    widget->setWindowTitle(QString::fromStdString(title));
+    client = new ClientWidget(q, widget);
+    image = std::make_shared<PixelImage>();
+    widget->createWinId();
+    if (WndPrivate* owner = Of(parent); owner && owner->Exists()) {
+        owner->owned.push_back(q);
+        QWidget* ownerWidget = owner->Top()->outer;
+        if (ownerWidget && ownerWidget->windowHandle() && widget->windowHandle())
+            widget->windowHandle()->setTransientParent(ownerWidget->windowHandle());
+    }
+}
+
+void WndPrivate::CreateChildWidgets()
+{
+    WndPrivate* p = Of(parent);
+    QWidget* parentWidget = p->client;
+    if (scrolling) {
+        outer = new ChildFrameWidget(q, parentWidget);
+        client = new ClientWidget(q, outer);
+        hbar = new QScrollBar(Qt::Horizontal, outer);
+        vbar = new QScrollBar(Qt::Vertical, outer);
+        hbar->hide();
+        vbar->hide();
+        QObject::connect(hbar.data(), &QScrollBar::valueChanged, hbar.data(),
+                         [this](int value) { if (!updatingBars) ScrollTo({value, scroll.y}); });
+        QObject::connect(vbar.data(), &QScrollBar::valueChanged, vbar.data(),
+                         [this](int value) { if (!updatingBars) ScrollTo({scroll.x, value}); });
+    } else {
+        client = new ClientWidget(q, parentWidget);
+        outer = client.data();
+    }
+    outer->hide();
+    p->children.push_back(q);
+}
+
+void WndPrivate::DestroyWindow(bool notify)
+{
+    if (!Exists())
+        return;
+    destroying = true;
+    Hub& hub = Hub::Instance();
+    if (hub.capture == q)
+        hub.capture = nullptr;
+    if (hub.active == q)
+        hub.SetActive(VisibleOwner(), WA_ACTIVE);
+    DestroyDependents();
+    if (notify)
+        q->OnDestroy();
+    ReleaseWidgets();
+    Unlink();
+    hub.Forget(q);
+    CWinApp* app = AfxGetApp();
+    if (app != nullptr && app->m_pMainWnd == q) {
+        app->m_pMainWnd = nullptr;
+        PostQuitMessage(0);
+    }
+    destroying = false;
+    if (notify)
+        q->PostNcDestroy(); // may delete q, and this with it
+}
+
+void WndPrivate::DestroyDependents()
+{
+    for (CWnd* window : std::vector<CWnd*>(owned))
+        window->DestroyWindow();
+    for (CWnd* window : std::vector<CWnd*>(children))
+        window->DestroyWindow();
+    owned.clear();
+    children.clear();
+}
+
+void WndPrivate::ReleaseWidgets()
+{
+    if (client)
+        client->Detach();
+    if (auto* top = dynamic_cast<TopLevelWidget*>(outer.data()))
+        top->Detach();
+    if (auto* frame = dynamic_cast<ChildFrameWidget*>(outer.data()))
+        frame->Detach();
+    if (outer) {
+        outer->hide();
+        // Deleted later: we may be inside one of the widget's own event handlers.
+        outer->deleteLater();
+    }
+    outer = nullptr;
+    client = nullptr;
+    menuBar = nullptr;
+    hbar = nullptr;
+    vbar = nullptr;
+    image.reset();
+    lastClientSize = {-1, -1};
+    noticesOn = false;
+}
+
+void WndPrivate::Unlink()
+{
+    if (WndPrivate* p = Of(parent)) {
+        auto& list = IsTopLevel() ? p->owned : p->children;
+        list.erase(std::remove(list.begin(), list.end(), q), list.end());
+    }
+}
+
+CWnd* WndPrivate::VisibleOwner() const
+{
+    if (!IsTopLevel() || parent == nullptr)
+        return nullptr;
+    CWnd* owner = Of(parent)->Top()->q;
+    return owner->IsWindowVisible() ? owner : nullptr;
+}
+
+// ---------------------------------------------------------------------------------------------
+// WndPrivate: placement.
+
+QMargins WndPrivate::FrameMargins() const
+{
+    if (!IsTopLevel() || !outer || outer->windowHandle() == nullptr)
+        return {};
+    return outer->windowHandle()->frameMargins();
+}
+
+int WndPrivate::MenuBarHeight() const
+{
+    if (!menuBar)
+        return 0;
+    const int forWidth = menuBar->heightForWidth(std::max(1, outer->width()));
+    return forWidth > 0 ? forWidth : menuBar->sizeHint().height();
+}
+
+Rect WndPrivate::OuterRect() const
+{
+    if (!outer)
+        return {};
+    const QRect g = outer->geometry();
+    if (!IsTopLevel()) {
+        const Point s = Of(parent)->scroll;
+        return FromQRect(g).OffsetBy(s.x, s.y);
+    }
+    const QMargins m = FrameMargins();
+    return Rect{g.left() - m.left(), g.top() - m.top(), g.left() + g.width() + m.right(),
+                g.top() + g.height() + m.bottom()};
+}
+
+void WndPrivate::Place(Rect rect, bool move, bool resize)
+{
+    const Rect current = OuterRect();
+    if (!move)
+        rect = Rect::FromSize(current.left, current.top, rect.Width(), rect.Height());
+    if (!resize)
+        rect = Rect::FromSize(rect.left, rect.top, current.Width(), current.Height());
+    if (IsTopLevel())
+        PlaceTopLevel(rect, resize);
+    else
+        PlaceChild(rect);
+    Layout();
+    NotifyPositionChanged();
+}
+
+void WndPrivate::PlaceTopLevel(Rect rect, bool resize)
+{
+    MinMaxInfo limits;
+    if (resize && noticesOn)
+        q->OnGetMinMaxInfo(&limits);
+    const int width = std::clamp(rect.Width(), limits.ptMinTrackSize.x, std::max(limits.ptMinTrackSize.x, limits.ptMaxTrackSize.x));
+    const int height = std::clamp(rect.Height(), limits.ptMinTrackSize.y, std::max(limits.ptMinTrackSize.y, limits.ptMaxTrackSize.y));
+    const QMargins m = FrameMargins();
+    const QRect inner(rect.left + m.left(), rect.top + m.top(), std::max(0, width - m.left() - m.right()),
+                      std::max(0, height - m.top() - m.bottom()));
+    const bool wasPlacing = std::exchange(placing, true);
+    outer->setMinimumSize(0, 0);
+    outer->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    outer->setGeometry(inner);
+    ApplyUserLimits(limits);
+    placing = wasPlacing;
+}
+
+// What the user may do with the sizing border: within the limits; without one, nothing.
+void WndPrivate::ApplyUserLimits(const MinMaxInfo& limits)
+{
+    if ((style & WS_THICKFRAME) == 0) {
+        outer->setFixedSize(outer->size());
+        return;
+    }
+    const QMargins m = FrameMargins();
+    const int dx = m.left() + m.right();
+    const int dy = m.top() + m.bottom();
+    outer->setMinimumSize(std::max(0, limits.ptMinTrackSize.x - dx), std::max(0, limits.ptMinTrackSize.y - dy));
+    outer->setMaximumSize(std::min(QWIDGETSIZE_MAX, std::max(0, limits.ptMaxTrackSize.x - dx)),
+                          std::min(QWIDGETSIZE_MAX, std::max(0, limits.ptMaxTrackSize.y - dy)));
+}
+
+void WndPrivate::PlaceChild(Rect rect)
+{
+    const Point s = Of(parent)->scroll;
+    outer->setGeometry(ToQRect(rect.OffsetBy(-s.x, -s.y)));
+}
+
+void WndPrivate::NotifyPositionChanged()
+{
+    const Rect now = OuterRect();
+    if (now == lastOuter)
+        return;
+    WindowPos position{now.left, now.top, now.Width(), now.Height(), now.TopLeft() != lastOuter.TopLeft(),
+                       now.Width() != lastOuter.Width() || now.Height() != lastOuter.Height()};
+    lastOuter = now;
+    if (noticesOn)
+        q->OnWindowPosChanged(&position);
+}
+
+void WndPrivate::SyncFromQt()
+{
+    if (placing || !noticesOn)
+        return;
+    const Rect now = OuterRect();
+    if (now.Width() != lastOuter.Width() || now.Height() != lastOuter.Height()) {
+        MinMaxInfo limits;
+        q->OnGetMinMaxInfo(&limits);
+        const bool outside = now.Width() < limits.ptMinTrackSize.x || now.Height() < limits.ptMinTrackSize.y ||
+                             now.Width() > limits.ptMaxTrackSize.x || now.Height() > limits.ptMaxTrackSize.y;
+        if (outside) {
+            Place(now, false, true);
+            return;
+        }
+    }
+    Layout();
+    NotifyPositionChanged();
+}
+
+void WndPrivate::Layout()
+{
+    if (!outer)
+        return;
+    if (IsTopLevel())
+        LayoutTopLevel();
+    else if (scrolling)
+        LayoutScrollBars();
+    const Size size{client->width(), client->height()};
+    if (size == lastClientSize)
+        return;
+    lastClientSize = size;
+    Invalidate(QRegion(client->rect()), true);
+    if (noticesOn)
+        q->OnSize(SIZE_RESTORED, size.width, size.height);
+}
+
+void WndPrivate::LayoutTopLevel()
+{
+    const int barHeight = MenuBarHeight();
+    const QSize size = outer->size();
+    if (menuBar) {
+        menuBar->setGeometry(0, 0, size.width(), barHeight);
+        menuBar->show();
+    }
+    client->setGeometry(0, barHeight, size.width(), std::max(0, size.height() - barHeight));
+    ResizeImage(*image, client->width(), client->height());
+}
+
+// ---------------------------------------------------------------------------------------------
+// WndPrivate: scroll views.
+
+void WndPrivate::LayoutScrollBars()
+{
+    const QSize area = outer->size();
+    const int barWidth = vbar->sizeHint().width();
+    const int barHeight = hbar->sizeHint().height();
+    bool needH = total.width > area.width();
+    bool needV = total.height > area.height() - (needH ? barHeight : 0);
+    needH = total.width > area.width() - (needV ? barWidth : 0);
+    needV = total.height > area.height() - (needH ? barHeight : 0);
+    const int clientWidth = std::max(0, area.width() - (needV ? barWidth : 0));
+    const int clientHeight = std::max(0, area.height() - (needH ? barHeight : 0));
+    client->setGeometry(0, 0, clientWidth, clientHeight);
+    hbar->setGeometry(0, clientHeight, clientWidth, barHeight);
+    vbar->setGeometry(clientWidth, 0, barWidth, clientHeight);
+    hbar->setVisible(needH);
+    vbar->setVisible(needV);
+    const Point clamped = ClampScroll(scroll);
+    if (clamped != scroll)
+        MoveScroll(clamped);
+    UpdateBars();
+}
+
+void WndPrivate::UpdateBars()
+{
+    const bool wasUpdating = std::exchange(updatingBars, true);
+    hbar->setRange(0, std::max(0, total.width - client->width()));
+    hbar->setPageStep(std::max(1, std::min(page.width, client->width())));
+    hbar->setSingleStep(std::max(1, line.width));
+    hbar->setValue(scroll.x);
+    vbar->setRange(0, std::max(0, total.height - client->height()));
+    vbar->setPageStep(std::max(1, std::min(page.height, client->height())));
+    vbar->setSingleStep(std::max(1, line.height));
+    vbar->setValue(scroll.y);
+    updatingBars = wasUpdating;
+}
+
+Point WndPrivate::ClampScroll(Point position) const
+{
+    const int maxX = client ? std::max(0, total.width - client->width()) : 0;
+    const int maxY = client ? std::max(0, total.height - client->height()) : 0;
+    return {std::clamp(position.x, 0, maxX), std::clamp(position.y, 0, maxY)};
+}
+
+void WndPrivate::SetScrollArea(Size newTotal, Size newPage, Size newLine)
+{
+    total = newTotal;
+    page = newPage;
+    line = newLine;
+    if (outer)
+        Layout();
+}
+
+// Moves the picture and the children to a new scroll position without repainting.
+void WndPrivate::MoveScroll(Point position)
+{
+    scroll = position;
+    for (CWnd* child : children) {
+        WndPrivate* c = Of(child);
+        if (c->outer)
+            c->outer->move(c->lastOuter.left - scroll.x, c->lastOuter.top - scroll.y);
+    }
+}
+
+void WndPrivate::ScrollTo(Point position)
+{
+    if (!client)
+        return;
+    const Point clamped = ClampScroll(position);
+    if (clamped == scroll) {
+        UpdateBars();
+        return;
+    }
+    MoveScroll(clamped);
+    UpdateBars();
+    Invalidate(QRegion(client->rect()), false);
+    q->UpdateWindow();
+}
+
+// ---------------------------------------------------------------------------------------------
+// WndPrivate: showing, painting.
+
+void WndPrivate::Show(bool show, bool activate)
+{
+    if (!IsTopLevel()) {
+        outer->setVisible(show);
+        return;
+    }
+    Hub& hub = Hub::Instance();
+    if (!show) {
+        outer->hide();
+        if (hub.active == q)
+            hub.SetActive(VisibleOwner(), WA_ACTIVE);
+        return;
+    }
+    outer->show();
+    Layout();
+    Invalidate(QRegion(client->rect()), true);
+    if (activate)
+        hub.SetActive(q, WA_ACTIVE);
+}
+
+void WndPrivate::Raise()
+{
+    if (IsTopLevel())
+        outer->raise();
+}
+
+void WndPrivate::ApplyCursor()
+{
+    if (client)
+        client->setCursor(ToQtCursor(cursor));
+}
+
+void WndPrivate::Invalidate(const QRegion& region, bool erase)
+{
+    if (!client)
+        return;
+    const QRegion inside = region & client->rect();
+    if (inside.isEmpty())
+        return;
+    invalid += inside;
+    eraseRequested = eraseRequested || erase;
+    client->update(inside);
+}
+
+void WndPrivate::PaintFromQt(ClientWidget* widget, const QRegion& region)
+{
+    WndPrivate* top = Top();
+    const QPoint offset = widget->mapTo(top->client.data(), QPoint(0, 0));
+    if (top->presenting) {
+        top->deferred += region.translated(offset) - top->presentRegion;
+        Blit(widget, region, offset);
+        return;
+    }
+    const bool erase = eraseRequested || !invalid.contains(region.boundingRect());
+    invalid -= region;
+    if (invalid.isEmpty())
+        eraseRequested = false;
+    paintRect = FromQRect(region.boundingRect());
+    ++paintDepth;
+    if (erase) {
+        CPaintDC dc(q);
+        q->OnEraseBkgnd(&dc);
+    }
+    q->OnPaint();
+    --paintDepth;
+    if (!Exists())
+        return;
+    Blit(widget, region, offset);
+}
+
+void WndPrivate::Blit(QWidget* widget, const QRegion& region, QPoint offset)
+{
+    const PixelImage* pixels = Top()->image.get();
+    if (pixels == nullptr || pixels->width == 0 || pixels->height == 0)
+        return;
+    const QImage picture(reinterpret_cast<const uchar*>(pixels->pixels.data()), pixels->width, pixels->height,
+                         pixels->width * int(sizeof(Pixel)), QImage::Format_RGB32);
+    QPainter painter(widget);
+    for (const QRect& r : region)
+        painter.drawImage(r, picture, r.translated(offset));
+}
+
+void WndPrivate::Present(const Rect& topClientRect)
+{
+    assert(IsTopLevel() && "Present works on the top-level image");
+    if (!client || !outer->isVisible() || topClientRect.IsEmpty())
+        return;
+    if (paintDepth > 0 || presenting) {
+        QPointer<ClientWidget> widget = client;
+        QMetaObject::invokeMethod(
+            client, [this, widget, topClientRect] { if (widget) Present(topClientRect); }, Qt::QueuedConnection);
+        return;
+    }
+    presenting = true;
+    presentRegion = QRegion(ToQRect(topClientRect));
+    client->repaint(presentRegion);
+    presenting = false;
+    presentRegion = {};
+    // Parts that were waiting for a repaint but were only copied: repaint them properly later.
+    if (!deferred.isEmpty())
+        client->update(std::exchange(deferred, QRegion{}));
+}
+
+bool WndPrivate::InPaint() { return paintDepth > 0; }
+
+// ---------------------------------------------------------------------------------------------
+// CWnd.
+
+const CWnd CWnd::wndTop;
+const CWnd CWnd::wndTopMost;
+const CWnd CWnd::wndBottom;
+
+CWnd::CWnd() : d_(std::make_unique<WndPrivate>(this)) {}
+
+CWnd::~CWnd()
+{
+    if (d_->Exists())
+        d_->DestroyWindow(false);
+}
+
+CWnd* CWnd::GetDesktopWindow()
+{
+    static CWnd desktop;
+    return &desktop;
+}
+
+CWnd* CWnd::GetActiveWindow() { return Hub::Instance().active; }
+CWnd* CWnd::GetCapture() { return Hub::Instance().capture; }
+
+bool CWnd::CreateEx(unsigned exStyle, const std::string& className, const std::string& title, unsigned style,
+                    int x, int y, int width, int height, CWnd* parentOrOwner, int id)
+{
+    assert(!d_->Exists() && "CreateEx on a CWnd whose window exists already");
+    const bool child = (style & WS_CHILD) != 0;
+    assert((!child || (parentOrOwner && parentOrOwner->IsWindow())) && "a child window needs a parent window");
+    if (d_->Exists() || (child && (parentOrOwner == nullptr || !parentOrOwner->IsWindow())))
+        return false;
+    if (!child && x == CW_USEDEFAULT) {
+        const Point p = DefaultPosition();
+        x = p.x;
+        y = p.y;
+    }
+    if (!child && width == CW_USEDEFAULT) {
+        const Size s = DefaultSize();
+        width = s.width;
+        height = s.height;
+    }
+    CreateStruct create{className, title, style, Rect::FromSize(x, y, width, height), parentOrOwner, id};
+    return d_->CreateWindow(create, exStyle);
+}
+
+bool CWnd::Create(const std::string& className, const std::string& title, unsigned style, const Rect& rect,
+                  CWnd* parent, int id)
+{
+    return CreateEx(0, className, title, style | WS_CHILD, rect.left, rect.top, rect.Width(), rect.Height(), parent,
+                    id);
+}
+
+bool CWnd::DestroyWindow()
+{
+    if (!d_->Exists())
+        return false;
+    d_->DestroyWindow(true);
+    return true;
+}
+
+bool CWnd::IsWindow() const { return d_->Exists(); }
+const void* CWnd::GetSafeHwnd() const { return d_->Exists() ? d_->outer.data() : nullptr; }
+int CWnd::GetDlgCtrlID() const { return d_->id; }
+unsigned CWnd::GetStyle() const { return d_->style; }
+bool CWnd::IsChild() const { return !d_->IsTopLevel(); }
+CWnd* CWnd::GetParent() const { return d_->parent; }
+
+CFrameWnd* CWnd::GetParentFrame() const
+{
+    for (CWnd* w = d_->parent; w != nullptr; w = w->GetParent())
+        if (auto* frame = dynamic_cast<CFrameWnd*>(w))
+            return frame;
+    return nullptr;
+}
+
+CWnd* CWnd::GetTopLevelParent() const { return d_->Top()->q; }
+
+CWnd* CWnd::GetDlgItem(int id) const
+{
+    for (CWnd* child : d_->children)
+        if (child->GetDlgCtrlID() == id)
+            return child;
+    return nullptr;
+}
+
+void CWnd::MoveWindow(int x, int y, int width, int height, bool)
+{
+    if (d_->Exists())
+        d_->Place(Rect::FromSize(x, y, width, height), true, true);
+}
+
+void CWnd::MoveWindow(const Rect& rect, bool repaint) { MoveWindow(rect.left, rect.top, rect.Width(), rect.Height(), repaint); }
+
+bool CWnd::SetWindowPos(const CWnd* insertAfter, int x, int y, int width, int height, unsigned flags)
+{
+    if (!d_->Exists())
+        return false;
+    const bool move = (flags & SWP_NOMOVE) == 0;
+    const bool resize = (flags & SWP_NOSIZE) == 0;
+    if (move || resize)
+        d_->Place(Rect::FromSize(x, y, width, height), move, resize);
+    if ((flags & SWP_NOZORDER) == 0 && (insertAfter == &wndTop || insertAfter == &wndTopMost))
+        d_->Raise();
+    if (flags & SWP_HIDEWINDOW)
+        d_->Show(false, false);
+    if (flags & SWP_SHOWWINDOW)
+        d_->Show(true, false);
+    const bool activate = (flags & (SWP_NOACTIVATE | SWP_HIDEWINDOW)) == 0;
+    if (activate && d_->IsTopLevel() && IsWindowVisible())
+        Hub::Instance().SetActive(this, WA_ACTIVE);
+    return true;
+}
+
+bool CWnd::ShowWindow(int command)
+{
+    if (!d_->Exists())
+        return false;
+    const bool wasVisible = IsWindowVisible();
+    switch (command) {
+    case SW_HIDE:
+        if (wasVisible)
+            d_->Show(false, false);
+        break;
+    case SW_SHOWNA:
+    case SW_SHOWNOACTIVATE:
+        if (!wasVisible)
+            d_->Show(true, false);
+        break;
+    case SW_SHOW:
+        if (!wasVisible)
+            d_->Show(true, true);
+        break;
+    default: // SW_SHOWNORMAL, SW_RESTORE, ...: shown and activated even when visible
+        d_->Show(true, true);
+        break;
+    }
+    return wasVisible;
+}
+
+bool CWnd::IsWindowVisible() const
+{
+    if (!d_->Exists())
+        return false;
+    return d_->IsTopLevel() ? d_->outer->isVisible() : d_->outer->isVisibleTo(d_->Top()->outer) && d_->Top()->outer->isVisible();
+}
+
+void CWnd::BringWindowToTop()
+{
+    if (!d_->Exists())
+        return;
+    d_->Raise();
+    if (d_->IsTopLevel() && IsWindowVisible())
+        Hub::Instance().SetActive(this, WA_ACTIVE);
+}
+
+void CWnd::CenterWindow(const CWnd* alternate)
+{
+    if (!d_->Exists() || !d_->IsTopLevel())
+        return;
+    Rect area = platform::CurrentScreen().desktop;
+    if (alternate != nullptr && alternate != GetDesktopWindow())
+        alternate->GetWindowRect(&area);
+    const Rect r = d_->OuterRect();
+    const int x = area.left + (area.Width() - r.Width()) / 2;
+    const int y = area.top + (area.Height() - r.Height()) / 2;
+    d_->Place(Rect::FromSize(x, y, r.Width(), r.Height()), true, false);
+}
+
+CWnd* CWnd::SetActiveWindow()
+{
+    CWnd* previous = Hub::Instance().active;
+    if (d_->Exists() && d_->IsTopLevel())
+        Hub::Instance().SetActive(this, WA_ACTIVE);
+    return previous;
+}
+
+void CWnd::SetWindowText(const std::string& text)
+{
+    d_->title = text;
+    if (d_->Exists() && d_->IsTopLevel())
+        d_->outer->setWindowTitle(QString::fromStdString(text));
+}
+
+std::string CWnd::GetWindowText() const { return d_->title; }
+
+void CWnd::SetIcon(const PixelImage& icon)
+{
+    if (!d_->Exists() || icon.width == 0 || icon.monochrome)
+        return;
+    const QImage image(reinterpret_cast<const uchar*>(icon.pixels.data()), icon.width, icon.height,
+                       icon.width * int(sizeof(Pixel)), QImage::Format_RGB32);
+    d_->Top()->outer->setWindowIcon(QIcon(QPixmap::fromImage(image.copy())));
+}
+
+void CWnd::GetClientRect(Rect* rect) const
+{
+    assert(rect != nullptr);
+    *rect = d_->client ? Rect{0, 0, d_->client->width(), d_->client->height()} : Rect{};
+}
+
+void CWnd::GetWindowRect(Rect* rect) const
+{
+    assert(rect != nullptr);
+    if (this == GetDesktopWindow()) {
+        *rect = platform::CurrentScreen().desktop;
+        return;
+    }
+    if (!d_->Exists()) {
+        *rect = {};
+        return;
+    }
+    if (d_->IsTopLevel()) {
+        *rect = d_->OuterRect();
+        return;
+    }
+    const QPoint origin = d_->outer->mapToGlobal(QPoint(0, 0));
+    *rect = Rect::FromSize(origin.x(), origin.y(), d_->outer->width(), d_->outer->height());
+}
+
+void CWnd::ClientToScreen(Point* point) const
+{
+    if (!d_->client)
+        return;
+    const QPoint p = d_->client->mapToGlobal(QPoint(point->x, point->y));
+    *point = {p.x(), p.y()};
+}
+
+void CWnd::ClientToScreen(Rect* rect) const
+{
+    Point topLeft = rect->TopLeft();
+    ClientToScreen(&topLeft);
+    rect->Offset(topLeft.x - rect->left, topLeft.y - rect->top);
+}
+
+void CWnd::ScreenToClient(Point* point) const
+{
+    if (!d_->client)
+        return;
+    const QPoint p = d_->client->mapFromGlobal(QPoint(point->x, point->y));
+    *point = {p.x(), p.y()};
+}
+
+void CWnd::ScreenToClient(Rect* rect) const
+{
+    Point topLeft = rect->TopLeft();
+    ScreenToClient(&topLeft);
+    rect->Offset(topLeft.x - rect->left, topLeft.y - rect->top);
+}
+
+void CWnd::CalcWindowRect(Rect* clientRect) const
+{
+    const QMargins m = d_->FrameMargins();
+    clientRect->left -= m.left();
+    clientRect->top -= m.top() + d_->MenuBarHeight();
+    clientRect->right += m.right();
+    clientRect->bottom += m.bottom();
+}
+
+void CWnd::Invalidate(bool erase)
+{
+    if (d_->client)
+        d_->Invalidate(QRegion(d_->client->rect()), erase);
+}
+
+void CWnd::InvalidateRect(const Rect* rect, bool erase)
+{
+    if (rect == nullptr)
+        Invalidate(erase);
+    else
+        d_->Invalidate(QRegion(ToQRect(*rect)), erase);
+}
+
+void CWnd::UpdateWindow()
+{
+    if (!d_->Exists() || d_->invalid.isEmpty() || WndPrivate::InPaint() || !IsWindowVisible())
+        return;
+    d_->client->repaint(d_->invalid);
+}
+
+CWnd* CWnd::SetCapture()
+{
+    CWnd* previous = Hub::Instance().capture;
+    if (d_->Exists())
+        Hub::Instance().capture = this;
+    return previous;
+}
+
+void CWnd::ReleaseCapture() { Hub::Instance().capture = nullptr; }
+
+void CWnd::SetCursor(CursorShape cursor)
+{
+    d_->cursor = cursor;
+    d_->ApplyCursor();
+}
+
+CursorShape CWnd::GetCursor() const { return d_->cursor; }
+
+CMenu* CWnd::GetMenu() const { return nullptr; }
+
+void CWnd::DrawMenuBar()
+{
+    if (d_->menuBar)
+        d_->menuBar->update();
+}
+
+intptr_t CWnd::SendMessage(unsigned message, uintptr_t wParam, intptr_t)
+{
+    if (message == WM_CLOSE) {
+        OnClose();
+        return 0;
+    }
+    if (message == WM_COMMAND)
+        return OnCommand(int(wParam & 0xFFFF)) ? 1 : 0;
+    return 0;
+}
+
+bool CWnd::PostMessage(unsigned message, uintptr_t wParam, intptr_t lParam)
+{
+    if (!d_->Exists())
+        return false;
+    QCoreApplication::postEvent(d_->outer.data(), new PostedMessageEvent(message, wParam, lParam));
+    return true;
+}
+
+int CWnd::MessageBox(const std::string& text, const std::string& caption, unsigned type)
+{
+    return platform::ShowMessageBox(this, text, caption, type);
+}
+
+PixelImage* CWnd::TopLevelImage() const { return d_->Exists() ? d_->Top()->image.get() : nullptr; }
+
+Rect CWnd::ClientAreaInTopLevel() const
+{
+    if (!d_->Exists())
+        return {};
+    const QPoint origin = d_->client->mapTo(d_->Top()->client.data(), QPoint(0, 0));
+    return Rect::FromSize(origin.x(), origin.y(), d_->client->width(), d_->client->height());
+}
+
+int CWnd::OnCreate(const CreateStruct&) { return 0; }
+void CWnd::OnPaint() {}
+
+bool CWnd::OnEraseBkgnd(CDC* dc)
+{
+    if (!d_->cls.hasBackground || dc == nullptr)
+        return false;
+    Rect client;
+    GetClientRect(&client);
+    dc->FillSolidRect(client, d_->cls.background);
+    return true;
+}
+
+void CWnd::OnSize(unsigned, int, int) {}
+void CWnd::OnGetMinMaxInfo(MinMaxInfo*) {}
+void CWnd::OnActivate(unsigned, CWnd*, bool) {}
+int CWnd::OnMouseActivate(CWnd*, unsigned, unsigned) { return MA_ACTIVATE; }
+void CWnd::OnWindowPosChanged(const WindowPos*) {}
+void CWnd::OnClose() { DestroyWindow(); }
+void CWnd::OnDestroy() {}
+void CWnd::OnLButtonDown(unsigned, Point) {}
+void CWnd::OnMouseMove(unsigned, Point) {}
+void CWnd::OnLButtonUp(unsigned, Point) {}
+bool CWnd::OnQueryNewPalette() { return false; }
+void CWnd::OnPaletteChanged(CWnd*) {}
+bool CWnd::OnCommand(int) { return false; }
+void CWnd::PostNcDestroy() {}
