@@ -1,0 +1,49 @@
+#pragma once
+
+#include "platform/DC.h"
+
+#include <memory>
+#include <set>
+#include <utility>
+
+// A memory surface with its own colour (or monochrome) bitmap, for the drawing tests.
+struct TestSurface {
+    CBitmap bitmap;
+    CDC dc;
+
+    TestSurface(int width, int height, bool monochrome = false)
+    {
+        dc.CreateCompatibleDC(nullptr);
+        if (monochrome)
+            bitmap.CreateBitmap(width, height, 1, 1);
+        else
+            bitmap.CreateCompatibleBitmap(width, height);
+        dc.SelectObject(&bitmap);
+    }
+    PixelImage& Image() { return *bitmap.Image(); }
+    Pixel At(int x, int y) const { return bitmap.Image()->At(x, y); }
+};
+
+using PixelSet = std::set<std::pair<int, int>>;
+
+// The pixels of an image that differ from background.
+inline PixelSet PixelsNotEqual(const PixelImage& image, Pixel background)
+{
+    PixelSet set;
+    for (int y = 0; y < image.height; ++y) {
+        for (int x = 0; x < image.width; ++x) {
+            if (image.At(x, y) != background)
+                set.insert({x, y});
+        }
+    }
+    return set;
+}
+
+// The bounding box of a set of pixels (empty for an empty set).
+inline Rect BoundingBox(const PixelSet& set)
+{
+    Rect box;
+    for (const auto& [x, y] : set)
+        box = box.United({x, y, x + 1, y + 1});
+    return box;
+}
