@@ -261,19 +261,28 @@ TEST(StepStraight, FirstPointIsOneStepFromTheStart)
 
 TEST(StepStraight, KeepsTheFirstPointOutsideAndTheLimitIsInside)
 {
-    Particle atLimit = StableParticle({0.0, 50.0, 0.0}, {0.0, 384.0, 0.0});
-    PointList list(350);
-    SeedRandom(2);
-    EXPECT_EQ(StepStraight(404.0, atLimit, 1.0, 20.0, kRed, kYellow, list), kLeftOrFull);
-    ASSERT_EQ(list.Count(), 2);
-    EXPECT_EQ(list[0].y, 404.0);
-    EXPECT_EQ(list[1].y, 424.0);
-    EXPECT_EQ(list[1].colour, kRed);
+    // Along each axis: from 384 the first dot lands exactly on the limit 404 (inside) and the
+    // second at 424 is kept as the first outside; from just above 384 the first dot is outside.
+    const Vec3 axes[] = {{1, 0, 0}, {0, 1, 0}, {0, 0, 1}};
+    for (const Vec3& axis : axes) {
+        SCOPED_TRACE(testing::Message() << axis.x << axis.y << axis.z);
+        const auto along = [&](double v) { return Vec3{axis.x * v, axis.y * v, axis.z * v}; };
+        Particle atLimit = StableParticle(along(50.0), along(384.0));
+        atLimit.mass = 0.0; // E = |p| exactly, so the dots stay on the axis
+        PointList list(350);
+        SeedRandom(2);
+        EXPECT_EQ(StepStraight(404.0, atLimit, 1.0, 20.0, kRed, kYellow, list), kLeftOrFull);
+        ASSERT_EQ(list.Count(), 2);
+        EXPECT_EQ(list[0].x + list[0].y + list[0].z, 404.0);
+        EXPECT_EQ(list[1].x + list[1].y + list[1].z, 424.0);
+        EXPECT_EQ(list[1].colour, kRed);
 
-    Particle pastLimit = StableParticle({0.0, 50.0, 0.0}, {0.0, std::nextafter(384.0, 1e9), 0.0});
-    PointList one(350);
-    EXPECT_EQ(StepStraight(404.0, pastLimit, 1.0, 20.0, kRed, kYellow, one), kLeftOrFull);
-    EXPECT_EQ(one.Count(), 1);
+        Particle pastLimit = StableParticle(along(50.0), along(std::nextafter(384.0, 1e9)));
+        pastLimit.mass = 0.0;
+        PointList one(350);
+        EXPECT_EQ(StepStraight(404.0, pastLimit, 1.0, 20.0, kRed, kYellow, one), kLeftOrFull);
+        EXPECT_EQ(one.Count(), 1);
+    }
 }
 
 TEST(StepStraight, SurvivalZeroWritesOnlyTheDecayPoint)
