@@ -126,7 +126,7 @@ public:
     virtual void FillRect(const Rect& rect, const CBrush* brush);
     Point MoveTo(int x, int y);
     virtual void LineTo(int x, int y);
-    void Polyline(const Point* points, int count);
+    virtual void Polyline(const Point* points, int count);
     virtual void DrawText(std::string_view text, const Rect& rect, unsigned format);
     Size GetTextExtent(std::string_view text) const;
     virtual bool BitBlt(int x, int y, int width, int height, const CDC* source, int sourceX, int sourceY, RasterOp op);

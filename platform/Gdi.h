@@ -23,7 +23,8 @@ public:
 
 enum class PenStyle { Solid, Null };
 
-// Pens draw 1-pixel lines on raster surfaces (wider pens only matter on a printer).
+// Pens draw 1-pixel lines on raster surfaces (wider pens only matter on a printer). A null pen
+// draws nothing.
 class CPen : public CGdiObject {
 public:
     CPen() = default;
@@ -77,8 +78,12 @@ struct LogFont {
 
 class QFont;
 
-// Fonts are drawn without anti-aliasing. "MS Sans Serif" and other faces that the machine
-// lacks are mapped to an installed sans-serif face.
+// Fonts are drawn without anti-aliasing and with full hinting, so text is crisp and the same
+// on every run. "MS Sans Serif" and other faces that the machine lacks are mapped to DejaVu Sans.
+// A negative height is the character (em) height in pixels; a positive one the cell (line)
+// height, met by the largest character height whose line fits; 0 gives 13-pixel characters.
+// Weight 400 is normal and 700 bold (0 means normal). Creating a font needs a Qt GUI application
+// and makes one on the offscreen platform when none exists (platform/GuiApplication.h).
 class CFont : public CGdiObject {
 public:
     CFont();
@@ -130,6 +135,8 @@ struct BitmapInfo {
     int coloursUsed = 0;  // entries of the colour table of an indexed bitmap; 0 otherwise
 };
 
+// Bitmaps are at most kMaxBitmapSide (16384) pixels a side and 2^26 pixels in all (platform/Bmp.h);
+// creating or loading a larger one fails and leaves the bitmap as it was.
 class CBitmap : public CGdiObject {
 public:
     // A colour bitmap compatible with the screen (32 bits per pixel), black.
@@ -137,10 +144,13 @@ public:
     // planes = 1 and bitsPerPixel = 1 make a monochrome bitmap; anything else a colour one.
     // bits, when given, hold rows of 1-bit pixels padded to 16 bits (monochrome) or 0xFFRRGGBB words.
     bool CreateBitmap(int width, int height, int planes, int bitsPerPixel, const void* bits = nullptr);
-    // A bitmap of the program's resources, as a plain screen-compatible colour bitmap.
+    // A bitmap of the program's resources (the BMP file ":/bitmaps/<resourceId>.bmp" of Qt's
+    // resource system), as a plain screen-compatible colour bitmap. A missing or malformed file
+    // fails cleanly: false, and the bitmap stays as it was.
     bool LoadBitmap(int resourceId);
-    // A bitmap of the program's resources that keeps its colour table readable (indexed 4- and
-    // 8-bit images); it draws like any colour bitmap.
+    // The same file as a bitmap that keeps its colour table readable (indexed 1-, 4- and 8-bit
+    // images: the colours used, or all 2^bits when the file does not say); it draws like any
+    // colour bitmap, and GetBitmap reports the file's bits per pixel.
     bool LoadDIBSection(int resourceId);
     bool IsCreated() const override { return image_ != nullptr; }
 
@@ -162,6 +172,7 @@ struct LogPalette {
     std::vector<PaletteEntry> entries;
 };
 
+// A logical palette: version 0x300 and 1 to 256 entries, or CreatePalette fails.
 class CPalette : public CGdiObject {
 public:
     bool CreatePalette(const LogPalette& palette);
@@ -174,7 +185,7 @@ private:
     std::vector<PaletteEntry> entries_;
 };
 
-// A clip region: one rectangle in device coordinates.
+// A clip region: one rectangle in device coordinates (edges swapped into order when inverted).
 class CRgn : public CGdiObject {
 public:
     bool CreateRectRgn(int left, int top, int right, int bottom);
