@@ -6,8 +6,8 @@
 #include <memory>
 
 // The six decay generators. Each builds a new event (capacity ChamberData::EventCapacity(),
-// chamber = conditions) from the conditions' B, T and scale and the random source, and always
-// returns a constructed event, possibly empty.
+// chamber = conditions) from the conditions' B, T and scale and the random source, possibly
+// empty. They return null only when memory ran out.
 
 // Types 1 (sign -1) and 2 (sign +1): charged pion -> muon -> electron.
 std::unique_ptr<ChamberEvent> GenerateDecay12(double sign, const ChamberData& conditions);
@@ -23,7 +23,10 @@ std::unique_ptr<ChamberEvent> GenerateDecay(int decayType, const ChamberData& co
 
 // Whether the conditions can make an event: L, B, T and scale finite, L, T and scale above 0.
 // Under any other conditions every generator returns an empty event and draws nothing from the
-// random source (a T of 0 gives the primary no momentum, an L of 0 no chamber).
+// random source (a T of 0 gives the primary no momentum, an L of 0 no chamber). Finite conditions
+// of extreme magnitude (T = 1e300 MeV, a subnormal B; only an event file can hold such values)
+// can still overflow on the way: a generator then empties its event after drawing, so an event
+// never holds a non-finite point.
 bool CanGenerate(const ChamberData& conditions);
 
 // The primary particle of every generator: on the face y = -half (display units) moving along +y
@@ -34,6 +37,7 @@ Particle MakePrimary(ParticleSpecies species, double charge, double kineticEnerg
 // half-width and `step` the dot spacing, both in display units; `field` is B in kG, unsigned:
 // electrons and negative pions curve with -field, positrons and protons with +field. Each
 // replaces out's points with the merged tracks, allocating its two temporary lists once.
+
 // An electron-positron pair from one conversion point. The photon is not used.
 void DrawPair(const Particle& photon, Particle& electron, Particle& positron, double half, double field,
               double scale, double step, PointList& out);

@@ -34,6 +34,12 @@ void WritePoint(TrackPoint& point, Vec3 position, int32_t colour)
     point.colour = colour;
 }
 
+// The helix's current point: (cx - R sin phi, cy + R cos phi, z).
+Vec3 HelixPoint(const HelixState& helix)
+{
+    return {helix.cx - helix.R * std::sin(helix.phi), helix.cy + helix.R * std::cos(helix.phi), helix.z};
+}
+
 // Mean decay length in display units: (p / m) * ctau * scale.
 double MeanDecayLength(const Particle& particle, double momentum, double scale)
 {
@@ -119,35 +125,22 @@ StepEnd StepHelix(double limit, PointList& list, HelixState& helix, double survi
     const double phiStart = helix.phi;
     // Strict comparisons: u equal to the survival decays, a coordinate at the limit is inside.
     while (u < survival && n < list.Capacity()) {
-        TrackPoint& point = list[n];
-        point.x = helix.cx - helix.R * std::sin(helix.phi);
-        if (std::fabs(point.x) > limit) {
-            list.SetCount(n);
+        const Vec3 position = HelixPoint(helix);
+        if (Outside(position, limit)) {
+            list.SetCount(n); // a helix drops its first point outside
             return kLeftOrFull;
         }
-        point.y = helix.cy + helix.R * std::cos(helix.phi);
-        if (std::fabs(point.y) > limit) {
-            list.SetCount(n);
-            return kLeftOrFull;
-        }
-        point.z = helix.z;
-        if (std::fabs(point.z) > limit) {
-            list.SetCount(n);
-            return kLeftOrFull;
-        }
-        point.w = 1.0;
-        point.colour = helix.colour;
+        WritePoint(list[n], position, helix.colour);
         ++n;
         helix.phi = helix.phi + helix.dphi;
         u = RandomUnit();
         helix.z = helix.z + helix.dz;
     }
     list.SetCount(n);
-    if (n == list.Capacity())
+    if (list.Full())
         return kLeftOrFull;
     // The decay vertex is not range-checked.
-    const Vec3 vertex{helix.cx - helix.R * std::sin(helix.phi), helix.cy + helix.R * std::cos(helix.phi), helix.z};
-    WritePoint(list[n], vertex, endColour);
+    WritePoint(list[n], HelixPoint(helix), endColour);
     list.SetCount(n + 1);
     helix.phi = helix.phi - phiStart;
     return kDecayed;
