@@ -1,0 +1,65 @@
+// Draws the program's own pictures and writes them as 4-bit indexed BMP files:
+//   tracelume-artwork <folder>   writes <folder>/bitmap169.bmp (the About and splash picture)
+//                                and <folder>/icon100.bmp (the program icon).
+// The build does not run it; run it after changing a picture and commit the files it writes,
+// normally with the folder shell/resources.
+#include "tools/artwork/Artwork.h"
+#include "tools/artwork/IndexedBitmap.h"
+
+#include "platform/DC.h"
+#include "platform/GuiApplication.h"
+
+#include <cstdio>
+#include <string>
+
+namespace {
+
+using DrawFunction = void (*)(CDC&);
+
+// Renders a picture of the given size, quantises it to the fixed palette and writes it.
+bool WritePicture(const std::string& path, int width, int height, DrawFunction draw)
+{
+    CDC dc;
+    CBitmap bitmap;
+    if (!dc.CreateCompatibleDC(nullptr) || !bitmap.CreateCompatibleBitmap(width, height))
+        return false;
+    CBitmap* old = dc.SelectObject(&bitmap);
+    draw(dc);
+    dc.SelectObject(old);
+    const auto& palette = artwork::Palette();
+    const IndexedImage indexed = artwork::Quantise(*bitmap.Image(), palette);
+    return artwork::WriteFile(path, artwork::EncodeBmp4(indexed, palette));
+}
+
+}
+
+int main(int argc, char** argv)
+{
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: %s <output folder>\n", argv[0]);
+        return 2;
+    }
+    if (!platform::EnsureGuiApplication()) {
+        std::fprintf(stderr, "cannot draw text: no GUI application\n");
+        return 1;
+    }
+    const std::string folder = argv[1];
+    const struct {
+        std::string name;
+        int width;
+        int height;
+        DrawFunction draw;
+    } pictures[] = {
+        {"bitmap169.bmp", artwork::kSplashWidth, artwork::kSplashHeight, artwork::DrawSplash},
+        {"icon100.bmp", artwork::kIconSize, artwork::kIconSize, artwork::DrawIcon},
+    };
+    for (const auto& picture : pictures) {
+        const std::string path = folder + "/" + picture.name;
+        if (!WritePicture(path, picture.width, picture.height, picture.draw)) {
+            std::fprintf(stderr, "cannot write %s\n", path.c_str());
+            return 1;
+        }
+        std::printf("wrote %s\n", path.c_str());
+    }
+    return 0;
+}
