@@ -1,0 +1,30 @@
+#include "display/ScrollWindow.h"
+
+#include "display/DoubleBufferView.h"
+
+#include <cassert>
+
+CScrollWindow::CScrollWindow() = default;
+CScrollWindow::~CScrollWindow() = default;
+
+void CScrollWindow::CreateView()
+{
+    AttachView(new DoubleBufferView, kDefaultBufferSide, kDefaultBufferSide);
+}
+
+bool CScrollWindow::AttachView(DoubleBufferView* newView, int width, int height)
+{
+    assert(IsWindow() && "create the frame window before its view");
+    Rect client;
+    GetClientRect(&client);
+    // A view whose creation failed may already have deleted itself, so it is not touched again.
+    if (!newView->Create("", "", WS_CHILD | WS_VISIBLE, client, this, AFX_IDW_PANE_FIRST)) {
+        view = nullptr;
+        return false;
+    }
+    view = newView;
+    // Set once the view exists, so that its scroll sizes follow at once.
+    view->SetBufferSize(width, height);
+    RecalcLayout();
+    return true;
+}

@@ -1,0 +1,26 @@
+#pragma once
+
+#include "platform/FrameWnd.h"
+
+class DoubleBufferView;
+
+// A tool window: a frame holding exactly one double-buffered view as its pane. The view is a
+// child window; it is destroyed (and deletes itself) with the frame.
+class CScrollWindow : public CFrameWnd {
+public:
+    static constexpr int kDefaultBufferSide = 500;
+
+    CScrollWindow();
+    ~CScrollWindow() override;
+
+    // Creates a plain DoubleBufferView with a 500 x 500 picture as the visible pane.
+    virtual void CreateView();
+
+    DoubleBufferView* view = nullptr; // not owned: the view window owns itself
+
+protected:
+    // Creates newView as the visible pane filling the client area, gives it a width x height
+    // picture and stores it in view. newView must come from new; the window owns it from then on.
+    // On failure view is null.
+    bool AttachView(DoubleBufferView* newView, int width, int height);
+};
