@@ -125,6 +125,11 @@ void Hub::SetActive(CWnd* window, unsigned how)
     }
 }
 
+void Hub::ExpectQtActivation(CWnd* window)
+{
+    activationRequests.emplace_back(window, QDateTime::currentMSecsSinceEpoch());
+}
+
 void Hub::QtActivated(CWnd* window)
 {
     const qint64 now = QDateTime::currentMSecsSinceEpoch();
@@ -167,9 +172,37 @@ bool Hub::Inspect(const Msg& message)
     return action == PumpAction::Dispatch;
 }
 
+bool Hub::Holds(QEvent* event) const
+{
+    switch (event->type()) {
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonRelease:
+    case QEvent::MouseMove:
+    case QEvent::KeyPress:
+    case QEvent::Close:
+        return !event->spontaneous();
+    default:
+        return event->type() == QuitEventType() || event->type() == PostedMessageEvent::EventType();
+    }
+}
+
+void Hub::ReleaseHeld()
+{
+    for (auto& [receiver, event] : std::exchange(held, {})) {
+        if (receiver)
+            QCoreApplication::postEvent(receiver, event);
+        else
+            delete event;
+    }
+}
+
 bool Hub::eventFilter(QObject* watched, QEvent* event)
 {
     const QEvent::Type type = event->type();
+    if (holding && Holds(event)) {
+        held.emplace_back(watched, event->clone());
+        return true;
+    }
     if (type == QuitEventType()) {
         Msg message = MakeMsg(MessageKind::Quit);
         message.exitCode = static_cast<QuitEvent*>(event)->code;

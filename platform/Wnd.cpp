@@ -17,6 +17,8 @@
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QElapsedTimer>
+#include <QThread>
 #include <QWindow>
 
 #include <algorithm>
@@ -31,6 +33,8 @@ constexpr Pixel kNewImagePixel = 0xFFFFFFFFu; // a new client image is white
 constexpr int kCascadeStart = 40;             // the system's default position: a cascade
 constexpr int kCascadeStep = 26;
 constexpr int kCascadeSteps = 8;
+constexpr qint64 kExposeWaitMs = 500;          // longest wait for a shown window to be exposed
+constexpr unsigned long kExposePollMicroseconds = 500;
 
 // How deep we are inside paint handlers; a present inside one is put off (Qt forbids repainting
 // from a paint event).
@@ -499,7 +503,7 @@ void WndPrivate::Place(Rect rect, bool move, bool resize)
 void WndPrivate::PlaceTopLevel(Rect rect, bool resize)
 {
     MinMaxInfo limits;
-    if (resize && noticesOn)
+    if (resize)
         q->OnGetMinMaxInfo(&limits);
     const int width = std::clamp(rect.Width(), limits.ptMinTrackSize.x, std::max(limits.ptMinTrackSize.x, limits.ptMaxTrackSize.x));
     const int height = std::clamp(rect.Height(), limits.ptMinTrackSize.y, std::max(limits.ptMinTrackSize.y, limits.ptMaxTrackSize.y));
@@ -692,9 +696,16 @@ void WndPrivate::Show(bool show, bool activate)
             hub.SetActive(VisibleOwner(), WA_ACTIVE);
         return;
     }
+    if (!activate) {
+        // Some platforms activate every window they show; that activation is not the program's.
+        outer->setAttribute(Qt::WA_ShowWithoutActivating, true);
+        hub.ExpectQtActivation(q);
+    }
     outer->show();
+    outer->setAttribute(Qt::WA_ShowWithoutActivating, false);
     Layout();
     Invalidate(QRegion(client->rect()), true);
+    WaitUntilExposed();
     if (activate)
         hub.SetActive(q, WA_ACTIVE);
 }
@@ -732,6 +743,15 @@ void WndPrivate::PaintFromQt(ClientWidget* widget, const QRegion& region)
         Blit(widget, region, offset);
         return;
     }
+    RunPaint(region);
+    if (Exists())
+        Blit(widget, region, offset);
+}
+
+// The paint notices for a region of the client area: erase when asked (or when Qt asks for the
+// region on its own), then OnPaint.
+void WndPrivate::RunPaint(const QRegion& region)
+{
     const bool erase = eraseRequested || !invalid.contains(region.boundingRect());
     invalid -= region;
     if (invalid.isEmpty())
@@ -744,9 +764,47 @@ void WndPrivate::PaintFromQt(ClientWidget* widget, const QRegion& region)
     }
     q->OnPaint();
     --paintDepth;
-    if (!Exists())
+}
+
+// Paints into the image when Qt cannot paint the window yet (it is not exposed): the window,
+// then its visible children over it. Qt paints again once the window is exposed.
+void WndPrivate::PaintIntoImage(const QRegion& region)
+{
+    RunPaint(region);
+    for (CWnd* child : std::vector<CWnd*>(children)) {
+        WndPrivate* c = Of(child);
+        if (!c->Exists() || c->outer->isHidden())
+            continue;
+        const QPoint offset = c->client->mapTo(client.data(), QPoint(0, 0));
+        const QRegion inside = region.translated(-offset) & c->client->rect();
+        if (!inside.isEmpty())
+            c->PaintIntoImage(inside);
+    }
+}
+
+bool WndPrivate::Mapped() const
+{
+    const WndPrivate* top = const_cast<WndPrivate*>(this)->Top();
+    return top->outer && top->outer->testAttribute(Qt::WA_Mapped);
+}
+
+// Gives Qt a moment to expose a window just shown, so that painting it at once reaches the
+// screen. Messages of ours that arrive meanwhile are held back and posted again afterwards.
+void WndPrivate::WaitUntilExposed()
+{
+    Hub& hub = Hub::Instance();
+    if (Mapped() || hub.holding)
         return;
-    Blit(widget, region, offset);
+    hub.holding = true;
+    QElapsedTimer timer;
+    timer.start();
+    while (!Mapped() && outer && outer->isVisible() && timer.elapsed() < kExposeWaitMs) {
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+        if (!Mapped())
+            QThread::usleep(kExposePollMicroseconds);
+    }
+    hub.holding = false;
+    hub.ReleaseHeld();
 }
 
 void WndPrivate::Blit(QWidget* widget, const QRegion& region, QPoint offset)
@@ -1061,7 +1119,10 @@ void CWnd::UpdateWindow()
 {
     if (!d_->Exists() || d_->invalid.isEmpty() || WndPrivate::InPaint() || !IsWindowVisible())
         return;
-    d_->client->repaint(d_->invalid);
+    if (d_->Mapped())
+        d_->client->repaint(d_->invalid);
+    else
+        d_->PaintIntoImage(d_->invalid);
 }
 
 CWnd* CWnd::SetCapture()

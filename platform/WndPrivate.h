@@ -35,6 +35,7 @@ public:
         : QEvent(EventType()), message(message), wParam(wParam), lParam(lParam)
     {
     }
+    PostedMessageEvent* clone() const override { return new PostedMessageEvent(*this); }
     unsigned message;
     uintptr_t wParam;
     intptr_t lParam;
@@ -75,6 +76,9 @@ public:
     // Painting.
     void Invalidate(const QRegion& region, bool erase);
     void PaintFromQt(ClientWidget* widget, const QRegion& region);
+    void PaintIntoImage(const QRegion& region);
+    bool Mapped() const;
+    void WaitUntilExposed();
     // Copies a part of the top-level image to the screen at once (top client coordinates).
     void Present(const Rect& topClientRect);
     void ApplyCursor();
@@ -144,6 +148,7 @@ private:
     void UpdateBars();
     void MoveScroll(Point position);
     void Blit(QWidget* widget, const QRegion& region, QPoint offset);
+    void RunPaint(const QRegion& region);
 };
 
 // The client area of one of our windows: paints from the top-level image and delivers the mouse.
@@ -212,6 +217,8 @@ public:
     void SetActive(CWnd* window, unsigned how);
     // Qt reports that window became active: ours to follow unless it is the echo of a request.
     void QtActivated(CWnd* window);
+    // Qt is going to report window active, but the program did not ask for it: ignore that once.
+    void ExpectQtActivation(CWnd* window);
     void Forget(CWnd* window);
 
     CWnd* active = nullptr;
@@ -225,6 +232,11 @@ public:
     std::vector<Pump*> pumps;
     // Windows we asked Qt to activate, with the time of asking (ms), whose echo is still due.
     std::vector<std::pair<CWnd*, qint64>> activationRequests;
+
+    // While set, our messages are held back (WaitUntilExposed) and posted again by ReleaseHeld.
+    bool holding = false;
+    std::vector<std::pair<QPointer<QObject>, QEvent*>> held;
+    void ReleaseHeld();
 
     bool quitPending = false;
     int quitCode = 0;
@@ -240,11 +252,13 @@ private:
     bool FilterMouse(QObject* watched, QEvent* event);
     bool FilterKey(QObject* watched, QEvent* event);
     bool MouseActivate(QWidget* widget, bool leftPress);
+    bool Holds(QEvent* event) const;
 };
 
 class QuitEvent : public QEvent {
 public:
     explicit QuitEvent(int code);
+    QuitEvent* clone() const override { return new QuitEvent(*this); }
     int code;
 };
 
