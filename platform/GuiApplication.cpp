@@ -3,8 +3,6 @@
 #include <QApplication>
 #include <QGuiApplication>
 
-#include <memory>
-
 namespace platform {
 namespace {
 
@@ -14,12 +12,6 @@ char applicationName[] = "tracelume";
 char platformOption[] = "-platform";
 char platformName[] = "offscreen";
 char* applicationArgv[] = {applicationName, platformOption, platformName, nullptr};
-
-std::unique_ptr<QGuiApplication>& OwnedApplication()
-{
-    static std::unique_ptr<QGuiApplication> application;
-    return application;
-}
 
 } // namespace
 
@@ -31,10 +23,13 @@ bool EnsureGuiApplication(ApplicationKind kind)
         return true;
     if (QCoreApplication::instance() != nullptr)
         return false;
+    // The object is deliberately never deleted: it must outlive every window and font, and Qt's
+    // own thread storage, which the static destructors at exit tear down in no fixed order.
+    // Qt registers it as the instance, which stays reachable until the process ends.
     if (kind == ApplicationKind::Widgets)
-        OwnedApplication() = std::make_unique<QApplication>(applicationArgc, applicationArgv);
+        new QApplication(applicationArgc, applicationArgv);
     else
-        OwnedApplication() = std::make_unique<QGuiApplication>(applicationArgc, applicationArgv);
+        new QGuiApplication(applicationArgc, applicationArgv);
     return true;
 }
 

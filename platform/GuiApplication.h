@@ -9,7 +9,8 @@ enum class ApplicationKind {
 };
 
 // Makes sure a Qt GUI application object exists. When none exists it creates one of the given
-// kind on the offscreen platform, which needs no display, and keeps it until the program ends.
+// kind on the offscreen platform, which needs no display, and keeps it until the process ends
+// (it is never destroyed, so no window or font outlives it).
 // An existing object (the program's own application, created first) is kept whatever its kind.
 // Returns false when a non-GUI application object is already in place, so nothing can be drawn.
 bool EnsureGuiApplication(ApplicationKind kind = ApplicationKind::Gui);
