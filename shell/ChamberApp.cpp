@@ -1,0 +1,73 @@
+#include "shell/ChamberApp.h"
+
+#include "display/FrameLink.h"
+#include "platform/MessageBox.h"
+#include "platform/Screen.h"
+#include "shell/CommandIds.h"
+#include "shell/MainFrame.h"
+#include "shell/Resources.h"
+
+#include <memory>
+
+namespace {
+
+// The frame: a title bar, a system menu and a minimise button; no sizing border, no maximise.
+constexpr unsigned kFrameStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
+
+// Classifies the desktop by its height only. Returns false (after telling the user) when it is
+// too small.
+bool CheckScreenSize()
+{
+    Rect desktop;
+    CWnd::GetDesktopWindow()->GetWindowRect(&desktop);
+    desktop.Normalize();
+    const int height = desktop.Height();
+    smallScreen = height < screen_check::kMinimumHeight ? 1 : 0;
+    largeScreen = height >= screen_check::kLargeHeight ? 1 : 0;
+    if (!smallScreen)
+        return true;
+    platform::ShowMessageBox(CWnd::GetDesktopWindow(),
+                             "Sorry, Tracelume requires a 640X480 screen or bigger. Adjust resolution and try "
+                             "again, if you can.",
+                             "Screen dimensions too small.", MB_OK);
+    return false;
+}
+
+bool CheckScreenColours()
+{
+    const ScreenFacts& screen = platform::CurrentScreen();
+    if (screen.bitsPerPixel * screen.planes >= screen_check::kMinimumColourBits)
+        return true;
+    platform::ShowMessageBox(CWnd::GetDesktopWindow(),
+                             "Sorry, Tracelume requires 256 or more colors. Adjust color setting and try again, "
+                             "if you can.",
+                             "Not enough screen colors.", MB_OK);
+    return false;
+}
+
+}
+
+CChamberApp::CChamberApp(int argc, char** argv) : CWinApp(argc, argv) {}
+
+bool CChamberApp::StartUp()
+{
+    auto frame = std::make_unique<CMainFrame>();
+    if (!CheckScreenSize() || !CheckScreenColours())
+        return false;
+    res::RegisterMainFrameResources();
+    if (!frame->LoadFrame(res::kMainFrame, kFrameStyle))
+        return false;
+    CMainFrame* window = frame.release(); // the window owns the frame from now on
+    m_pMainWnd = window;
+    res::ApplyProgramIcon(*window);
+    Rect desktop;
+    CWnd::GetDesktopWindow()->GetWindowRect(&desktop);
+    desktop.Normalize();
+    window->MoveWindow(0, 0, desktop.Width(), placement::kFrameHeight, true);
+    window->SelectDecay(cmd::kDecay1);
+    window->SelectMonitor(cmd::kMonitorChamber);
+    window->SetShowValues(1);
+    window->ShowWindow(m_nCmdShow);
+    window->UpdateWindow();
+    return window->CreateToolWindows();
+}

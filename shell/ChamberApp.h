@@ -1,0 +1,23 @@
+#pragma once
+
+#include "platform/App.h"
+
+// The application object: checks the screen, creates the main frame and lets it build the
+// windows. It has no state of its own; the main frame holds everything.
+class CChamberApp : public CWinApp {
+public:
+    CChamberApp(int argc, char** argv);
+
+    // The whole start-up, run once before the message loop. Returns false to end the program
+    // at once (a screen that is too small or has too few colours).
+    bool StartUp();
+
+    bool InitInstance() override { return StartUp(); }
+};
+
+// The screen the program needs: at least 480 pixels high and 256 colours.
+namespace screen_check {
+constexpr int kMinimumHeight = 480;
+constexpr int kLargeHeight = 600;
+constexpr int kMinimumColourBits = 8;
+}

@@ -1,0 +1,231 @@
+#include "shell/MainFrame.h"
+
+#include "display/ScreenChamberWindow.h"
+#include "physics/ChamberEvent.h"
+#include "physics/Random.h"
+#include "platform/App.h"
+#include "platform/Clock.h"
+#include "platform/FileSearch.h"
+#include "platform/MessageBox.h"
+#include "platform/Screen.h"
+#include "shell/CommandIds.h"
+#include "shell/Resources.h"
+#include "shell/StartupReport.h"
+
+#include <cassert>
+#include <cstring>
+
+CMainFrame* mainFrame = nullptr;
+
+namespace {
+
+constexpr double kStartRotationRate = 0.6283185308; // rad/s: one turn in 10 s
+// The first frame of a rotation turns by 3.14 / 180 radians.
+constexpr double kStartRotationStep = 0.017444444444444446;
+constexpr uint32_t kSplashMilliseconds = 3000;
+constexpr int kChamberSize = 800; // display units
+constexpr double kStartLengthCm = 500.0;
+constexpr double kStartFieldKG = 0.8;
+constexpr double kStartEnergyMeV = 0.6;
+
+// Tool windows: a title bar, a system menu and a sizing border, no minimise or maximise button.
+constexpr unsigned kToolWindowStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME;
+constexpr unsigned kSplashStyle = WS_OVERLAPPED | WS_CAPTION;
+
+}
+
+CMainFrame::CMainFrame() : camera(ScreenCamera::ForChamber())
+{
+    axisCommand = cmd::kAxisX;
+    monitorCommand = cmd::kMonitorChamber;
+    decayCommand = cmd::kDecay1;
+    directionCommand = cmd::kLeftToRight;
+    particleCommand = cmd::kElectron;
+    speedCommand = cmd::kSpeed2V;
+    perfFrequency = double(platform::QueryPerformanceFrequency());
+    defaultRotationRate = kStartRotationRate;
+    rotationRate = kStartRotationRate;
+    reverseRotation = 0;
+    mainFrame = this;
+    frameLink = this;
+}
+
+CMainFrame::~CMainFrame()
+{
+    if (mainFrame == this)
+        mainFrame = nullptr;
+    if (frameLink == this)
+        frameLink = nullptr;
+}
+
+// The tool windows go before the frame; nothing may keep pointing at them afterwards.
+void CMainFrame::OnDestroy()
+{
+    activationList.Clear();
+    activeToolWindow = nullptr;
+    CFrameWnd::OnDestroy();
+}
+
+CWnd* CMainFrame::ChamberWnd() const { return chamberWindow; }
+
+Placement CMainFrame::ChamberPlacement() { return largeScreen ? placement::kChamberLarge : placement::kChamberNormal; }
+
+Placement CMainFrame::ProjectorPlacement()
+{
+    return largeScreen ? placement::kProjectorLarge : placement::kProjectorNormal;
+}
+
+bool CMainFrame::CreateToolWindows()
+{
+    SeedRandom(uint32_t(platform::CalendarTime()));
+    firstPlay = 1;
+    pictureClass = AfxRegisterWndClass(0, CursorShape::Arrow);
+    ShowSplash();
+    const uint32_t splashStart = platform::GetTickCount();
+    camera = ScreenCamera::ForChamber();
+    WaitForSplash(splashStart);
+    CloseSplash();
+    m_bAutoMenuEnable = false;
+    SetStartSelection();
+    conditions = ChamberData(kStartLengthCm, kStartFieldKG, kStartEnergyMeV);
+    pendingConditions = ChamberDataHolder(conditions);
+    toolWindowClass = AfxRegisterWndClass(CS_HREDRAW | CS_VREDRAW, CursorShape::Arrow);
+    CreateChamberWindow();
+    CreateControlsWindow();
+    CreateProjectorWindow();
+    trackmakerWindow = nullptr;
+    SetTrackmakerMode(0);
+    PlaceHidden(ChamberWnd(), ChamberPlacement());
+    OpenCommandLineFile();
+    if (CWnd* chamber = ChamberWnd()) {
+        chamber->ShowWindow(SW_SHOW);
+        chamber->UpdateWindow();
+        ReportFirstChamberPaint();
+    }
+    SelectAxis(cmd::kAxisX);
+    BringFrameToTop();
+    return true;
+}
+
+void CMainFrame::ShowSplash()
+{
+    aboutWindow = std::make_unique<CShowWindow>(res::kAboutBitmap);
+    if (!aboutWindow->CreateEx(0, pictureClass, "", kSplashStyle, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
+                               CW_USEDEFAULT, this)) {
+        aboutWindow.reset();
+        return;
+    }
+    res::ApplyProgramIcon(*aboutWindow);
+    aboutWindow->SizeToBitmap();
+    aboutWindow->CenterWindow();
+    aboutWindow->ShowWindow(SW_SHOW);
+    aboutWindow->UpdateWindow();
+}
+
+// A busy wait on the tick counter that handles no messages: the splash stays as painted. The
+// unsigned difference stays right when the counter wraps.
+void CMainFrame::WaitForSplash(uint32_t startTicks) const
+{
+    while (platform::GetTickCount() - startTicks < kSplashMilliseconds) {
+    }
+}
+
+void CMainFrame::CloseSplash()
+{
+    aboutWindow.reset();
+    energyWindow.reset();
+    toolsWindow.reset();
+    realLifeWindow.reset();
+    motionWindow.reset();
+}
+
+void CMainFrame::SetStartSelection()
+{
+    axisCommand = cmd::kAxisX;
+    monitorCommand = cmd::kMonitorChamber;
+    monitorChamber = 1;
+    resetEachEvent = 0;
+    showValues = 1;
+    showAxes = 1;
+    rotating = 0;
+    slowMotion = 0;
+    leftToRight = 1;
+    directionCommand = cmd::kLeftToRight;
+    particleCommand = cmd::kElectron;
+    speedCommand = cmd::kSpeed2V;
+    electron = 1;
+    decayCommand = cmd::kDecay1;
+    hasEvent = 0;
+}
+
+void CMainFrame::CreateChamberWindow()
+{
+    auto* window = new CScreenChamberWindow();
+    if (!window->Create(toolWindowClass, "Particle Chamber: Empty", kToolWindowStyle, CFrameWnd::rectDefault, this)) {
+        delete window;
+        return;
+    }
+    chamberWindow = window;
+    res::ApplyProgramIcon(*chamberWindow);
+    chamberWindow->CreateView(kChamberSize, camera);
+    rotationStep = kStartRotationStep;
+    activationList.PushFront(chamberWindow);
+}
+
+void CMainFrame::CreateControlsWindow() { controlsWindow = nullptr; }
+
+void CMainFrame::CreateProjectorWindow() { projectorWindow = nullptr; }
+
+// Places a tool window hidden, with its position and size in one operation.
+void CMainFrame::PlaceHidden(CWnd* window, const Placement& where)
+{
+    if (!window)
+        return;
+    window->SetWindowPos(nullptr, where.x, where.y, where.width, where.height,
+                         SWP_NOZORDER | SWP_NOACTIVATE | SWP_HIDEWINDOW);
+}
+
+// The whole command line names an event file; it is searched for as it is, quotes included.
+void CMainFrame::OpenCommandLineFile()
+{
+    const CWinApp* app = AfxGetApp();
+    if (!app || app->CommandLine().empty())
+        return;
+    const auto path = platform::FindFirstFile(app->CommandLine());
+    if (!path) {
+        platform::ShowMessageBox(CWnd::GetDesktopWindow(), "Try opening file with Open under File menu.",
+                                 "Problem Opening File from Desktop", MB_OK);
+        fromCommandLine = 0;
+        return;
+    }
+    fromCommandLine = 1;
+    ReadEventFile(*path);
+}
+
+void CMainFrame::ReadEventFile(const std::string&) { fromCommandLine = 0; }
+
+void CMainFrame::ActivateToolWindow(CWnd* window)
+{
+    assert(window && "ActivateToolWindow needs a window: pass the window that became active");
+    if (!window)
+        return;
+    activeToolWindow = window;
+    activationList.Remove(window);
+    activationList.PushFront(window);
+    const bool printable = window == ChamberWnd() || window == projectorWindow;
+    if (CMenu* menu = GetMenu())
+        menu->EnableMenuItem(cmd::kPrint, MF_BYCOMMAND | (printable ? MF_ENABLED : MF_GRAYED));
+}
+
+void CMainFrame::BringFrameToTop()
+{
+    SetWindowPos(&CWnd::wndTop, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_SHOWWINDOW);
+}
+
+void CMainFrame::SetEventTitle(const std::string& name)
+{
+    if (CWnd* chamber = ChamberWnd())
+        chamber->SetWindowText("Particle Chamber: " + name);
+    if (projectorWindow)
+        projectorWindow->SetWindowText("Projector: " + name);
+}

@@ -1,0 +1,149 @@
+#pragma once
+
+#include <cstddef> // display/FrameLink.h needs size_t declared first
+
+#include "display/FrameLink.h"
+#include "display/ScreenCamera.h"
+#include "physics/ChamberData.h"
+#include "platform/FrameWnd.h"
+#include "shell/ShowWindow.h"
+
+#include <cstdint>
+#include <memory>
+#include <string>
+
+class ChamberEvent;
+class CScreenChamberWindow;
+
+// Window placements in screen pixels (x, y, width, height of the outer rectangle).
+struct Placement {
+    int x = 0;
+    int y = 0;
+    int width = 0;
+    int height = 0;
+    friend bool operator==(const Placement&, const Placement&) = default;
+};
+
+// The placements of the tool windows on a normal screen and on a large one (at least 600
+// pixels high).
+namespace placement {
+constexpr Placement kChamberNormal{0, 40, 640, 440};
+constexpr Placement kChamberLarge{10, 44, 650, 500};
+constexpr Placement kControls{50, 84, 390, 310};
+constexpr Placement kProjectorNormal{0, 37, 640, 445};
+constexpr Placement kProjectorLarge{30, 64, 648, 460};
+constexpr int kFrameHeight = 48;
+}
+
+// The main frame: the menu strip across the top of the screen, and the owner of the program's
+// state (conditions, camera, the current event, the menu selections) and of every tool and
+// picture window. Other windows read its fields directly and reach it through FrameLink.
+//
+// The frame deletes itself when its window is destroyed (create it with new); the tool windows
+// and picture windows are top-level windows owned by it and are destroyed before it.
+class CMainFrame : public CFrameWnd, public FrameLink {
+public:
+    CMainFrame();
+    ~CMainFrame() override;
+
+    // Seeds the random source, shows the splash for 3000 ms and creates and places the tool
+    // windows. Returns true.
+    virtual bool CreateToolWindows();
+
+    // FrameLink.
+    void ActivateToolWindow(CWnd* window) override;
+    void SetTrackmakerMode(int on) override;
+    void BringFrameToTop() override;
+    bool Rotating() const override { return rotating != 0; }
+    bool ShowValues() const override { return showValues != 0; }
+    bool TrackmakerActive() const override { return trackmakerActive != 0; }
+    const ChamberData& Conditions() const override { return conditions; }
+
+    // Titles the Particle Chamber "Particle Chamber: <name>" and the Projector "Projector: <name>".
+    void SetEventTitle(const std::string& name);
+    // Reads the event file at path and shows its event. fromCommandLine tells it whether the
+    // path came from the command line; it clears the flag.
+    virtual void ReadEventFile(const std::string& path);
+    // Sets showValues and its check mark without repainting.
+    void SetShowValues(int on);
+
+    // Commands (menu items and accelerator keys).
+    void SelectAxis(int id);
+    void SelectMonitor(int id);
+    void SelectDecay(int id);
+    void ToggleSlowMotion();
+    void ToggleShowValues();
+    void ToggleResetEachEvent();
+    void CloseActive();
+    void Exit();
+
+    bool OnCommand(int id) override;
+
+    // Where a tool window goes on this screen.
+    static Placement ChamberPlacement();
+    static Placement ProjectorPlacement();
+
+    double rotationRate = 0.6283185308;     // rad/s
+    int64_t lastFrameEnd = 0;               // performance-counter ticks
+    int32_t reverseRotation = 0;
+    ChamberData conditions;
+    ChamberDataHolder pendingConditions;
+    ScreenCamera camera;
+    double rotationStep = 0.0;              // radians
+    std::shared_ptr<ChamberEvent> event;    // the current event; views hold it weakly
+    CWnd* controlsWindow = nullptr;
+    CScreenChamberWindow* chamberWindow = nullptr;
+    CWnd* projectorWindow = nullptr;
+    CWnd* trackmakerWindow = nullptr;
+    std::string pictureClass;
+    std::unique_ptr<CShowWindow> aboutWindow;
+    std::unique_ptr<CShowWindow> energyWindow;
+    std::unique_ptr<CShowWindow> toolsWindow;
+    std::unique_ptr<CShowWindow> realLifeWindow;
+    std::unique_ptr<CShowWindow> motionWindow;
+    int32_t axisCommand = 0;
+    int32_t monitorCommand = 0;
+    int32_t decayCommand = 0;
+    int32_t directionCommand = 0;
+    int32_t particleCommand = 0;
+    int32_t speedCommand = 0;
+    int32_t fromCommandLine = 0;
+    int32_t hasEvent = 0;
+    int32_t monitorChamber = 1;
+    int32_t showAxes = 1;
+    int32_t showValues = 1;
+    int32_t resetEachEvent = 0;
+    int32_t rotating = 0;
+    int32_t slowMotion = 0;
+    int32_t trackmakerActive = 0;
+    int32_t leftToRight = 1;
+    int32_t electron = 1;
+    int32_t firstPlay = 1;
+
+    // The tool-window class: redraws the whole window when its width or height changes.
+    std::string toolWindowClass;
+
+    // The Particle Chamber as a plain window (null while not created).
+    CWnd* ChamberWnd() const;
+
+protected:
+    void OnDestroy() override;
+
+private:
+    void ShowSplash();
+    void WaitForSplash(uint32_t startTicks) const;
+    void CloseSplash();
+    void SetStartSelection();
+    void CreateChamberWindow();
+    void CreateControlsWindow();
+    void CreateProjectorWindow();
+    void PlaceHidden(CWnd* window, const Placement& where);
+    void OpenCommandLineFile();
+    // Moves a radio group's check mark from the item in field to id and stores id in field.
+    void SelectRadio(int32_t& field, int id);
+    // Flips a check item's field and its check mark.
+    void ToggleCheck(int32_t& field, int id);
+};
+
+// The main frame, once constructed (null before and after).
+extern CMainFrame* mainFrame;

@@ -1,0 +1,37 @@
+#pragma once
+
+#include "platform/Gdi.h"
+#include "platform/Wnd.h"
+
+#include <cstdint>
+#include <memory>
+
+// A picture window: shows one bitmap resource at its natural size. The splash, the About
+// picture and the reminder pictures are such windows.
+class CShowWindow : public CWnd {
+public:
+    // Loads the bitmap; on a palette display keeps its colour table readable for the palette.
+    explicit CShowWindow(int bitmapId);
+    ~CShowWindow() override;
+
+    // Resizes the window so that its client area is exactly the bitmap, without moving it,
+    // changing its stacking place or activating it.
+    void SizeToBitmap();
+
+    void OnPaint() override;
+    void OnActivate(unsigned state, CWnd* other, bool minimized) override;
+    // Hides the window (it is never destroyed by a close) and activates the window now at the
+    // front of the activation list.
+    void OnClose() override;
+    void OnDestroy() override;
+
+    int32_t active = 0;     // 1 after activation, 0 after a close
+    int32_t paletteMade = 0;
+    int32_t bitmapId = 0;
+    CBitmap bitmap;
+    std::unique_ptr<CPalette> palette; // built at the first paint on a palette display
+
+private:
+    void SelectBitmapPalette(CDC& dc);
+    bool BuildPalette();
+};

@@ -1,0 +1,80 @@
+#pragma once
+
+#include <cstddef> // display/FrameLink.h needs size_t declared first
+
+#include "display/FrameLink.h"
+#include "platform/Clock.h"
+#include "platform/MessageBox.h"
+#include "platform/Screen.h"
+#include "shell/ChamberApp.h"
+#include "shell/MainFrame.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+// Starts the program headless: a driven clock (every tick-count read moves it 1 ms, so the
+// 3000 ms splash passes at once), chosen screen facts and recorded message boxes.
+class ShellTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        clock.advancePerTickRead = 1;
+        platform::SetClock(&clock);
+    }
+
+    void TearDown() override
+    {
+        if (mainFrame)
+            mainFrame->DestroyWindow();
+        app.reset();
+        platform::SetClock(nullptr);
+        platform::ResetScreen();
+    }
+
+    // A true-colour screen of the given desktop height.
+    static ScreenFacts Screen(int height, int bitsPerPixel = 32)
+    {
+        ScreenFacts facts;
+        facts.desktop = {0, 0, 1280, height};
+        facts.bitsPerPixel = bitsPerPixel;
+        return facts;
+    }
+
+    // Runs the start-up with the given screen and command-line arguments.
+    bool Start(const ScreenFacts& screen, std::vector<std::string> arguments = {})
+    {
+        platform::SetScreen(screen);
+        arguments_ = {"tracelume"};
+        arguments_.insert(arguments_.end(), arguments.begin(), arguments.end());
+        argv_.clear();
+        for (std::string& a : arguments_)
+            argv_.push_back(a.data());
+        argv_.push_back(nullptr);
+        app = std::make_unique<CChamberApp>(int(arguments_.size()), argv_.data());
+        return app->StartUp();
+    }
+
+    CMainFrame& Frame()
+    {
+        EXPECT_NE(mainFrame, nullptr);
+        return *mainFrame;
+    }
+
+    static Rect WindowRect(const CWnd* window)
+    {
+        Rect rect;
+        window->GetWindowRect(&rect);
+        return rect;
+    }
+
+    ManualClock clock;
+    MessageBoxRecorder boxes;
+    std::unique_ptr<CChamberApp> app;
+
+private:
+    std::vector<std::string> arguments_;
+    std::vector<char*> argv_;
+};
