@@ -1,0 +1,121 @@
+# Helpers for the end-to-end tests: a private X server without a window manager, the real
+# program on it, windows found by title, and pixels read from a screenshot.
+# Sourced by the test scripts; they set e2e_name before sourcing.
+
+e2e_skip=77
+
+e2e_require_tools() {
+    for tool in Xvfb xdotool; do
+        if ! command -v "$tool" >/dev/null 2>&1; then
+            echo "SKIPPED: $tool is not installed"
+            exit "$e2e_skip"
+        fi
+    done
+    for tool in import convert; do
+        if ! command -v "$tool" >/dev/null 2>&1; then
+            echo "FAIL: ImageMagick's $tool is not installed"
+            exit 1
+        fi
+    done
+}
+
+# Picks a display number that no running server uses.
+e2e_free_display() {
+    local n
+    for n in $(seq 90 189); do
+        if [ ! -e "/tmp/.X11-unix/X$n" ] && [ ! -e "/tmp/.X$n-lock" ]; then
+            echo "$n"
+            return 0
+        fi
+    done
+    return 1
+}
+
+e2e_xvfb_pid=""
+e2e_app_pid=""
+e2e_workdir=""
+
+e2e_cleanup() {
+    if [ -n "$e2e_app_pid" ] && kill -0 "$e2e_app_pid" 2>/dev/null; then
+        kill "$e2e_app_pid" 2>/dev/null
+        wait "$e2e_app_pid" 2>/dev/null
+    fi
+    if [ -n "$e2e_xvfb_pid" ] && kill -0 "$e2e_xvfb_pid" 2>/dev/null; then
+        kill "$e2e_xvfb_pid" 2>/dev/null
+        wait "$e2e_xvfb_pid" 2>/dev/null
+    fi
+}
+
+# Starts Xvfb 1280 x 1024 x 24 on a free display and waits until it answers.
+e2e_start_xvfb() {
+    local n
+    n=$(e2e_free_display) || { echo "FAIL: no free X display"; exit 1; }
+    Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >"$e2e_workdir/xvfb.log" 2>&1 &
+    e2e_xvfb_pid=$!
+    export DISPLAY=":$n"
+    for _ in $(seq 1 100); do
+        if xdotool getdisplaygeometry >/dev/null 2>&1; then
+            return 0
+        fi
+        sleep 0.1
+    done
+    echo "FAIL: Xvfb did not start on :$n"
+    cat "$e2e_workdir/xvfb.log"
+    exit 1
+}
+
+# Prints the id of the first visible window whose whole title is $1, polling up to $2 seconds.
+e2e_wait_window() {
+    local title=$1 seconds=$2 id
+    local tries=$((seconds * 10))
+    for _ in $(seq 1 "$tries"); do
+        id=$(xdotool search --onlyvisible --name "^${title}\$" 2>/dev/null | head -n 1)
+        if [ -n "$id" ]; then
+            echo "$id"
+            return 0
+        fi
+        sleep 0.1
+    done
+    return 1
+}
+
+# Sets X and Y to the screen position of a window's client origin.
+e2e_window_origin() {
+    eval "$(xdotool getwindowgeometry --shell "$1")"
+}
+
+# Prints the colour of pixel ($2, $3) of screenshot $1 as "r,g,b".
+e2e_pixel() {
+    convert "$1" -crop "1x1+$2+$3" -depth 8 txt:- | tail -n 1 |
+        sed -n 's/.*(\([0-9]*\),\([0-9]*\),\([0-9]*\).*/\1,\2,\3/p'
+}
+
+e2e_failures=0
+
+# Checks that pixel ($2, $3) of screenshot $1 has colour $4 ("r,g,b"); $5 names the check.
+e2e_expect_pixel() {
+    local got
+    got=$(e2e_pixel "$1" "$2" "$3")
+    if [ "$got" = "$4" ]; then
+        echo "ok: $5 at ($2, $3) is $got"
+    else
+        echo "FAIL: $5 at ($2, $3) is $got, expected $4"
+        e2e_failures=$((e2e_failures + 1))
+    fi
+}
+
+# Waits up to $2 seconds for process $1 to end and sets e2e_status to its exit status
+# (empty when it is still running).
+e2e_wait_exit() {
+    local pid=$1 seconds=$2
+    e2e_status=""
+    for _ in $(seq 1 $((seconds * 10))); do
+        if ! kill -0 "$pid" 2>/dev/null; then
+            wait "$pid"
+            e2e_status=$?
+            return 0
+        fi
+        sleep 0.1
+    done
+    return 1
+}
