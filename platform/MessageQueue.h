@@ -56,6 +56,9 @@ namespace platform {
 // A Quit that inspect lets through (Dispatch) ends the application's loop as usual. After
 // StopPumping, the messages that were already waiting are still handled in this call, without
 // inspection (Qt cannot leave them in the queue). Returns false when it stopped on StopPumping.
+// Qt hands out posted messages once per pass, in order: a pump nested inside the handling of a
+// posted message sees what is posted or typed after that message, while messages that were
+// already queued behind it are handled after the nested pump's caller returns.
 bool PumpWaitingMessages(const MessageInspector& inspect = {});
 
 } // namespace platform
