@@ -17,6 +17,26 @@ e2e_start_xvfb
 e2e_app_pid=$!
 
 frame=$(e2e_wait_window "Tracelume" 20) || { echo "FAIL: no window \"Tracelume\""; cat "$e2e_workdir/app.log"; exit 1; }
+
+# The splash: bitmap 169 (503 x 288) centred on the 1280 x 1024 desktop for three seconds.
+splash_bitmap="$(dirname "$0")/../../shell/resources/bitmap169.bmp"
+splash_shot="$shots/splash.png"
+splash_seen=""
+for _ in $(seq 1 20); do
+    import -window root -crop 503x288+388+368 +repage "$splash_shot"
+    differing=$(compare -metric AE "$splash_shot" "$splash_bitmap" null: 2>&1)
+    if [ "$differing" = "0" ]; then
+        splash_seen=yes
+        break
+    fi
+    sleep 0.1
+done
+if [ -n "$splash_seen" ]; then
+    echo "ok: the splash shows bitmap 169 centred on the desktop"
+else
+    echo "FAIL: the splash was not seen centred ($differing pixels differ)"
+    e2e_failures=$((e2e_failures + 1))
+fi
 chamber=$(e2e_wait_window "Particle Chamber: Empty" 20) || { echo "FAIL: no window \"Particle Chamber: Empty\""; cat "$e2e_workdir/app.log"; exit 1; }
 
 # Let the first paint reach the screen before taking the picture.
