@@ -9,6 +9,9 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 
+#include <QPixmap>
+
+#include <algorithm>
 #include <functional>
 
 namespace platform::simulate {
@@ -128,6 +131,20 @@ bool ChooseMenuItem(CWnd* frame, int id)
         return false;
     node->action->trigger();
     return true;
+}
+
+PixelImage GrabMenuBar(CWnd* frame)
+{
+    WndPrivate* d = Existing(frame);
+    if (d == nullptr || !d->menuBar)
+        return {};
+    const QImage grabbed = d->menuBar->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    PixelImage image(grabbed.width(), grabbed.height());
+    for (int y = 0; y < grabbed.height(); ++y) {
+        const auto* row = reinterpret_cast<const Pixel*>(grabbed.constScanLine(y));
+        std::copy_n(row, grabbed.width(), image.Row(y));
+    }
+    return image;
 }
 
 void ProcessEvents()

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/Gdi.h"
 #include "platform/Geometry.h"
 
 class CWnd;
@@ -32,6 +33,9 @@ void UserMove(CWnd* window, int x, int y);
 bool ClickMenuBarItem(CWnd* frame, int position);
 // Chooses the item with that id in a frame's menu, as a click on it would (the command is posted).
 bool ChooseMenuItem(CWnd* frame, int id);
+
+// What a frame's menu bar looks like now (its pixels as 0xFFRRGGBB), empty without one.
+PixelImage GrabMenuBar(CWnd* frame);
 
 // Handles everything waiting, including deferred deletions, outside any loop of the program.
 void ProcessEvents();

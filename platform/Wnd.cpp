@@ -14,6 +14,7 @@
 #include <QIcon>
 #include <QImage>
 #include <QPixmap>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
@@ -215,6 +216,10 @@ void ClientWidget::mouseReleaseEvent(QMouseEvent* event)
     MouseTarget(this, event, &point)->OnLButtonUp(MouseFlags(event), point);
 }
 
+// Keys stop at our widgets: they reach the program through the accelerators only, and a key
+// passed on to a parent would be offered twice.
+void ClientWidget::keyPressEvent(QKeyEvent* event) { event->accept(); }
+
 bool ClientWidget::event(QEvent* event)
 {
     if (HandlePostedMessage(owner_, event))
@@ -257,6 +262,8 @@ void TopLevelWidget::changeEvent(QEvent* event)
     if (event->type() == QEvent::ActivationChange && isActiveWindow() && owner_ != nullptr)
         Hub::Instance().QtActivated(owner_);
 }
+
+void TopLevelWidget::keyPressEvent(QKeyEvent* event) { event->accept(); }
 
 bool TopLevelWidget::event(QEvent* event)
 {
@@ -366,6 +373,8 @@ void WndPrivate::CreateChildWidgets()
         vbar = new QScrollBar(Qt::Vertical, outer);
         hbar->hide();
         vbar->hide();
+        hbar->setFocusPolicy(Qt::NoFocus);
+        vbar->setFocusPolicy(Qt::NoFocus);
         QObject::connect(hbar.data(), &QScrollBar::valueChanged, hbar.data(),
                          [this](int value) { if (!updatingBars) ScrollTo({value, scroll.y}); });
         QObject::connect(vbar.data(), &QScrollBar::valueChanged, vbar.data(),
