@@ -337,3 +337,39 @@ TEST_F(ChamberWindowFixture, ValidFlagWithoutAPaletteIsReportedAndDrawingGoesOn)
     EXPECT_EQ(messages.Shown()[0].caption, "ondraw");
     EXPECT_EQ(ShownPixel(View(), 275, 246), kEdge);
 }
+
+TEST_F(ChamberWindowFixture, ShowingAgainAfterClosingShowsTheSameOrientationAndEvent)
+{
+    Make(Rect{0, 0, 640, 520});
+    ChamberData conditions(500.0, 0.8, 0.6);
+    auto event = std::make_shared<ChamberEvent>(1, &conditions);
+    TrackPoint point;
+    point.z = 200.0;
+    point.colour = kGreen;
+    event->Points().Append(point);
+    window->GetChamber().SetEvent(event);
+    camera.Rotate(ScreenCamera::kAxisZ, 0.3);
+    Point expected;
+    ASSERT_TRUE(camera.Project(0, 0, 200, 1, expected.x, expected.y));
+
+    window->OnClose();
+    window->ShowWindow(SW_SHOW);
+    platform::simulate::ProcessEvents();
+    View().Invalidate();
+    View().UpdateWindow();
+    EXPECT_EQ(window->GetChamber().Event(), event);
+    EXPECT_EQ(ShownPixel(View(), expected.x, expected.y), Rgb(0, 255, 0));
+}
+
+TEST_F(ChamberWindowFixture, DestroyingTheWindowDestroysAnOpenRateDialog)
+{
+    Make(Rect{0, 0, 400, 300});
+    static int destroyed = 0;
+    destroyed = 0;
+    CScreenChamberWindow::destroyRateDialog = [](CalibrationDialog*) { ++destroyed; };
+    CWnd standIn;
+    window->rateDialog = reinterpret_cast<CalibrationDialog*>(&standIn); // never dereferenced here
+    window->DestroyWindow();
+    window = nullptr;
+    EXPECT_EQ(destroyed, 1);
+}
