@@ -20,6 +20,12 @@ constexpr Colour kTrackColours[5] = {
 };
 
 constexpr int kPointsPerInch = 72;
+constexpr int kNormalWeight = 400;
+constexpr int kDefaultCharSet = 1;
+constexpr int kCharacterOutPrecision = 2;
+constexpr int kCharacterClipPrecision = 1;
+constexpr int kDefaultQuality = 0;
+constexpr int kDefaultPitchAndFamily = 0;
 
 // Waits until milliseconds have passed on the tick counter. The difference of two readings is
 // taken in unsigned arithmetic so that the wait also ends across the counter's wrap.
@@ -45,7 +51,16 @@ void ScreenChamber::CreateCaptionFont()
 {
     LogFont font;
     font.height = -(platform::CurrentScreen().logPixelsY * kCaptionPoints / kPointsPerInch);
-    font.weight = 400;
+    font.width = 0;
+    font.escapement = 0;
+    font.orientation = 0;
+    font.weight = kNormalWeight;
+    font.italic = font.underline = font.strikeOut = false;
+    font.charSet = kDefaultCharSet;
+    font.outPrecision = kCharacterOutPrecision;
+    font.clipPrecision = kCharacterClipPrecision;
+    font.quality = kDefaultQuality;
+    font.pitchAndFamily = kDefaultPitchAndFamily;
     font.faceName = "MS Sans Serif";
     captionFont.CreateFontIndirect(font);
 }
