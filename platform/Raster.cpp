@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cassert>
+#include <cstddef>
 #include <cstring>
 #include <vector>
 
@@ -103,6 +104,14 @@ Axes ToAxes(const Line& line)
     return {line.y0, line.x0, sy, sx, ay, ax, false};
 }
 
+// Pixel i of the line, whose minor offset f(i) is given; it must lie inside the image.
+Point AxesPixel(const Axes& a, int64_t i, int64_t minorOffset)
+{
+    const int64_t major = a.major0 + a.majorStep * i;
+    const int64_t minor = a.minor0 + a.minorStep * minorOffset;
+    return a.xMajor ? Point{int(major), int(minor)} : Point{int(minor), int(major)};
+}
+
 // The steps i in [first, last] whose coordinate start + step * i lies in [low, high].
 void LimitLinear(int64_t start, int step, int64_t low, int64_t high, Wide& first, Wide& last)
 {
@@ -187,28 +196,30 @@ Rect DrawLine(PixelImage& image, const Line& line, const Rect& clip, Pixel value
     if (first > last)
         return {};
 
-    // The error term: q = f(i) and r = (2 i m + n) mod 2 n, advanced one step at a time.
+    // The error term r = (2 i m + n) mod 2 n, advanced one step at a time, and a pixel offset
+    // that moves one pixel along the major axis, and one more along the minor axis whenever
+    // f(i) grows (r wraps).
     const int64_t twoN = 2 * a.n;
     const Wide start = 2 * first * a.m + a.n;
-    int64_t q = int64_t(start / twoN);
     int64_t r = int64_t(start % twoN);
-    int64_t major = a.major0 + a.majorStep * int64_t(first);
     const int64_t count = int64_t(last - first) + 1;
-    Point firstPixel;
-    Point lastPixel;
+    const Point firstPixel = AxesPixel(a, int64_t(first), int64_t(start / twoN));
+    const ptrdiff_t rowStep = ptrdiff_t(image.width);
+    const ptrdiff_t majorDelta = a.xMajor ? a.majorStep : a.majorStep * rowStep;
+    const ptrdiff_t minorDelta = a.xMajor ? a.minorStep * rowStep : a.minorStep;
+    // An offset rather than a pointer: after the last pixel it may point outside the image.
+    Pixel* const pixels = image.pixels.data();
+    ptrdiff_t offset = ptrdiff_t(firstPixel.y) * rowStep + firstPixel.x;
     for (int64_t k = 0; k < count; ++k) {
-        const int64_t minor = a.minor0 + a.minorStep * q;
-        lastPixel = {int(a.xMajor ? major : minor), int(a.xMajor ? minor : major)};
-        if (k == 0)
-            firstPixel = lastPixel;
-        image.Row(lastPixel.y)[lastPixel.x] = value;
-        major += a.majorStep;
+        pixels[offset] = value;
         r += 2 * a.m;
         if (r >= twoN) {
             r -= twoN;
-            ++q;
+            offset += minorDelta;
         }
+        offset += majorDelta;
     }
+    const Point lastPixel = AxesPixel(a, int64_t(last), int64_t((2 * last * a.m + a.n) / twoN));
     // Both coordinates move monotonically, so the two ends bound every pixel set.
     return Rect{firstPixel.x, firstPixel.y, firstPixel.x + 1, firstPixel.y + 1}.United(
         {lastPixel.x, lastPixel.y, lastPixel.x + 1, lastPixel.y + 1});

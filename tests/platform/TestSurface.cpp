@@ -193,6 +193,23 @@ TEST(Flush, PresentsTheUnionOfWhatWasDrawnOnceAndThenNothing)
     EXPECT_EQ(presented.size(), 1u);
 }
 
+TEST(Flush, ASteepBackwardLineMarksTheRectangleOfItsPixels)
+{
+    PixelImage image(50, 40);
+    std::vector<Rect> presented;
+    CDC dc;
+    dc.AttachImage(&image, [&](const Rect& r) { presented.push_back(r); });
+    dc.SetViewportOrg(1, 1);
+    dc.SelectStockObject(StockObject::WhitePen);
+    dc.MoveTo(40, 30);
+    dc.LineTo(37, 5);
+    dc.Flush();
+    // Device (41, 31) up to (38, 6), which is left out: rows 31 down to 7, columns 41 to 38.
+    ASSERT_EQ(presented.size(), 1u);
+    EXPECT_EQ(presented[0], (Rect{38, 7, 42, 32}));
+    EXPECT_EQ(BoundingBox(PixelsNotEqual(image, kBlackPixel)), presented[0]);
+}
+
 TEST(Flush, BlitsAndPixelsMarkTheirRectangles)
 {
     PixelImage image(30, 30);
