@@ -277,6 +277,20 @@ TEST_F(ChamberFixture, AnimateOfTheLargestEventDrawsWhatDrawPointsDraws)
     EXPECT_GE(guard.clock.milliseconds, 3500);
 }
 
+// The tick count wraps like a 32-bit counter; a pause that spans the wrap still lasts its 10 ms.
+TEST_F(ChamberFixture, AnimatePauseSpanningTheTickCountWrapStillWaits)
+{
+    const auto event = MakeEvent({At(0, 0, 0, kRed)});
+    chamber.SetEvent(event);
+    ClockGuard guard;
+    const int64_t start = int64_t(0xFFFFFFFFu) - 3;
+    guard.clock.milliseconds = start;
+    guard.clock.advancePerTickRead = 1;
+    chamber.Animate(surface.dc, 10);
+    EXPECT_EQ(guard.clock.milliseconds - start, 11);
+    EXPECT_EQ(surface.At(322, 223), kRedPixel);
+}
+
 TEST(ScreenChamberValues, CaptionTextForTheStartingConditions)
 {
     EXPECT_EQ(ScreenChamber::ValuesText(0.8, 0.6, 500 * 0.01), "B = 0.8 kG, T = 0.6 MeV, L = 5 m.");
