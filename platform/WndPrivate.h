@@ -17,6 +17,9 @@
 #include <memory>
 #include <vector>
 
+inline QRect ToQRect(const Rect& r) { return QRect(r.left, r.top, r.Width(), r.Height()); }
+inline Rect FromQRect(const QRect& r) { return Rect::FromSize(r.x(), r.y(), r.width(), r.height()); }
+
 struct WindowClassInfo {
     unsigned style = 0;
     CursorShape cursor = CursorShape::Arrow;
