@@ -64,8 +64,8 @@ constexpr int kRasterCapsPalette = 0x0100;
 //   as written in RasterOp. Source and destination may be the same surface, overlapping: the
 //   result is as if the source had been read completely first. Returns false only when a surface
 //   has nothing to draw on or read from.
-// - DrawText draws one line, top-aligned, left or centred in the rectangle, in the text colour;
-//   in opaque mode the text's cell (its advance width by the font's line height) is first filled
+// - DrawText draws one line, top-aligned, left or centred in the rectangle, in the text colour
+//   (centred text starts at left + (width - text width) / 2, truncated toward zero); in opaque mode the text's cell (its advance width by the font's line height) is first filled
 //   with the background colour. The rectangle clips the text unless kTextNoClip is given. Text
 //   stops at the first line break. Text needs a Qt GUI application; one is made on the offscreen
 //   platform when none exists (platform/GuiApplication.h).
