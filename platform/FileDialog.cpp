@@ -4,6 +4,9 @@
 #include "platform/WndPrivate.h"
 
 #include <QFileDialog>
+#include <QGuiApplication>
+
+#include <cstdio>
 
 namespace {
 
@@ -36,6 +39,10 @@ QString QtFilter(const FileFilter& filter)
 std::optional<std::string> ShowRealDialog(const FileDialogRequest& request)
 {
     platform::detail::Hub::Instance();
+    if (QGuiApplication::platformName() == "offscreen") {
+        std::fprintf(stderr, "File dialog cancelled: nobody can answer it on the offscreen platform\n");
+        return std::nullopt;
+    }
     QWidget* parent = nullptr;
     if (request.owner != nullptr && request.owner->IsWindow())
         parent = request.owner->GetTopLevelParent()->Private()->outer;

@@ -8,6 +8,7 @@
 class CWnd;
 
 // Open and save file dialogs, through a seam that tests replace; the real ones are QFileDialogs.
+// On the offscreen platform, where nobody could answer them, the real ones cancel at once.
 
 constexpr unsigned OFN_OVERWRITEPROMPT = 0x00000002; // save: ask before replacing a file
 constexpr unsigned OFN_HIDEREADONLY = 0x00000004;

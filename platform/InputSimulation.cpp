@@ -101,6 +101,15 @@ void UserMove(CWnd* window, int x, int y)
     ProcessEvents();
 }
 
+void UserActivate(CWnd* window)
+{
+    WndPrivate* d = Existing(window);
+    if (d == nullptr || !d->IsTopLevel())
+        return;
+    d->outer->activateWindow();
+    ProcessEvents();
+}
+
 bool ClickMenuBarItem(CWnd* frame, int position)
 {
     WndPrivate* d = Existing(frame);

@@ -28,6 +28,9 @@ void PostCloseButton(CWnd* window);
 void UserResize(CWnd* window, int outerWidth, int outerHeight);
 void UserMove(CWnd* window, int x, int y);
 
+// The window system activating a top-level window on its own (the user switching windows).
+void UserActivate(CWnd* window);
+
 // Clicks the item at position of a frame's menu bar. Returns whether a pop-up opened; an opened
 // pop-up is closed again.
 bool ClickMenuBarItem(CWnd* frame, int position);

@@ -3,7 +3,10 @@
 #include "platform/Wnd.h"
 #include "platform/WndPrivate.h"
 
+#include <QGuiApplication>
 #include <QMessageBox>
+
+#include <cstdio>
 
 namespace {
 
@@ -16,6 +19,11 @@ MessageBoxHandler& Handler()
 int ShowRealMessageBox(const MessageBoxRequest& request)
 {
     platform::detail::Hub::Instance();
+    if (QGuiApplication::platformName() == "offscreen") {
+        // Nobody can see or answer a box on the offscreen platform: say it, and answer OK.
+        std::fprintf(stderr, "Message box \"%s\": %s\n", request.caption.c_str(), request.text.c_str());
+        return IDOK;
+    }
     QWidget* parent = nullptr;
     if (!request.OwnedByDesktop() && request.owner->IsWindow())
         parent = request.owner->GetTopLevelParent()->Private()->outer;

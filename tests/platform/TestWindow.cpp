@@ -254,6 +254,23 @@ TEST(WindowActivation, ClickIntoAnInactiveWindowAsksAndActivates)
     EXPECT_EQ(second.mouseActivations, 1);
 }
 
+TEST(WindowActivation, TheWindowSystemActivatingAWindowIsNoticed)
+{
+    RecordingWnd first;
+    RecordingWnd second;
+    ASSERT_TRUE(first.CreateTopLevel("First", Rect::FromSize(0, 0, 100, 100)));
+    ASSERT_TRUE(second.CreateTopLevel("Second", Rect::FromSize(200, 0, 100, 100)));
+    first.ShowWindow(SW_SHOW);
+    second.ShowWindow(SW_SHOW);
+    platform::simulate::ProcessEvents();
+    const size_t before = first.activations.size();
+    platform::simulate::UserActivate(&first);
+    EXPECT_EQ(CWnd::GetActiveWindow(), &first);
+    ASSERT_EQ(first.activations.size(), before + 1);
+    EXPECT_EQ(first.activations.back().state, WA_ACTIVE);
+    EXPECT_EQ(second.activations.back().state, WA_INACTIVE);
+}
+
 TEST(WindowClose, DefaultDestroysOverriddenHides)
 {
     RecordingWnd closing;
@@ -344,6 +361,50 @@ TEST(WindowPaint, ClientContextDrawingStaysUntilTheNextRepaint)
     window.Invalidate(false);
     window.UpdateWindow();
     EXPECT_EQ(ColourAt(window, {10, 10}), kRed);
+}
+
+TEST(WindowPaint, AFlushDoesNotSwallowARepaintThatWasDue)
+{
+    RecordingWnd window;
+    ASSERT_TRUE(window.CreateTopLevel("Due", Rect::FromSize(0, 0, 120, 90)));
+    window.ShowWindow(SW_SHOW);
+    window.UpdateWindow();
+    {
+        CClientDC dc(&window);
+        dc.FillSolidRect({0, 0, 120, 90}, kBlue);
+    }
+    ASSERT_EQ(ColourAt(window, {60, 60}), kBlue);
+    const Rect due{50, 50, 70, 70};
+    window.InvalidateRect(&due, false);
+    {
+        CClientDC dc(&window);
+        dc.FillSolidRect({0, 0, 10, 10}, kGreen);
+    }
+    const int paints = window.paints;
+    platform::simulate::ProcessEvents();
+    EXPECT_GT(window.paints, paints);
+    EXPECT_EQ(ColourAt(window, {60, 60}), kRed);
+}
+
+TEST(WindowPaint, AClientContextUsedDuringAPaintIsPresentedAfterIt)
+{
+    class PaintsTwice : public RecordingWnd {
+    public:
+        void OnPaint() override
+        {
+            RecordingWnd::OnPaint();
+            CClientDC dc(this);
+            dc.FillSolidRect({0, 0, 5, 5}, kGreen);
+            dc.Flush();
+        }
+    };
+    PaintsTwice window;
+    ASSERT_TRUE(window.CreateTopLevel("Nested", Rect::FromSize(0, 0, 60, 40)));
+    window.ShowWindow(SW_SHOW);
+    window.UpdateWindow();
+    platform::simulate::ProcessEvents();
+    EXPECT_EQ(ColourAt(window, {0, 0}), kGreen);
+    EXPECT_EQ(ColourAt(window, {5, 5}), kRed);
 }
 
 TEST(WindowPaint, ChildContextsDrawAtTheChildsPlaceClippedToIt)
