@@ -8,7 +8,8 @@ class CWnd;
 
 // Message boxes: a text, a caption and buttons (here only OK is used), owned by a window or by
 // the desktop. They go through a seam: a handler that tests replace; the real one is a modal
-// QMessageBox.
+// QMessageBox. On the offscreen platform, where nobody could answer it, the real one writes the
+// caption and text to standard error and answers OK at once.
 
 constexpr unsigned MB_OK = 0x0000;
 constexpr unsigned MB_ICONEXCLAMATION = 0x0030;
