@@ -1,7 +1,5 @@
 #pragma once
 
-#include <cstddef> // display/FrameLink.h needs size_t declared first
-
 #include "display/FrameLink.h"
 #include "display/ScreenCamera.h"
 #include "physics/ChamberData.h"
