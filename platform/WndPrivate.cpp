@@ -233,6 +233,9 @@ void WndPrivate::ReleaseWidgets()
     image.reset();
     lastClientSize = {-1, -1};
     noticesOn = false;
+    invalid = {};
+    eraseRequested = false;
+    scroll = {};
 }
 
 void WndPrivate::Unlink()

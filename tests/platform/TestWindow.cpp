@@ -296,6 +296,39 @@ TEST(WindowClose, DefaultDestroysOverriddenHides)
     EXPECT_EQ(hiding.destroys, 0);
 }
 
+TEST(WindowLifetime, ADeletedWindowLeavesNoCaptureOrActivationBehind)
+{
+    RecordingWnd survivor;
+    ASSERT_TRUE(survivor.CreateTopLevel("Survivor", Rect::FromSize(0, 0, 100, 100)));
+    survivor.ShowWindow(SW_SHOW);
+    {
+        RecordingWnd doomed;
+        ASSERT_TRUE(doomed.CreateTopLevel("Doomed", Rect::FromSize(0, 0, 100, 100)));
+        doomed.ShowWindow(SW_SHOW);
+        doomed.SetCapture();
+        ASSERT_EQ(CWnd::GetActiveWindow(), &doomed);
+    }
+    EXPECT_EQ(CWnd::GetCapture(), nullptr);
+    CWnd* active = CWnd::GetActiveWindow();
+    EXPECT_TRUE(active == nullptr || active == &survivor);
+    platform::simulate::ProcessEvents();
+    survivor.ShowWindow(SW_SHOWNORMAL);
+    EXPECT_EQ(CWnd::GetActiveWindow(), &survivor);
+}
+
+TEST(WindowLifetime, AWindowObjectCanMakeANewWindowAfterItsFirstIsDestroyed)
+{
+    RecordingWnd window;
+    ASSERT_TRUE(window.CreateTopLevel("First", Rect::FromSize(0, 0, 100, 100)));
+    window.DestroyWindow();
+    ASSERT_TRUE(window.CreateTopLevel("Second", Rect::FromSize(10, 10, 120, 90)));
+    EXPECT_EQ(window.GetWindowText(), "Second");
+    EXPECT_EQ(WindowRect(window), Rect::FromSize(10, 10, 120, 90));
+    window.ShowWindow(SW_SHOW);
+    window.UpdateWindow();
+    EXPECT_EQ(ColourAt(window, {ClientSize(window).width - 1, ClientSize(window).height - 1}), kRed);
+}
+
 TEST(WindowCreate, FailingOnCreateLeavesNoWindow)
 {
     RecordingWnd window;
