@@ -5,7 +5,7 @@
 # Usage: startup.sh <tracelume binary> [folder for the screenshot]
 set -u
 binary=$1
-source "$(dirname "$0")/lib.sh"
+source "$(dirname "$0")/lib.sh" || exit 1
 e2e_require_tools
 
 e2e_workdir=$(mktemp -d)
