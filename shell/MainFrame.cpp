@@ -13,7 +13,6 @@
 #include "shell/StartupReport.h"
 
 #include <cassert>
-#include <cstring>
 
 CMainFrame* mainFrame = nullptr;
 
@@ -81,9 +80,8 @@ bool CMainFrame::CreateToolWindows()
     firstPlay = 1;
     pictureClass = AfxRegisterWndClass(0, CursorShape::Arrow);
     ShowSplash();
-    const uint32_t splashStart = platform::GetTickCount();
     camera = ScreenCamera::ForChamber();
-    WaitForSplash(splashStart);
+    WaitForSplash();
     CloseSplash();
     m_bAutoMenuEnable = false;
     SetStartSelection();
@@ -124,8 +122,9 @@ void CMainFrame::ShowSplash()
 
 // A busy wait on the tick counter that handles no messages: the splash stays as painted. The
 // unsigned difference stays right when the counter wraps.
-void CMainFrame::WaitForSplash(uint32_t startTicks) const
+void CMainFrame::WaitForSplash() const
 {
+    const uint32_t startTicks = platform::GetTickCount();
     while (platform::GetTickCount() - startTicks < kSplashMilliseconds) {
     }
 }

@@ -129,7 +129,7 @@ protected:
 
 private:
     void ShowSplash();
-    void WaitForSplash(uint32_t startTicks) const;
+    void WaitForSplash() const;
     void CloseSplash();
     void SetStartSelection();
     void CreateChamberWindow();

@@ -1,6 +1,5 @@
 #include "shell/MainFrame.h"
 
-#include "display/ScreenChamberWindow.h"
 #include "shell/CommandIds.h"
 
 #include <cassert>

@@ -3,6 +3,7 @@
 #include "ShellTestSupport.h"
 
 #include "display/ScreenChamberWindow.h"
+#include "physics/Random.h"
 #include "shell/CommandIds.h"
 
 #include <algorithm>
@@ -125,6 +126,13 @@ TEST_F(StartUp, FieldsHoldTheirStartValues)
     EXPECT_FALSE(f.m_bAutoMenuEnable);
     EXPECT_EQ(mainFrame, &f);
     EXPECT_EQ(frameLink, &f);
+}
+
+TEST_F(StartUp, SeedsTheRandomSourceFromTheCalendarTime)
+{
+    clock.calendarSeconds = 1'700'000'123;
+    ASSERT_TRUE(Start(Screen(768)));
+    EXPECT_EQ(RandomState(), 1'700'000'123u);
 }
 
 // The camera is that of the chamber: rho 3250, theta 30, phi 60, D 2300, centre (322, 223).
