@@ -12,6 +12,7 @@
 #include <QScrollBar>
 
 #include <algorithm>
+#include <cassert>
 
 namespace platform::detail {
 
@@ -96,6 +97,8 @@ Hub& Hub::Instance()
     static Hub* hub = nullptr;
     if (hub == nullptr) {
         platform::EnsureGuiApplication(platform::ApplicationKind::Widgets);
+        assert(qobject_cast<QApplication*>(QCoreApplication::instance()) != nullptr &&
+               "windows need a widgets application: create CWinApp (or a Widgets one) before any window");
         hub = new Hub;
     }
     return *hub;

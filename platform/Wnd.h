@@ -231,8 +231,9 @@ public:
     void MoveWindow(int x, int y, int width, int height, bool repaint = true);
     void MoveWindow(const Rect& rect, bool repaint = true);
     // insertAfter: &wndTop brings the window to the top (ignored with SWP_NOZORDER), other values
-    // leave the order. SWP_SHOWWINDOW / SWP_HIDEWINDOW show or hide after placing; showing
-    // activates unless SWP_NOACTIVATE.
+    // leave the order. SWP_SHOWWINDOW / SWP_HIDEWINDOW show or hide after placing. Unless
+    // SWP_NOACTIVATE or SWP_HIDEWINDOW is given, a top-level window that is visible afterwards is
+    // activated. MoveWindow never activates.
     bool SetWindowPos(const CWnd* insertAfter, int x, int y, int width, int height, unsigned flags);
     // Shows or hides (SW_ constants above). Returns whether the window was visible before.
     bool ShowWindow(int command);
