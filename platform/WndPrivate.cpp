@@ -311,6 +311,8 @@ void WndPrivate::PlaceTopLevel(Rect rect, bool resize)
     const QMargins m = FrameMargins();
     const QRect inner(rect.left + m.left(), rect.top + m.top(), std::max(0, width - m.left() - m.right()),
                       std::max(0, height - m.top() - m.bottom()));
+    placedMargins = m;
+    requestedOuter = Rect::FromSize(rect.left, rect.top, width, height);
     const bool wasPlacing = std::exchange(placing, true);
     outer->setMinimumSize(0, 0);
     outer->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
@@ -606,6 +608,16 @@ void WndPrivate::WaitUntilExposed()
     }
     hub.holding = false;
     hub.ReleaseHeld();
+    KeepPlacementAfterFrameAppeared();
+}
+
+// A window manager tells the size of its frame only once the window is shown. Placements are
+// outer rectangles, so a window placed before that is placed again with the real frame.
+void WndPrivate::KeepPlacementAfterFrameAppeared()
+{
+    if (!IsTopLevel() || !outer || FrameMargins() == placedMargins)
+        return;
+    Place(requestedOuter, true, true);
 }
 
 void WndPrivate::Blit(QWidget* widget, const QRegion& region, QPoint offset)

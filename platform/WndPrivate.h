@@ -106,6 +106,8 @@ public:
     std::string title;
     CursorShape cursor = CursorShape::Arrow;
     Rect lastOuter;
+    Rect requestedOuter;    // top-levels: the outer rectangle last asked for
+    QMargins placedMargins; // top-levels: the window-manager frame that placement assumed
     Size lastClientSize{-1, -1};
     bool destroying = false;
     bool placing = false;    // our own geometry change runs: Qt's echoes are ignored
@@ -152,6 +154,7 @@ private:
     void MoveScroll(Point position);
     void Blit(QWidget* widget, const QRegion& region, QPoint offset);
     void RunPaint(const QRegion& region);
+    void KeepPlacementAfterFrameAppeared();
 };
 
 // The client area of one of our windows: paints from the top-level image and delivers the mouse.
