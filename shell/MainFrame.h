@@ -66,6 +66,21 @@ public:
     void SetShowValues(int on);
 
     // Commands (menu items and accelerator keys).
+    // Makes an event of the chosen decay type (or, after a file read has installed one and set
+    // decayCommand outside the six types, takes the installed one) and shows it.
+    void NewEvent();
+    // Draws the box without points, then the points: at once on an event's first showing unless
+    // Slow Motion is on, otherwise one by one, 10 ms apart. Blocks; handles no messages.
+    void ReplayEvent();
+    // Rotate turns counter-clockwise, Reverse Rotate clockwise; each starts the rotation loop
+    // unless it is running already, in which case only the direction of the next frames changes.
+    void Rotate();
+    void ReverseRotate();
+    // Stops the rotation and draws the chamber in its starting orientation.
+    void ResetOrientation();
+    void ToggleShowAxes();
+    // Shows the Particle Chamber (129), Chamber Controls (130) or Projector (131) on top.
+    void ShowToolWindow(int id);
     void SelectAxis(int id);
     void SelectMonitor(int id);
     void SelectDecay(int id);
@@ -76,6 +91,17 @@ public:
     void Exit();
 
     bool OnCommand(int id) override;
+
+    // The rotation loop: turns the camera about its axis and draws the chamber straight into its
+    // window, frame after frame, until rotating is cleared. Each frame turns by the previous
+    // frame's drawing time times rotationRate. Between frames it handles every waiting message
+    // itself, so commands run nested inside it.
+    void RunRotation();
+
+    // A close request while a rotation loop runs only stops the loop: the frame cannot be
+    // destroyed under a loop that is one of its own commands. The loop posts the request again
+    // when it ends.
+    void OnClose() override;
 
     // Where a tool window goes on this screen.
     static Placement ChamberPlacement();
@@ -117,6 +143,8 @@ public:
     int32_t leftToRight = 1;
     int32_t electron = 1;
     int32_t firstPlay = 1;
+    int32_t rotationLoops = 0;      // rotation loops running now (nested ones included)
+    int32_t closeAfterRotation = 0; // 1 when a close request waits for the rotation loop to end
 
     // The tool-window class: redraws the whole window when its width or height changes.
     std::string toolWindowClass;
@@ -139,6 +167,15 @@ private:
     void OpenCommandLineFile();
     // Moves a radio group's check mark from the item in field to id and stores id in field.
     void SelectRadio(int32_t& field, int id);
+    // The part of New Event that puts the event on the screen, in the order the monitor choice
+    // asks for.
+    void ShowNewEvent();
+    // Shows a tool window on top without moving or resizing it.
+    static void ShowOnTop(CWnd* window);
+    // Handles the messages waiting between two rotation frames.
+    void PumpRotationMessages();
+    // The angle of the next rotation frame from the counter readings around the last one.
+    void NextRotationStep(int64_t frameStart);
     // Flips a check item's field and its check mark.
     void ToggleCheck(int32_t& field, int id);
 };

@@ -18,11 +18,18 @@ struct CommandRoute {
 constexpr CommandRoute kCommandRoutes[] = {
     {cmd::kClose, cmd::kClose, [](CMainFrame& f, int) { f.CloseActive(); }},
     {cmd::kExit, cmd::kExit, [](CMainFrame& f, int) { f.Exit(); }},
+    {cmd::kNewEvent, cmd::kNewEvent, [](CMainFrame& f, int) { f.NewEvent(); }},
+    {cmd::kReplayEvent, cmd::kReplayEvent, [](CMainFrame& f, int) { f.ReplayEvent(); }},
+    {cmd::kRotate, cmd::kRotate, [](CMainFrame& f, int) { f.Rotate(); }},
+    {cmd::kReverseRotate, cmd::kReverseRotate, [](CMainFrame& f, int) { f.ReverseRotate(); }},
+    {cmd::kResetOrientation, cmd::kResetOrientation, [](CMainFrame& f, int) { f.ResetOrientation(); }},
     {cmd::kAxisX, cmd::kAxisZ, [](CMainFrame& f, int id) { f.SelectAxis(id); }},
     {cmd::kSlowMotion, cmd::kSlowMotion, [](CMainFrame& f, int) { f.ToggleSlowMotion(); }},
     {cmd::kMonitorChamber, cmd::kMonitorProjector, [](CMainFrame& f, int id) { f.SelectMonitor(id); }},
+    {cmd::kShowAxes, cmd::kShowAxes, [](CMainFrame& f, int) { f.ToggleShowAxes(); }},
     {cmd::kShowValues, cmd::kShowValues, [](CMainFrame& f, int) { f.ToggleShowValues(); }},
     {cmd::kResetEachEvent, cmd::kResetEachEvent, [](CMainFrame& f, int) { f.ToggleResetEachEvent(); }},
+    {cmd::kShowChamber, cmd::kShowProjector, [](CMainFrame& f, int id) { f.ShowToolWindow(id); }},
     {cmd::kDecay1, cmd::kDecay6, [](CMainFrame& f, int id) { f.SelectDecay(id); }},
 };
 

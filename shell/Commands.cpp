@@ -1,0 +1,171 @@
+// The commands that make, show and turn events: New Event, Replay Event, Rotate and Reverse
+// Rotate, Reset Orientation, Show Axes and the Show menu.
+#include "shell/MainFrame.h"
+
+#include "display/ChamberPicture.h"
+#include "display/ScreenChamberView.h"
+#include "display/ScreenChamberWindow.h"
+#include "physics/ChamberEvent.h"
+#include "physics/Generators.h"
+#include "platform/MessageBox.h"
+#include "shell/ChamberSurface.h"
+#include "shell/CommandIds.h"
+
+#include <cassert>
+#include <cmath>
+#include <string>
+
+namespace {
+
+// Milliseconds between two points of an animated replay.
+constexpr int kAnimationPauseMs = 10;
+
+bool IsDecayCommand(int id) { return id >= cmd::kDecay1 && id <= cmd::kDecay6; }
+
+// Decay type 1 to 6 of a Particle Decay item.
+int DecayType(int id) { return id - cmd::kDecay1 + 1; }
+
+std::string UntitledName(int decayType) { return "Untitled Type " + std::to_string(decayType) + " Decay"; }
+
+} // namespace
+
+// A generated event replaces the current one: the old one is destroyed first, so that nothing
+// can show it any more, even when the new one cannot be made. An event installed by the file
+// reader (decayCommand outside the six types) is shown as it is.
+void CMainFrame::NewEvent()
+{
+    rotating = 0;
+    if (conditions.Changed())
+        conditions.CopyConditions(pendingConditions);
+    if (resetEachEvent)
+        camera.ResetOrientation();
+    if (IsDecayCommand(decayCommand)) {
+        event.reset();
+        event = GenerateDecay(DecayType(decayCommand), conditions);
+        if (event)
+            SetEventTitle(UntitledName(DecayType(decayCommand)));
+    }
+    if (!event) {
+        platform::ShowMessageBox(this, "Null event", "alert", MB_OK);
+        return;
+    }
+    if (CMenu* menu = GetMenu()) {
+        menu->EnableMenuItem(cmd::kReplayEvent, MF_BYCOMMAND | MF_ENABLED);
+        menu->EnableMenuItem(cmd::kSaveAs, MF_BYCOMMAND | MF_ENABLED);
+    }
+    hasEvent = 1;
+    firstPlay = 1;
+    ShowNewEvent();
+    BringFrameToTop();
+}
+
+// The monitored window comes forward; the chamber renderer and the Projector's view hold the
+// event weakly, so replacing or destroying it later can never leave them with a dead one.
+void CMainFrame::ShowNewEvent()
+{
+    const bool haveChamber = chamberWindow && chamberWindow->ChamberView();
+    if (monitorChamber) {
+        if (activeToolWindow != ChamberWnd())
+            ShowOnTop(ChamberWnd());
+        if (haveChamber)
+            chamberWindow->GetChamber().SetEvent(event);
+        ReplayEvent();
+        return;
+    }
+    if (projectorWindow && activeToolWindow != projectorWindow)
+        ShowOnTop(projectorWindow);
+    if (haveChamber)
+        chamberWindow->GetChamber().SetEvent(event);
+    ReplayEvent();
+}
+
+void CMainFrame::ShowOnTop(CWnd* window)
+{
+    if (window)
+        window->SetWindowPos(&CWnd::wndTop, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_SHOWWINDOW);
+}
+
+// The box is drawn first without points (direct mode, as the view shows it); then the points go
+// straight into the window where the scrolled view shows them, and the caption over them.
+void CMainFrame::ReplayEvent()
+{
+    rotating = 0;
+    if (!chamberWindow || !chamberWindow->ChamberView())
+        return;
+    ScreenChamber& chamber = chamberWindow->GetChamber();
+    ChamberSurface surface(*chamberWindow);
+    chamber.hideTracks = 1;
+    chamber.showAxes = showAxes;
+    surface.ClipToView();
+    surface.DrawChamber();
+    surface.FollowScroll();
+    if (chamber.Event()) {
+        if (!slowMotion && firstPlay)
+            chamber.DrawPoints(surface.Dc());
+        else
+            chamber.Animate(surface.Dc(), kAnimationPauseMs);
+    }
+    if (showValues)
+        DrawConditionsCaption(surface.Dc(), chamber, conditions);
+    chamber.hideTracks = 0;
+    firstPlay = 0;
+}
+
+void CMainFrame::Rotate()
+{
+    rotationStep = std::fabs(rotationStep);
+    reverseRotation = 0;
+    if (!rotating)
+        RunRotation();
+}
+
+void CMainFrame::ReverseRotate()
+{
+    rotationStep = -std::fabs(rotationStep);
+    reverseRotation = 1;
+    if (!rotating)
+        RunRotation();
+}
+
+void CMainFrame::ResetOrientation()
+{
+    rotating = 0;
+    camera.ResetOrientation();
+    if (!chamberWindow || !chamberWindow->ChamberView())
+        return;
+    ScreenChamber& chamber = chamberWindow->GetChamber();
+    ChamberSurface surface(*chamberWindow);
+    chamber.hideTracks = 0;
+    chamber.showAxes = showAxes;
+    surface.ClipToView();
+    surface.DrawChamber();
+}
+
+// While the loop runs its next frame shows the change; otherwise the window repaints now.
+void CMainFrame::ToggleShowAxes()
+{
+    ToggleCheck(showAxes, cmd::kShowAxes);
+    if (!chamberWindow || !chamberWindow->ChamberView())
+        return;
+    chamberWindow->GetChamber().showAxes = showAxes;
+    if (!rotating) {
+        chamberWindow->Invalidate(true);
+        chamberWindow->UpdateWindow();
+    }
+}
+
+// The Chamber Controls and the Projector come forward here once those windows exist; until then
+// their items only end the Trackmaker mode.
+void CMainFrame::ShowToolWindow(int id)
+{
+    assert(id >= cmd::kShowChamber && id <= cmd::kShowProjector && "ShowToolWindow takes the id of a Show item");
+    if (trackmakerActive)
+        SetTrackmakerMode(0);
+    CWnd* window = id == cmd::kShowChamber ? ChamberWnd() : id == cmd::kShowControls ? controlsWindow : projectorWindow;
+    if (!window)
+        return;
+    ShowOnTop(window);
+    ActivateToolWindow(window);
+    if (id == cmd::kShowChamber)
+        BringFrameToTop();
+}

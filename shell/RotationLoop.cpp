@@ -1,0 +1,78 @@
+// The rotation loop of Rotate and Reverse Rotate. It runs on the one thread, draws as fast as
+// the machine allows and keeps the turning speed constant by scaling each frame's angle with the
+// time the previous frame took to turn and draw, measured on the performance counter.
+#include "shell/MainFrame.h"
+
+#include "display/ScreenChamberView.h"
+#include "display/ScreenChamberWindow.h"
+#include "platform/Clock.h"
+#include "platform/MessageQueue.h"
+#include "shell/ChamberSurface.h"
+
+void CMainFrame::RunRotation()
+{
+    if (!chamberWindow || !chamberWindow->ChamberView())
+        return;
+    chamberWindow->GetChamber().showAxes = showAxes;
+    {
+        ChamberSurface surface(*chamberWindow);
+        rotating = 1;
+        clipDirty = 1;
+        ++rotationLoops;
+        while (rotating) {
+            if (clipDirty) {
+                surface.ClipToView();
+                clipDirty = 0;
+            }
+            const int64_t frameStart = platform::QueryPerformanceCounter();
+            camera.Rotate(camera.axis, rotationStep);
+            surface.DrawChamber();
+            surface.Dc().Flush();
+            lastFrameEnd = platform::QueryPerformanceCounter();
+            PumpRotationMessages();
+            NextRotationStep(frameStart);
+        }
+        --rotationLoops;
+        // The caption comes back with the repaint that follows the last frame.
+        chamberWindow->Invalidate(false);
+    }
+    if (closeAfterRotation && rotationLoops == 0) {
+        closeAfterRotation = 0;
+        PostMessage(WM_CLOSE);
+    }
+}
+
+// A quit request ends the loop and is passed on to the program's own loop; a left-button press
+// on the chamber view ends the loop and is then handled as usual. Every other message is
+// handled as usual: pre-translation (accelerator keys), then dispatch.
+void CMainFrame::PumpRotationMessages()
+{
+    const CWnd* view = chamberWindow ? chamberWindow->ChamberView() : nullptr;
+    platform::PumpWaitingMessages([this, view](const Msg& message) {
+        if (message.kind == MessageKind::Quit) {
+            PostQuitMessage(0);
+            rotating = 0;
+            return PumpAction::StopPumping;
+        }
+        if (message.kind == MessageKind::LeftButtonDown && view && message.target == view)
+            rotating = 0;
+        return PumpAction::Dispatch;
+    });
+}
+
+void CMainFrame::NextRotationStep(int64_t frameStart)
+{
+    const double ticks = double(lastFrameEnd - frameStart);
+    const double step = perfFrequency > 0.0 ? ticks * rotationRate / perfFrequency : 0.0;
+    rotationStep = reverseRotation ? -step : step;
+}
+
+void CMainFrame::OnClose()
+{
+    if (rotationLoops > 0) {
+        rotating = 0;
+        closeAfterRotation = 1;
+        return;
+    }
+    CFrameWnd::OnClose();
+}
