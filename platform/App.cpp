@@ -8,18 +8,31 @@
 #include <cassert>
 #include <vector>
 
-class AppPrivate {
-public:
-    // Qt keeps references to argc and argv for the life of its application object.
-    int argc = 0;
-    std::vector<std::string> arguments;
-    std::vector<char*> argv;
-    std::unique_ptr<QApplication> application;
-};
+class AppPrivate {};
 
 namespace {
 
 CWinApp* theApp = nullptr;
+
+// The Qt application made by the first CWinApp, with the arguments it keeps references to. It is
+// deliberately never deleted: the message hub filters its events for the rest of the process, so
+// a later CWinApp (tests make one after another) must find the same application object.
+struct QtApplication {
+    int argc = 0;
+    std::vector<std::string> arguments;
+    std::vector<char*> argv;
+};
+
+void MakeQtApplication(int argc, char** argv)
+{
+    auto* kept = new QtApplication;
+    kept->arguments.assign(argv, argv + argc);
+    for (std::string& argument : kept->arguments)
+        kept->argv.push_back(argument.data());
+    kept->argv.push_back(nullptr);
+    kept->argc = argc;
+    new QApplication(kept->argc, kept->argv.data());
+}
 
 std::string JoinArguments(int argc, char** argv)
 {
@@ -39,14 +52,8 @@ CWinApp::CWinApp(int argc, char** argv)
 {
     assert(theApp == nullptr && "only one CWinApp may exist at a time");
     theApp = this;
-    if (QCoreApplication::instance() == nullptr) {
-        d_->arguments.assign(argv, argv + argc);
-        for (std::string& argument : d_->arguments)
-            d_->argv.push_back(argument.data());
-        d_->argv.push_back(nullptr);
-        d_->argc = argc;
-        d_->application = std::make_unique<QApplication>(d_->argc, d_->argv.data());
-    }
+    if (QCoreApplication::instance() == nullptr)
+        MakeQtApplication(argc, argv);
     auto& hub = platform::detail::Hub::Instance();
     hub.quitPending = false;
     hub.quitCode = 0;
