@@ -149,9 +149,20 @@ void CMainFrame::ToggleShowAxes()
         return;
     chamberWindow->GetChamber().showAxes = showAxes;
     if (!rotating) {
-        chamberWindow->Invalidate(true);
+        InvalidateChamber(true);
         chamberWindow->UpdateWindow();
+        chamberWindow->ChamberView()->UpdateWindow();
     }
+}
+
+// The view is a child window that paints itself: marking the frame alone would not redraw it.
+void CMainFrame::InvalidateChamber(bool erase)
+{
+    if (!chamberWindow)
+        return;
+    chamberWindow->Invalidate(erase);
+    if (CWnd* view = chamberWindow->ChamberView())
+        view->Invalidate(erase);
 }
 
 // The Chamber Controls and the Projector come forward here once those windows exist; until then

@@ -151,6 +151,9 @@ public:
 
     // The Particle Chamber as a plain window (null while not created).
     CWnd* ChamberWnd() const;
+    // Marks the Particle Chamber's client area, its view included, for repainting ("redraw
+    // soon"); erase asks for the background to be erased first.
+    void InvalidateChamber(bool erase);
 
 protected:
     void OnDestroy() override;

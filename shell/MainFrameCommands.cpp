@@ -88,8 +88,7 @@ void CMainFrame::ToggleResetEachEvent() { ToggleCheck(resetEachEvent, cmd::kRese
 void CMainFrame::ToggleShowValues()
 {
     ToggleCheck(showValues, cmd::kShowValues);
-    if (CWnd* chamber = ChamberWnd())
-        chamber->Invalidate(true);
+    InvalidateChamber(true);
 }
 
 void CMainFrame::SetShowValues(int on)

@@ -34,7 +34,7 @@ void CMainFrame::RunRotation()
         }
         --rotationLoops;
         // The caption comes back with the repaint that follows the last frame.
-        chamberWindow->Invalidate(false);
+        InvalidateChamber(false);
     }
     if (closeAfterRotation && rotationLoops == 0) {
         closeAfterRotation = 0;
