@@ -179,7 +179,7 @@ TEST_F(ReplayCommand, DrawsTheBoxAloneThenThePointsTenMillisecondsApart)
         pointPixelsAtFirstPause = 0;
         // Light blue is also the colour of the box's edges.
         for (int id = kRed; id <= kBlue; ++id)
-            pointPixelsAtFirstPause += CountColour(Rect{0, 0, 640, 500}, Renderer().colourTable[id - kRed]);
+            pointPixelsAtFirstPause += CountColour(VisiblePicture(), Renderer().colourTable[id - kRed]);
     };
     const int64_t before = hookClock.milliseconds;
     Frame().OnCommand(cmd::kReplayEvent);

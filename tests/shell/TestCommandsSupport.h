@@ -10,6 +10,7 @@
 #include "platform/Menu.h"
 #include "shell/CommandIds.h"
 
+#include <algorithm>
 #include <functional>
 #include <optional>
 
@@ -101,6 +102,13 @@ protected:
             }
         }
         return differing;
+    }
+
+    // The part of the 640 x 500 picture that the view shows (view client coordinates).
+    Rect VisiblePicture()
+    {
+        const Rect area = View().ClientAreaInTopLevel();
+        return Rect{0, 0, std::min(area.Width(), kChamberPictureWidth), std::min(area.Height(), kChamberPictureHeight)};
     }
 
     // Pixels of the given colour in the picture rectangle r of the view (client coordinates).
