@@ -646,11 +646,27 @@ void WndPrivate::Present(const Rect& topClientRect)
     presenting = true;
     presentRegion = QRegion(ToQRect(topClientRect));
     client->repaint(presentRegion);
+    RepaintChildrenForPresent(presentRegion);
     presenting = false;
     presentRegion = {};
     // Parts that were waiting for a repaint but were only copied: repaint them properly later.
     if (!deferred.isEmpty())
         client->update(std::exchange(deferred, QRegion{}));
+}
+
+void WndPrivate::RepaintChildrenForPresent(const QRegion& region)
+{
+    for (CWnd* child : std::vector<CWnd*>(children)) {
+        WndPrivate* c = Of(child);
+        if (!c->Exists() || !c->client || !c->outer->isVisible())
+            continue;
+        const QPoint offset = c->client->mapTo(client.data(), QPoint(0, 0));
+        const QRegion inside = region.translated(-offset) & c->client->rect();
+        if (inside.isEmpty())
+            continue;
+        c->client->repaint(inside);
+        c->RepaintChildrenForPresent(inside);
+    }
 }
 
 bool WndPrivate::InPaint() { return paintDepth > 0; }

@@ -84,6 +84,10 @@ public:
     void WaitUntilExposed();
     // Copies a part of the top-level image to the screen at once (top client coordinates).
     void Present(const Rect& topClientRect);
+    // Repaints the visible child windows' parts of region (client coordinates of this window)
+    // during a present. Qt does not repaint a child that covers its parent when only the parent
+    // is repainted, so each child is asked for its own part.
+    void RepaintChildrenForPresent(const QRegion& region);
     void ApplyCursor();
     static bool InPaint();
 
