@@ -27,10 +27,7 @@ CClientDC::CClientDC(CWnd* window) : window_(window)
         return;
     WndPrivate* top = window->Private()->Top();
     image_ = top->image;
-    AttachImage(image_.get(), PresenterFor(top));
-    const Rect area = window->ClientAreaInTopLevel();
-    SetViewportOrg(area.left, area.top);
-    SetClipRect(area);
+    AttachImage(image_.get(), PresenterFor(top), window->ClientAreaInTopLevel());
 }
 
 CClientDC::~CClientDC()
@@ -46,13 +43,11 @@ CPaintDC::CPaintDC(CWnd* window)
         return;
     WndPrivate* d = window->Private();
     image_ = d->Top()->image;
-    AttachImage(image_.get());
-    const Rect area = window->ClientAreaInTopLevel();
+    AttachImage(image_.get(), {}, window->ClientAreaInTopLevel());
     Rect client;
     window->GetClientRect(&client);
     paintRect_ = WndPrivate::InPaint() ? d->paintRect.Intersected(client) : client;
-    SetViewportOrg(area.left, area.top);
-    SetClipRect(paintRect_.OffsetBy(area.left, area.top));
+    SetClipRect(paintRect_);
 }
 
 CPaintDC::~CPaintDC() = default;

@@ -78,6 +78,17 @@ void CDC::AttachImage(PixelImage* image, Presenter present)
     state_->present = std::move(present);
     state_->bitmap = nullptr;
     state_->dirty = {};
+    state_->hasArea = false;
+    state_->clipped = false;
+}
+
+void CDC::AttachImage(PixelImage* image, Presenter present, const Rect& area)
+{
+    AttachImage(image, std::move(present));
+    state_->hasArea = true;
+    state_->area = area.Intersected(BoundsOf(image));
+    origin_ = state_->area.TopLeft();
+    RemoveClip();
 }
 
 CBitmap* CDC::SelectObject(CBitmap* bitmap)
@@ -151,7 +162,20 @@ Colour CDC::SetBkColor(Colour colour) { return std::exchange(backgroundColour_, 
 
 BackgroundMode CDC::SetBkMode(BackgroundMode mode) { return std::exchange(state_->mode, mode); }
 
-Point CDC::SetViewportOrg(int x, int y) { return std::exchange(origin_, Point{x, y}); }
+// origin_ is kept in image pixels; callers see it relative to the device area.
+Point CDC::SetViewportOrg(int x, int y)
+{
+    const Point previous = GetViewportOrg();
+    const Point corner = state_->hasArea ? state_->area.TopLeft() : Point{};
+    origin_ = {Saturate(int64_t(x) + corner.x), Saturate(int64_t(y) + corner.y)};
+    return previous;
+}
+
+Point CDC::GetViewportOrg() const
+{
+    const Point corner = state_->hasArea ? state_->area.TopLeft() : Point{};
+    return {origin_.x - corner.x, origin_.y - corner.y};
+}
 
 void CDC::SelectClipRgn(const CRgn* region)
 {
@@ -167,10 +191,21 @@ void CDC::SelectClipRgn(const CRgn* region)
 void CDC::SetClipRect(const Rect& deviceRect)
 {
     state_->clipped = true;
-    state_->clip = deviceRect;
+    if (!state_->hasArea) {
+        state_->clip = deviceRect;
+        return;
+    }
+    const Rect& area = state_->area;
+    const Rect shifted{Saturate(int64_t(deviceRect.left) + area.left), Saturate(int64_t(deviceRect.top) + area.top),
+                       Saturate(int64_t(deviceRect.right) + area.left), Saturate(int64_t(deviceRect.bottom) + area.top)};
+    state_->clip = shifted.Intersected(area);
 }
 
-void CDC::RemoveClip() { state_->clipped = false; }
+void CDC::RemoveClip()
+{
+    state_->clipped = state_->hasArea;
+    state_->clip = state_->area;
+}
 
 Rect CDC::GetClipBox() const
 {

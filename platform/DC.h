@@ -89,6 +89,11 @@ public:
     // Makes this a surface on an image owned elsewhere; present is called by Flush with the
     // device rectangle drawn since the last flush. The image must outlive the surface.
     void AttachImage(PixelImage* image, Presenter present = {});
+    // The same on the part area of the image (in image pixels): device coordinates, the origin
+    // and the clip count from the area's top-left corner, and the area bounds every drawing.
+    // Flush still reports image pixels. This is how a child window's context draws into its
+    // top-level window's image.
+    void AttachImage(PixelImage* image, Presenter present, const Rect& area);
 
     // Select calls return the previously selected object (null for the built-in defaults);
     // selecting null puts the built-in default back. A bitmap goes only into a memory surface,
@@ -111,7 +116,7 @@ public:
     BackgroundMode SetBkMode(BackgroundMode mode);
 
     Point SetViewportOrg(int x, int y);
-    Point GetViewportOrg() const { return origin_; }
+    Point GetViewportOrg() const;
 
     // Clip in device coordinates (the origin does not move it); null removes the clip.
     void SelectClipRgn(const CRgn* region);

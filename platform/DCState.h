@@ -11,6 +11,12 @@ struct CDC::State {
     Presenter present;
     Rect dirty; // device rectangle drawn on the attached image since the last flush
 
+    // A surface on a part of an attached image (a child window's client area): device
+    // coordinates count from the area's corner and nothing is drawn outside it. Without an
+    // area the whole image is the device.
+    bool hasArea = false;
+    Rect area; // in image pixels
+
     CBitmap defaultBitmap;      // the 1 x 1 monochrome bitmap of a new memory surface
     CBitmap* bitmap = nullptr;  // selected by the caller; null while the default one is in
 
