@@ -645,8 +645,9 @@ void WndPrivate::Present(const Rect& topClientRect)
     }
     presenting = true;
     presentRegion = QRegion(ToQRect(topClientRect));
-    client->repaint(presentRegion);
-    RepaintChildrenForPresent(presentRegion);
+    const QRegion uncovered = RepaintChildrenForPresent(presentRegion);
+    if (!uncovered.isEmpty())
+        client->repaint(uncovered);
     presenting = false;
     presentRegion = {};
     // Parts that were waiting for a repaint but were only copied: repaint them properly later.
@@ -654,8 +655,9 @@ void WndPrivate::Present(const Rect& topClientRect)
         client->update(std::exchange(deferred, QRegion{}));
 }
 
-void WndPrivate::RepaintChildrenForPresent(const QRegion& region)
+QRegion WndPrivate::RepaintChildrenForPresent(const QRegion& region)
 {
+    QRegion uncovered = region;
     for (CWnd* child : std::vector<CWnd*>(children)) {
         WndPrivate* c = Of(child);
         if (!c->Exists() || !c->client || !c->outer->isVisible())
@@ -664,9 +666,12 @@ void WndPrivate::RepaintChildrenForPresent(const QRegion& region)
         const QRegion inside = region.translated(-offset) & c->client->rect();
         if (inside.isEmpty())
             continue;
-        c->client->repaint(inside);
-        c->RepaintChildrenForPresent(inside);
+        const QRegion childUncovered = c->RepaintChildrenForPresent(inside);
+        if (!childUncovered.isEmpty())
+            c->client->repaint(childUncovered);
+        uncovered -= inside.translated(offset);
     }
+    return uncovered;
 }
 
 bool WndPrivate::InPaint() { return paintDepth > 0; }

@@ -85,9 +85,11 @@ public:
     // Copies a part of the top-level image to the screen at once (top client coordinates).
     void Present(const Rect& topClientRect);
     // Repaints the visible child windows' parts of region (client coordinates of this window)
-    // during a present. Qt does not repaint a child that covers its parent when only the parent
-    // is repainted, so each child is asked for its own part.
-    void RepaintChildrenForPresent(const QRegion& region);
+    // during a present and returns the part that no child covers, for this window to repaint.
+    // Qt does not repaint a child that covers its parent when only the parent is repainted, and
+    // every repaint sends its region to the screen, so each part is repainted exactly once, by
+    // the window that shows it.
+    QRegion RepaintChildrenForPresent(const QRegion& region);
     void ApplyCursor();
     static bool InPaint();
 

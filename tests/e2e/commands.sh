@@ -35,6 +35,12 @@ differing_pixels() {
     compare -metric AE "$1" "$2" null: 2>&1 | cut -d' ' -f1
 }
 
+# How many of the 100 pixels of the starting Z axis (column 322, rows 120 to 219 of the chamber
+# picture $1) have the axis colour.
+z_axis_pixels() {
+    convert "$1" -crop 1x100+322+120 -depth 8 txt:- | grep -c "(0,188,0)"
+}
+
 press() {
     xdotool key --clearmodifiers "$1"
 }
@@ -60,7 +66,7 @@ echo "track pixels after New Event: $shown"
 # Replay: dot by dot, 10 ms a dot. Events at the starting conditions are often short, so New
 # Event is repeated until one has enough dots to be caught half drawn.
 for _ in $(seq 1 40); do
-    [ "$shown" -ge 400 ] && break
+    [ "$shown" -ge 240 ] && break
     press ctrl+e
     sleep 0.3
     grab_chamber "$shots/new-event.png"
@@ -68,7 +74,7 @@ for _ in $(seq 1 40); do
 done
 echo "track pixels of the event to replay: $shown"
 press ctrl+r
-sleep 0.25
+sleep 0.15
 grab_chamber "$shots/replay-part.png"
 sleep 4
 grab_chamber "$shots/replay-done.png"
@@ -79,7 +85,6 @@ echo "track pixels during replay: $part, after it: $done_pixels"
 [ "$(differing_pixels "$shots/new-event.png" "$shots/replay-done.png")" = "0" ] ||
     fail "the replayed picture differs from the first showing"
 
-axis_green="0,188,0"
 
 # Ctrl+3 then Ctrl+G: about Z the vertical axis above the centre (322, 223) stays where it is
 # while the rest of the chamber turns.
@@ -91,9 +96,11 @@ sleep 0.5
 import -window root "$shots/z-2.png"
 grab_chamber "$shots/z-2-chamber.png"
 import -window root -crop "640x500+$X+$Y" +repage "$shots/z-1-chamber.png"
+# Dots may cross the axis, so most of its pixels, not all, must be there.
 for shot in z-1 z-2; do
-    e2e_expect_pixel "$shots/$shot.png" $((X + 322)) $((Y + 150)) "$axis_green" "Z axis while turning about Z ($shot)"
-    e2e_expect_pixel "$shots/$shot.png" $((X + 322)) $((Y + 180)) "$axis_green" "Z axis while turning about Z ($shot)"
+    on_axis=$(z_axis_pixels "$shots/$shot-chamber.png")
+    echo "Z axis pixels in place while turning about Z ($shot): $on_axis of 100"
+    [ "$on_axis" -ge 80 ] || fail "the Z axis moved while turning about Z ($shot)"
 done
 xdotool mousemove $((X + 600)) $((Y + 480)) click 1
 sleep 0.3
@@ -112,7 +119,9 @@ import -window root "$shots/x-2.png"
 import -window root -crop "640x500+$X+$Y" +repage "$shots/x-1-chamber.png"
 grab_chamber "$shots/x-2-chamber.png"
 [ "$(differing_pixels "$shots/x-1-chamber.png" "$shots/x-2-chamber.png")" -gt 100 ] || fail "Ctrl+G did not turn the chamber"
-[ "$(e2e_pixel "$shots/x-2.png" $((X + 322)) $((Y + 150)))" != "$axis_green" ] || fail "the Z axis stayed put while turning about X"
+on_axis=$(z_axis_pixels "$shots/x-2-chamber.png")
+echo "Z axis pixels in place while turning about X: $on_axis of 100"
+[ "$on_axis" -lt 50 ] || fail "the Z axis stayed put while turning about X"
 xdotool mousemove $((X + 600)) $((Y + 480)) click 1
 sleep 0.5
 grab_chamber "$shots/stopped-1.png"

@@ -1,0 +1,143 @@
+// Frames per second of the real rotation loop against a bare Qt loop, in one run on one display
+// (run it under X: bench/shell/rotation.sh starts a private Xvfb).
+//
+// RotationLoop: the program started as usual (the splash wait skipped), its Particle Chamber at
+// the start-up size showing a 350-point event, turned by Rotate for a fixed number of frames per
+// iteration. BareQtLoop: a plain Qt widget that presents a 640 x 500 image each frame and handles
+// waiting events, the least a frame loop on this display can do. This file includes Qt directly
+// on purpose: the reference measures Qt itself and is no part of the program.
+//
+// items_per_second is frames per second of wall-clock time (the X server's work included).
+#include "display/ScreenChamber.h"
+#include "display/ScreenChamberWindow.h"
+#include "physics/ChamberEvent.h"
+#include "platform/Clock.h"
+#include "shell/ChamberApp.h"
+#include "shell/CommandIds.h"
+#include "shell/MainFrame.h"
+
+#include <QApplication>
+#include <QImage>
+#include <QPainter>
+#include <QWidget>
+
+#include <benchmark/benchmark.h>
+
+#include <chrono>
+#include <cmath>
+#include <memory>
+
+namespace {
+
+constexpr int kFramesPerIteration = 50;
+
+// The real counter, but a tick count that moves 1 ms at every read so that the 3000 ms splash
+// wait does not hold the benchmark up. After framesLeft rotation frames it stops the loop.
+class BenchClock : public Clock {
+public:
+    int64_t PerformanceCounter() override
+    {
+        if (++reads % 2 == 0 && --framesLeft <= 0 && mainFrame)
+            mainFrame->rotating = 0;
+        return std::chrono::duration_cast<std::chrono::nanoseconds>(
+                   std::chrono::steady_clock::now().time_since_epoch())
+            .count();
+    }
+    int64_t PerformanceFrequency() override { return 1'000'000'000; }
+    uint32_t TickCount() override { return ticks++; }
+    int64_t CalendarTime() override { return 1'000'000'000; }
+
+    int64_t reads = 0;
+    int framesLeft = 0;
+    uint32_t ticks = 0;
+};
+
+// Three helices of 350 points in all, inside the cube, in the five colours.
+std::shared_ptr<ChamberEvent> MakeFullEvent(const ChamberData& conditions)
+{
+    auto event = std::make_shared<ChamberEvent>(&conditions);
+    for (int i = 0; i < ChamberData::kEventCapacity; ++i) {
+        const double turn = 0.06 * i;
+        TrackPoint p;
+        p.x = 250.0 * std::cos(turn) - 100.0 * (i % 3);
+        p.y = -400.0 + 2.2 * i;
+        p.z = 250.0 * std::sin(turn);
+        p.colour = kRed + i % 5;
+        event->Points().Append(p);
+    }
+    return event;
+}
+
+BenchClock benchClock;
+std::unique_ptr<CChamberApp> app;
+
+bool StartProgram()
+{
+    if (app)
+        return mainFrame != nullptr;
+    platform::SetClock(&benchClock);
+    static char name[] = "tracelume";
+    static char* argv[] = {name, nullptr};
+    app = std::make_unique<CChamberApp>(1, argv);
+    if (!app->StartUp() || !mainFrame || !mainFrame->chamberWindow)
+        return false;
+    mainFrame->event = MakeFullEvent(mainFrame->conditions);
+    mainFrame->chamberWindow->GetChamber().SetEvent(mainFrame->event);
+    QCoreApplication::processEvents();
+    return true;
+}
+
+void RotationLoop(benchmark::State& state)
+{
+    if (!StartProgram()) {
+        state.SkipWithError("the program did not start");
+        return;
+    }
+    for (auto _ : state) {
+        benchClock.framesLeft = kFramesPerIteration;
+        mainFrame->OnCommand(cmd::kRotate);
+    }
+    state.SetItemsProcessed(int64_t(state.iterations()) * kFramesPerIteration);
+}
+BENCHMARK(RotationLoop)->Unit(benchmark::kMillisecond)->MinTime(3.0)->UseRealTime();
+
+class BareWindow : public QWidget {
+public:
+    BareWindow() : image_(640, 500, QImage::Format_RGB32)
+    {
+        image_.fill(Qt::black);
+        setAttribute(Qt::WA_OpaquePaintEvent);
+    }
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        QPainter painter(this);
+        painter.drawImage(0, 0, image_);
+    }
+
+private:
+    QImage image_;
+};
+
+void BareQtLoop(benchmark::State& state)
+{
+    if (!StartProgram()) {
+        state.SkipWithError("the program did not start");
+        return;
+    }
+    BareWindow window;
+    window.setGeometry(640, 44, 640, 500);
+    window.show();
+    QCoreApplication::processEvents();
+    for (auto _ : state) {
+        for (int frame = 0; frame < kFramesPerIteration; ++frame) {
+            window.repaint();
+            QCoreApplication::processEvents();
+        }
+    }
+    state.SetItemsProcessed(int64_t(state.iterations()) * kFramesPerIteration);
+}
+BENCHMARK(BareQtLoop)->Unit(benchmark::kMillisecond)->MinTime(3.0)->UseRealTime();
+
+}
