@@ -11,6 +11,7 @@ e2e_require_tools
 
 e2e_workdir=$(mktemp -d)
 shots=${2:-$e2e_workdir}
+mkdir -p "$shots"
 trap e2e_cleanup EXIT
 e2e_start_xvfb
 
