@@ -38,18 +38,18 @@ void MenuPrivate::Build(const MenuTemplate& table, bool asBar)
     }
     items.resize(table.size());
     for (size_t i = 0; i < table.size(); ++i) {
-        const MenuItemSpec& spec = table[i];
+        const MenuTemplateItem& item = table[i];
         MenuNode& node = items[i];
-        node.id = spec.IsPopup() ? -1 : spec.id;
-        node.text = spec.text;
-        node.state = spec.state & (kStateBits | MF_CHECKED);
-        node.separator = spec.separator;
+        node.id = item.IsPopup() ? -1 : item.id;
+        node.text = item.text;
+        node.state = item.state & (kStateBits | MF_CHECKED);
+        node.separator = item.separator;
         node.action = new QAction(container);
-        if (spec.separator) {
+        if (item.separator) {
             node.action->setSeparator(true);
-        } else if (spec.IsPopup()) {
+        } else if (item.IsPopup()) {
             node.sub = std::make_unique<CMenu>();
-            node.sub->Private()->Build(spec.popup, false);
+            node.sub->Private()->Build(item.popup, false);
             node.sub->Private()->parentMenu = this;
         } else {
             QObject::connect(node.action.data(), &QAction::triggered, node.action.data(), [this, i] { Triggered(i); });
@@ -115,30 +115,30 @@ MenuNode* MenuPrivate::FindById(int id)
 
 // ---------------------------------------------------------------------------------------------
 
-MenuItemSpec MenuItemSpec::Item(int id, std::string text, unsigned state)
+MenuTemplateItem MenuTemplateItem::Item(int id, std::string text, unsigned state)
 {
-    MenuItemSpec spec;
-    spec.id = id;
-    spec.text = std::move(text);
-    spec.state = state;
-    return spec;
+    MenuTemplateItem item;
+    item.id = id;
+    item.text = std::move(text);
+    item.state = state;
+    return item;
 }
 
-MenuItemSpec MenuItemSpec::Popup(std::string text, std::vector<MenuItemSpec> items, unsigned state)
+MenuTemplateItem MenuTemplateItem::Popup(std::string text, std::vector<MenuTemplateItem> items, unsigned state)
 {
-    MenuItemSpec spec;
-    spec.id = -1;
-    spec.text = std::move(text);
-    spec.popup = std::move(items);
-    spec.state = state;
-    return spec;
+    MenuTemplateItem item;
+    item.id = -1;
+    item.text = std::move(text);
+    item.popup = std::move(items);
+    item.state = state;
+    return item;
 }
 
-MenuItemSpec MenuItemSpec::Separator()
+MenuTemplateItem MenuTemplateItem::Separator()
 {
-    MenuItemSpec spec;
-    spec.separator = true;
-    return spec;
+    MenuTemplateItem item;
+    item.separator = true;
+    return item;
 }
 
 CMenu::CMenu() : d_(std::make_unique<MenuPrivate>(this)) {}

@@ -33,19 +33,19 @@ constexpr unsigned MF_SEPARATOR = 0x0800;
 constexpr unsigned kMenuItemNotFound = 0xFFFFFFFFu;
 
 // One entry of a menu table: a command item, a separator or a pop-up with its own items.
-struct MenuItemSpec {
+struct MenuTemplateItem {
     int id = 0;
     std::string text;
     unsigned state = 0; // MF_CHECKED, MF_GRAYED, MF_DISABLED as the item starts
     bool separator = false;
-    std::vector<MenuItemSpec> popup; // a pop-up when not empty
+    std::vector<MenuTemplateItem> popup; // a pop-up when not empty
 
-    static MenuItemSpec Item(int id, std::string text, unsigned state = 0);
-    static MenuItemSpec Popup(std::string text, std::vector<MenuItemSpec> items, unsigned state = 0);
-    static MenuItemSpec Separator();
+    static MenuTemplateItem Item(int id, std::string text, unsigned state = 0);
+    static MenuTemplateItem Popup(std::string text, std::vector<MenuTemplateItem> items, unsigned state = 0);
+    static MenuTemplateItem Separator();
     bool IsPopup() const { return !separator && !popup.empty(); }
 };
-using MenuTemplate = std::vector<MenuItemSpec>;
+using MenuTemplate = std::vector<MenuTemplateItem>;
 
 class MenuPrivate;
 

@@ -9,106 +9,106 @@ namespace res {
 
 namespace {
 
-using Spec = MenuItemSpec;
+using Entry = MenuTemplateItem;
 
-Spec FileMenu()
+Entry FileMenu()
 {
-    return Spec::Popup("&File", {
-        Spec::Item(cmd::kOpenEventFile, "&Open Event File...\tCtrl+O"),
-        Spec::Item(cmd::kImportEventFile, "&Import Event File..."),
-        Spec::Item(cmd::kClose, "&Close\tCtrl+W"),
-        Spec::Item(cmd::kSaveAs, "Save &As...\tCtrl+S", MF_GRAYED),
-        Spec::Separator(),
-        Spec::Item(cmd::kPrint, "&Print..."),
-        Spec::Separator(),
-        Spec::Item(cmd::kExit, "E&xit\tCtrl+Q"),
+    return Entry::Popup("&File", {
+        Entry::Item(cmd::kOpenEventFile, "&Open Event File...\tCtrl+O"),
+        Entry::Item(cmd::kImportEventFile, "&Import Event File..."),
+        Entry::Item(cmd::kClose, "&Close\tCtrl+W"),
+        Entry::Item(cmd::kSaveAs, "Save &As...\tCtrl+S", MF_GRAYED),
+        Entry::Separator(),
+        Entry::Item(cmd::kPrint, "&Print..."),
+        Entry::Separator(),
+        Entry::Item(cmd::kExit, "E&xit\tCtrl+Q"),
     });
 }
 
-Spec ActionsMenu()
+Entry ActionsMenu()
 {
-    return Spec::Popup("&Actions", {
-        Spec::Item(cmd::kNewEvent, "New &Event\tCtrl+E"),
-        Spec::Item(cmd::kReplayEvent, "Re&play Event\tCtrl+R", MF_GRAYED),
-        Spec::Separator(),
-        Spec::Item(cmd::kRotate, "&Rotate\tCtrl+G"),
-        Spec::Item(cmd::kReverseRotate, "Re&verse Rotate\tCtrl+F"),
-        Spec::Item(cmd::kResetOrientation, "Reset &Orientation"),
+    return Entry::Popup("&Actions", {
+        Entry::Item(cmd::kNewEvent, "New &Event\tCtrl+E"),
+        Entry::Item(cmd::kReplayEvent, "Re&play Event\tCtrl+R", MF_GRAYED),
+        Entry::Separator(),
+        Entry::Item(cmd::kRotate, "&Rotate\tCtrl+G"),
+        Entry::Item(cmd::kReverseRotate, "Re&verse Rotate\tCtrl+F"),
+        Entry::Item(cmd::kResetOrientation, "Reset &Orientation"),
     });
 }
 
-Spec SettingsMenu()
+Entry SettingsMenu()
 {
-    return Spec::Popup("&Settings", {
-        Spec::Item(cmd::kAxisX, "&X-Axis\tCtrl+1"),
-        Spec::Item(cmd::kAxisY, "&Y-Axis\tCtrl+2"),
-        Spec::Item(cmd::kAxisZ, "&Z-Axis\tCtrl+3"),
-        Spec::Separator(),
-        Spec::Item(cmd::kSlowMotion, "Slow &Motion\tCtrl+M"),
-        Spec::Separator(),
-        Spec::Item(cmd::kMonitorChamber, "Monitor &Chamber"),
-        Spec::Item(cmd::kMonitorProjector, "Monitor &Projector"),
-        Spec::Separator(),
-        Spec::Popup("C&hamber", {
-            Spec::Item(cmd::kShowAxes, "Show &Axes", MF_CHECKED),
-            Spec::Item(cmd::kShowValues, "Show &Values", MF_CHECKED),
-            Spec::Item(cmd::kResetEachEvent, "&Reset Each Event"),
+    return Entry::Popup("&Settings", {
+        Entry::Item(cmd::kAxisX, "&X-Axis\tCtrl+1"),
+        Entry::Item(cmd::kAxisY, "&Y-Axis\tCtrl+2"),
+        Entry::Item(cmd::kAxisZ, "&Z-Axis\tCtrl+3"),
+        Entry::Separator(),
+        Entry::Item(cmd::kSlowMotion, "Slow &Motion\tCtrl+M"),
+        Entry::Separator(),
+        Entry::Item(cmd::kMonitorChamber, "Monitor &Chamber"),
+        Entry::Item(cmd::kMonitorProjector, "Monitor &Projector"),
+        Entry::Separator(),
+        Entry::Popup("C&hamber", {
+            Entry::Item(cmd::kShowAxes, "Show &Axes", MF_CHECKED),
+            Entry::Item(cmd::kShowValues, "Show &Values", MF_CHECKED),
+            Entry::Item(cmd::kResetEachEvent, "&Reset Each Event"),
         }),
-        Spec::Separator(),
-        Spec::Item(cmd::kAdjustRotationRate, "&Adjust Rotation Rate"),
+        Entry::Separator(),
+        Entry::Item(cmd::kAdjustRotationRate, "&Adjust Rotation Rate"),
     });
 }
 
-Spec ShowMenu()
+Entry ShowMenu()
 {
-    return Spec::Popup("S&how", {
-        Spec::Item(cmd::kShowChamber, "Particle &Chamber\tCtrl+L"),
-        Spec::Item(cmd::kShowControls, "Chamber Co&ntrols\tCtrl+K"),
-        Spec::Item(cmd::kShowProjector, "&Projection\tCtrl+P"),
+    return Entry::Popup("S&how", {
+        Entry::Item(cmd::kShowChamber, "Particle &Chamber\tCtrl+L"),
+        Entry::Item(cmd::kShowControls, "Chamber Co&ntrols\tCtrl+K"),
+        Entry::Item(cmd::kShowProjector, "&Projection\tCtrl+P"),
     });
 }
 
-Spec EventMenu()
+Entry EventMenu()
 {
-    std::vector<Spec> decays;
+    std::vector<Entry> decays;
     for (int i = 0; i < 6; ++i)
-        decays.push_back(Spec::Item(cmd::kDecay1 + i, "Particle Decay &" + std::to_string(i + 1)));
-    return Spec::Popup("&Event", std::move(decays));
+        decays.push_back(Entry::Item(cmd::kDecay1 + i, "Particle Decay &" + std::to_string(i + 1)));
+    return Entry::Popup("&Event", std::move(decays));
 }
 
-Spec TrackmakerMenu()
+Entry TrackmakerMenu()
 {
-    return Spec::Popup("&Trackmaker", {
-        Spec::Item(cmd::kTrackmakerActivate, "&Activate"),
-        Spec::Item(cmd::kInjectParticle, "&Inject Particle\tCtrl+I"),
-        Spec::Separator(),
-        Spec::Popup("Select &Particle", {
-            Spec::Item(cmd::kElectron, "&Electron", MF_CHECKED),
-            Spec::Item(cmd::kPositron, "&Positron"),
+    return Entry::Popup("&Trackmaker", {
+        Entry::Item(cmd::kTrackmakerActivate, "&Activate"),
+        Entry::Item(cmd::kInjectParticle, "&Inject Particle\tCtrl+I"),
+        Entry::Separator(),
+        Entry::Popup("Select &Particle", {
+            Entry::Item(cmd::kElectron, "&Electron", MF_CHECKED),
+            Entry::Item(cmd::kPositron, "&Positron"),
         }),
-        Spec::Popup("Select &Speed", {
-            Spec::Item(cmd::kSpeedV, "Speed = &V"),
-            Spec::Item(cmd::kSpeed2V, "Speed = &2 X V", MF_CHECKED),
-            Spec::Item(cmd::kSpeed3V, "Speed = &3 X V"),
+        Entry::Popup("Select &Speed", {
+            Entry::Item(cmd::kSpeedV, "Speed = &V"),
+            Entry::Item(cmd::kSpeed2V, "Speed = &2 X V", MF_CHECKED),
+            Entry::Item(cmd::kSpeed3V, "Speed = &3 X V"),
         }),
-        Spec::Popup("Select &Direction", {
-            Spec::Item(cmd::kLeftToRight, "&Left to right", MF_CHECKED),
-            Spec::Item(cmd::kRightToLeft, "&Right to left"),
+        Entry::Popup("Select &Direction", {
+            Entry::Item(cmd::kLeftToRight, "&Left to right", MF_CHECKED),
+            Entry::Item(cmd::kRightToLeft, "&Right to left"),
         }),
-        Spec::Separator(),
-        Spec::Item(cmd::kAdjustScreenSpeed, "&Adjust Speed On Screen"),
+        Entry::Separator(),
+        Entry::Item(cmd::kAdjustScreenSpeed, "&Adjust Speed On Screen"),
     });
 }
 
-Spec RemindersMenu()
+Entry RemindersMenu()
 {
-    return Spec::Popup("&Reminders", {
-        Spec::Item(cmd::kUsefulTools, "Useful &Tools"),
-        Spec::Item(cmd::kEnergyMomentum, "&Energy-Momentum"),
-        Spec::Item(cmd::kMotionInField, "&Motion in B field"),
-        Spec::Item(cmd::kRealLife, "In &Real Life..."),
-        Spec::Separator(),
-        Spec::Item(cmd::kAbout, "&About Tracelume..."),
+    return Entry::Popup("&Reminders", {
+        Entry::Item(cmd::kUsefulTools, "Useful &Tools"),
+        Entry::Item(cmd::kEnergyMomentum, "&Energy-Momentum"),
+        Entry::Item(cmd::kMotionInField, "&Motion in B field"),
+        Entry::Item(cmd::kRealLife, "In &Real Life..."),
+        Entry::Separator(),
+        Entry::Item(cmd::kAbout, "&About Tracelume..."),
     });
 }
 

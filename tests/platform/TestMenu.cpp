@@ -11,34 +11,34 @@ using namespace windowtest;
 
 namespace {
 
-using Spec = MenuItemSpec;
+using Item = MenuTemplateItem;
 
 // The shape of the program's menu bar: seven pop-ups, nested pop-ups, separators, initial states.
 MenuTemplate ProgramLikeMenu()
 {
     return {
-        Spec::Popup("&File", {Spec::Item(110, "&Open Event File...\tCtrl+O"), Spec::Item(184, "&Import Event File..."),
-                              Spec::Item(111, "&Close\tCtrl+W"), Spec::Item(112, "Save &As...\tCtrl+S", MF_GRAYED),
-                              Spec::Separator(), Spec::Item(113, "&Print..."), Spec::Separator(),
-                              Spec::Item(114, "E&xit\tCtrl+Q")}),
-        Spec::Popup("&Actions", {Spec::Item(115, "New &Event\tCtrl+E"), Spec::Item(116, "Re&play Event\tCtrl+R", MF_GRAYED),
-                                 Spec::Item(117, "&Rotate\tCtrl+G")}),
-        Spec::Popup("&Settings",
-                    {Spec::Item(120, "&X-Axis\tCtrl+1"), Spec::Item(121, "&Y-Axis\tCtrl+2"),
-                     Spec::Item(122, "&Z-Axis\tCtrl+3"), Spec::Separator(),
-                     Spec::Popup("C&hamber", {Spec::Item(126, "Show &Axes", MF_CHECKED),
-                                              Spec::Item(127, "Show &Values", MF_CHECKED),
-                                              Spec::Item(128, "&Reset Each Event")})}),
-        Spec::Popup("S&how", {Spec::Item(129, "Particle &Chamber\tCtrl+L")}),
-        Spec::Popup("&Event", {Spec::Item(132, "Particle Decay &1"), Spec::Item(133, "Particle Decay &2")}),
-        Spec::Popup("&Trackmaker",
-                    {Spec::Item(183, "&Activate"), Spec::Item(146, "&Inject Particle\tCtrl+I", MF_GRAYED),
-                     Spec::Separator(),
-                     Spec::Popup("Select &Particle", {Spec::Item(150, "&Electron", MF_CHECKED), Spec::Item(151, "&Positron")}),
-                     Spec::Popup("Select &Speed", {Spec::Item(147, "Speed = &V"), Spec::Item(148, "Speed = &2 X V", MF_CHECKED)}),
-                     Spec::Popup("Select &Direction", {Spec::Item(152, "&Left to right", MF_CHECKED)}),
-                     Spec::Item(179, "&Adjust Speed On Screen", MF_GRAYED)}),
-        Spec::Popup("&Reminders", {Spec::Item(138, "&About Tracelume...")}),
+        Item::Popup("&File", {Item::Item(110, "&Open Event File...\tCtrl+O"), Item::Item(184, "&Import Event File..."),
+                              Item::Item(111, "&Close\tCtrl+W"), Item::Item(112, "Save &As...\tCtrl+S", MF_GRAYED),
+                              Item::Separator(), Item::Item(113, "&Print..."), Item::Separator(),
+                              Item::Item(114, "E&xit\tCtrl+Q")}),
+        Item::Popup("&Actions", {Item::Item(115, "New &Event\tCtrl+E"), Item::Item(116, "Re&play Event\tCtrl+R", MF_GRAYED),
+                                 Item::Item(117, "&Rotate\tCtrl+G")}),
+        Item::Popup("&Settings",
+                    {Item::Item(120, "&X-Axis\tCtrl+1"), Item::Item(121, "&Y-Axis\tCtrl+2"),
+                     Item::Item(122, "&Z-Axis\tCtrl+3"), Item::Separator(),
+                     Item::Popup("C&hamber", {Item::Item(126, "Show &Axes", MF_CHECKED),
+                                              Item::Item(127, "Show &Values", MF_CHECKED),
+                                              Item::Item(128, "&Reset Each Event")})}),
+        Item::Popup("S&how", {Item::Item(129, "Particle &Chamber\tCtrl+L")}),
+        Item::Popup("&Event", {Item::Item(132, "Particle Decay &1"), Item::Item(133, "Particle Decay &2")}),
+        Item::Popup("&Trackmaker",
+                    {Item::Item(183, "&Activate"), Item::Item(146, "&Inject Particle\tCtrl+I", MF_GRAYED),
+                     Item::Separator(),
+                     Item::Popup("Select &Particle", {Item::Item(150, "&Electron", MF_CHECKED), Item::Item(151, "&Positron")}),
+                     Item::Popup("Select &Speed", {Item::Item(147, "Speed = &V"), Item::Item(148, "Speed = &2 X V", MF_CHECKED)}),
+                     Item::Popup("Select &Direction", {Item::Item(152, "&Left to right", MF_CHECKED)}),
+                     Item::Item(179, "&Adjust Speed On Screen", MF_GRAYED)}),
+        Item::Popup("&Reminders", {Item::Item(138, "&About Tracelume...")}),
     };
 }
 

@@ -91,7 +91,7 @@ TEST(WindowPlacement, FrameMenuBarTakesRoomOutsideTheClientArea)
     RecordingFrame frame;
     ASSERT_TRUE(frame.Create("", "Tracelume", WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX, Rect::FromSize(0, 0, 800, 48)));
     const Size withoutMenu = ClientSize(frame);
-    ASSERT_TRUE(frame.SetMenuFromTemplate({MenuItemSpec::Popup("&File", {MenuItemSpec::Item(114, "E&xit\tCtrl+Q")})}));
+    ASSERT_TRUE(frame.SetMenuFromTemplate({MenuTemplateItem::Popup("&File", {MenuTemplateItem::Item(114, "E&xit\tCtrl+Q")})}));
     EXPECT_EQ(WindowRect(frame), Rect::FromSize(0, 0, 800, 48));
     EXPECT_LT(ClientSize(frame).height, withoutMenu.height);
     Rect outer{0, 0, ClientSize(frame).width, ClientSize(frame).height};

@@ -15,11 +15,11 @@ namespace {
 // Every command item of a menu table with its text, depth first.
 void CollectItems(const MenuTemplate& table, std::map<int, std::string>& items)
 {
-    for (const MenuItemSpec& spec : table) {
-        if (spec.IsPopup())
-            CollectItems(spec.popup, items);
-        else if (!spec.separator)
-            items[spec.id] = spec.text;
+    for (const MenuTemplateItem& item : table) {
+        if (item.IsPopup())
+            CollectItems(item.popup, items);
+        else if (!item.separator)
+            items[item.id] = item.text;
     }
 }
 
@@ -64,8 +64,8 @@ TEST(MenuResource, PopupsComeInOrder)
 {
     const MenuTemplate& menu = res::MainMenu();
     std::vector<std::string> titles;
-    for (const MenuItemSpec& spec : menu)
-        titles.push_back(spec.text);
+    for (const MenuTemplateItem& item : menu)
+        titles.push_back(item.text);
     EXPECT_EQ(titles, (std::vector<std::string>{"&File", "&Actions", "&Settings", "S&how", "&Event", "&Trackmaker",
                                                 "&Reminders"}));
     // The three Select pop-ups sit side by side in the Trackmaker menu.
