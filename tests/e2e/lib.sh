@@ -19,18 +19,6 @@ e2e_require_tools() {
     done
 }
 
-# Picks a display number that no running server uses.
-e2e_free_display() {
-    local n
-    for n in $(seq 90 189); do
-        if [ ! -e "/tmp/.X11-unix/X$n" ] && [ ! -e "/tmp/.X$n-lock" ]; then
-            echo "$n"
-            return 0
-        fi
-    done
-    return 1
-}
-
 e2e_xvfb_pid=""
 e2e_app_pid=""
 e2e_workdir=""
@@ -46,12 +34,25 @@ e2e_cleanup() {
     fi
 }
 
-# Starts Xvfb 1280 x 1024 x 24 on a free display and waits until it answers.
+# Starts Xvfb 1280 x 1024 x 24 on a display it picks itself (-displayfd, so tests running at
+# the same time never race for one) and waits until it answers.
 e2e_start_xvfb() {
-    local n
-    n=$(e2e_free_display) || { echo "FAIL: no free X display"; exit 1; }
-    Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >"$e2e_workdir/xvfb.log" 2>&1 &
+    local numberfile="$e2e_workdir/xvfb.display" n=""
+    : >"$numberfile"
+    Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$numberfile" >"$e2e_workdir/xvfb.log" 2>&1 &
     e2e_xvfb_pid=$!
+    for _ in $(seq 1 100); do
+        if grep -q '^[0-9][0-9]*$' "$numberfile" 2>/dev/null; then
+            n=$(head -n 1 "$numberfile")
+            break
+        fi
+        sleep 0.1
+    done
+    if [ -z "$n" ]; then
+        echo "FAIL: Xvfb did not report its display"
+        cat "$e2e_workdir/xvfb.log"
+        exit 1
+    fi
     export DISPLAY=":$n"
     for _ in $(seq 1 100); do
         if xdotool getdisplaygeometry >/dev/null 2>&1; then
@@ -59,7 +60,7 @@ e2e_start_xvfb() {
         fi
         sleep 0.1
     done
-    echo "FAIL: Xvfb did not start on :$n"
+    echo "FAIL: Xvfb did not answer on :$n"
     cat "$e2e_workdir/xvfb.log"
     exit 1
 }
