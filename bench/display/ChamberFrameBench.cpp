@@ -2,6 +2,7 @@
 // buffer, in one run. The frame: black fill of the back buffer, one small turn, the box with
 // its axes, and a full generated-size event of 350 points.
 
+#include "bench/support/FullEvent.h"
 #include "display/ChamberPicture.h"
 #include "display/ScreenChamber.h"
 #include "physics/ChamberEvent.h"
@@ -28,22 +29,6 @@ struct Surface {
         dc.SelectObject(&bitmap);
     }
 };
-
-// Three helices of 350 points in all, inside the cube, in the five colours.
-std::shared_ptr<ChamberEvent> MakeFullEvent(const ChamberData& conditions)
-{
-    auto event = std::make_shared<ChamberEvent>(&conditions);
-    for (int i = 0; i < ChamberData::kEventCapacity; ++i) {
-        const double turn = 0.06 * i;
-        TrackPoint p;
-        p.x = 250.0 * std::cos(turn) - 100.0 * (i % 3);
-        p.y = -400.0 + 2.2 * i;
-        p.z = 250.0 * std::sin(turn);
-        p.colour = kFirstPointColour + i % 5;
-        event->Points().Append(p);
-    }
-    return event;
-}
 
 void ChamberRotationFrame(benchmark::State& state)
 {

@@ -8,6 +8,7 @@
 // on purpose: the reference measures Qt itself and is no part of the program.
 //
 // items_per_second is frames per second of wall-clock time (the X server's work included).
+#include "bench/support/FullEvent.h"
 #include "display/ScreenChamber.h"
 #include "display/ScreenChamberWindow.h"
 #include "physics/ChamberEvent.h"
@@ -52,22 +53,6 @@ public:
     int framesLeft = 0;
     uint32_t ticks = 0;
 };
-
-// Three helices of 350 points in all, inside the cube, in the five colours.
-std::shared_ptr<ChamberEvent> MakeFullEvent(const ChamberData& conditions)
-{
-    auto event = std::make_shared<ChamberEvent>(&conditions);
-    for (int i = 0; i < ChamberData::kEventCapacity; ++i) {
-        const double turn = 0.06 * i;
-        TrackPoint p;
-        p.x = 250.0 * std::cos(turn) - 100.0 * (i % 3);
-        p.y = -400.0 + 2.2 * i;
-        p.z = 250.0 * std::sin(turn);
-        p.colour = kRed + i % 5;
-        event->Points().Append(p);
-    }
-    return event;
-}
 
 BenchClock benchClock;
 std::unique_ptr<CChamberApp> app;

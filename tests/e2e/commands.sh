@@ -132,19 +132,7 @@ grab_chamber "$shots/stopped-2.png"
 [ "$(track_pixels "$shots/stopped-2.png")" -gt 20 ] || fail "the dots are gone after turning"
 echo "screenshots in $shots"
 
-xdotool windowactivate --sync "$chamber" 2>/dev/null || xdotool windowfocus --sync "$chamber"
-press ctrl+q
-if ! e2e_wait_exit "$e2e_app_pid" 10; then
-    echo "FAIL: the program did not end after Ctrl+Q"
-    exit 1
-fi
-e2e_app_pid=""
-if [ "$e2e_status" -ne 0 ]; then
-    echo "FAIL: the program ended with status $e2e_status"
-    cat "$e2e_workdir/app.log"
-    exit 1
-fi
-echo "ok: Ctrl+Q ended the program with status 0"
+e2e_quit_with_ctrl_q "$chamber"
 
 [ "$e2e_failures" -eq 0 ] || exit 1
 echo "PASS"

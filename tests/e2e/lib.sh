@@ -120,3 +120,21 @@ e2e_wait_exit() {
     done
     return 1
 }
+
+# Presses Ctrl+Q in window $1 and checks that the program ends with status 0 within 10 s.
+e2e_quit_with_ctrl_q() {
+    local window=$1
+    xdotool windowactivate --sync "$window" 2>/dev/null || xdotool windowfocus --sync "$window"
+    xdotool key --clearmodifiers ctrl+q
+    if ! e2e_wait_exit "$e2e_app_pid" 10; then
+        echo "FAIL: the program did not end after Ctrl+Q"
+        exit 1
+    fi
+    e2e_app_pid=""
+    if [ "$e2e_status" -ne 0 ]; then
+        echo "FAIL: the program ended with status $e2e_status"
+        cat "$e2e_workdir/app.log"
+        exit 1
+    fi
+    echo "ok: Ctrl+Q ended the program with status 0"
+}

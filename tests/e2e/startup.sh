@@ -60,19 +60,7 @@ e2e_expect_pixel "$shot" $((X + 506)) $((Y + 315)) "$light_blue" "box edge near 
 e2e_expect_pixel "$shot" $((X + 322)) $((Y + 150)) "0,188,0" "Z axis above the centre"
 e2e_expect_pixel "$shot" $((X + 600)) $((Y + 460)) "0,0,0" "background"
 
-xdotool windowactivate --sync "$chamber" 2>/dev/null || xdotool windowfocus --sync "$chamber"
-xdotool key --clearmodifiers ctrl+q
-if ! e2e_wait_exit "$e2e_app_pid" 10; then
-    echo "FAIL: the program did not end after Ctrl+Q"
-    exit 1
-fi
-e2e_app_pid=""
-if [ "$e2e_status" -ne 0 ]; then
-    echo "FAIL: the program ended with status $e2e_status"
-    cat "$e2e_workdir/app.log"
-    exit 1
-fi
-echo "ok: Ctrl+Q ended the program with status 0"
+e2e_quit_with_ctrl_q "$chamber"
 
 [ "$e2e_failures" -eq 0 ] || exit 1
 echo "PASS"
