@@ -87,7 +87,7 @@ bool HandlePostedMessage(CWnd* window, QEvent* event)
 // ---------------------------------------------------------------------------------------------
 // Widgets.
 
-ClientWidget::ClientWidget(CWnd* owner, QWidget* parent) : QWidget(parent), owner_(owner)
+ClientWidget::ClientWidget(CWnd* owner, QWidget* parent) : QWidget(parent), OwnedWidget(owner)
 {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setAttribute(Qt::WA_NoSystemBackground);
@@ -139,7 +139,7 @@ bool ClientWidget::event(QEvent* event)
     return QWidget::event(event);
 }
 
-TopLevelWidget::TopLevelWidget(CWnd* owner) : QWidget(nullptr), owner_(owner)
+TopLevelWidget::TopLevelWidget(CWnd* owner) : QWidget(nullptr), OwnedWidget(owner)
 {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setAttribute(Qt::WA_NoSystemBackground);
@@ -184,7 +184,7 @@ bool TopLevelWidget::event(QEvent* event)
     return QWidget::event(event);
 }
 
-ChildFrameWidget::ChildFrameWidget(CWnd* owner, QWidget* parent) : QWidget(parent), owner_(owner)
+ChildFrameWidget::ChildFrameWidget(CWnd* owner, QWidget* parent) : QWidget(parent), OwnedWidget(owner)
 {
     setAttribute(Qt::WA_NoSystemBackground);
 }

@@ -163,12 +163,22 @@ private:
     void KeepPlacementAfterFrameAppeared();
 };
 
-// The client area of one of our windows: paints from the top-level image and delivers the mouse.
-class ClientWidget : public QWidget {
+// The link from one of our widgets back to the window object it shows. Destroying the window
+// object detaches it, so that late Qt events reach no one.
+class OwnedWidget {
 public:
-    ClientWidget(CWnd* owner, QWidget* parent);
     CWnd* Owner() const { return owner_; }
     void Detach() { owner_ = nullptr; }
+
+protected:
+    explicit OwnedWidget(CWnd* owner) : owner_(owner) {}
+    CWnd* owner_;
+};
+
+// The client area of one of our windows: paints from the top-level image and delivers the mouse.
+class ClientWidget : public QWidget, public OwnedWidget {
+public:
+    ClientWidget(CWnd* owner, QWidget* parent);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -177,17 +187,12 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     bool event(QEvent* event) override;
-
-private:
-    CWnd* owner_;
 };
 
 // The outer widget of a top-level window (caption and borders come from the window manager).
-class TopLevelWidget : public QWidget {
+class TopLevelWidget : public QWidget, public OwnedWidget {
 public:
     explicit TopLevelWidget(CWnd* owner);
-    CWnd* Owner() const { return owner_; }
-    void Detach() { owner_ = nullptr; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -196,23 +201,15 @@ protected:
     void changeEvent(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     bool event(QEvent* event) override;
-
-private:
-    CWnd* owner_;
 };
 
 // The outer widget of a child window that has more than a client area (a scroll view).
-class ChildFrameWidget : public QWidget {
+class ChildFrameWidget : public QWidget, public OwnedWidget {
 public:
     ChildFrameWidget(CWnd* owner, QWidget* parent);
-    CWnd* Owner() const { return owner_; }
-    void Detach() { owner_ = nullptr; }
 
 protected:
     bool event(QEvent* event) override;
-
-private:
-    CWnd* owner_;
 };
 
 // Handles posted messages for any of our outer widgets.
