@@ -12,7 +12,7 @@ if [ -z "${DISPLAY:-}" ]; then
     echo "No display: starting Xvfb :99 (1280 x 1024 x 24) and running Tracelume on it."
     echo "Watch it with a VNC viewer or take pictures with: DISPLAY=:99 import -window root shot.png"
     if [ ! -e /tmp/.X99-lock ]; then
-        Xvfb :99 -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+        Xvfb :99 -screen 0 1280x1024x24 -nolisten tcp -noreset >/dev/null 2>&1 &
         xvfb=$!
         trap 'kill "$xvfb" 2>/dev/null' EXIT
     fi
