@@ -3,7 +3,7 @@
 #include "display/ScreenChamber.h"
 #include "physics/ChamberData.h"
 #include "physics/ChamberEvent.h"
-#include "platform/DC.h"
+#include "platform/gfx/DC.h"
 
 namespace {
 constexpr double kMetresPerCm = 0.01;

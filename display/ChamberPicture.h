@@ -1,7 +1,7 @@
 #pragma once
 
-#include "platform/Gdi.h"
-#include "platform/Geometry.h"
+#include "platform/gfx/Gdi.h"
+#include "platform/gfx/Geometry.h"
 
 #include <memory>
 #include <optional>

@@ -1,6 +1,6 @@
 #include "display/DoubleBufferView.h"
 
-#include "platform/DC.h"
+#include "platform/gfx/DC.h"
 
 #include <cassert>
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "platform/Gdi.h"
-#include "platform/ScrollView.h"
+#include "platform/gfx/Gdi.h"
+#include "platform/window/ScrollView.h"
 
 #include <cstdint>
 #include <memory>

@@ -1,6 +1,6 @@
 #include "display/ScreenBox.h"
 
-#include "platform/DC.h"
+#include "platform/gfx/DC.h"
 
 #include <cassert>
 

@@ -1,9 +1,9 @@
 #include "display/ScreenChamber.h"
 
 #include "physics/ChamberEvent.h"
-#include "platform/Clock.h"
-#include "platform/DC.h"
-#include "platform/Screen.h"
+#include "platform/seams/Clock.h"
+#include "platform/gfx/DC.h"
+#include "platform/gfx/Screen.h"
 
 #include <cassert>
 #include <cstdio>

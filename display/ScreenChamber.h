@@ -1,7 +1,7 @@
 #pragma once
 
 #include "display/ScreenBox.h"
-#include "platform/Gdi.h"
+#include "platform/gfx/Gdi.h"
 
 #include <cstddef>
 #include <cstdint>

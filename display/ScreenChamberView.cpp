@@ -3,7 +3,8 @@
 #include "display/ChamberPicture.h"
 #include "display/FrameLink.h"
 #include "display/ScreenChamberWindow.h"
-#include "platform/DC.h"
+#include "platform/gfx/DC.h"
+#include "platform/seams/MessageBox.h"
 
 #include <memory>
 
@@ -46,7 +47,7 @@ void ScreenChamberView::OnDraw(CDC* target)
 void ScreenChamberView::SelectPalettes(CScreenChamberWindow& window, CDC& target)
 {
     if (!window.palette.IsCreated()) {
-        MessageBox("bad palette 1", "ondraw");
+        platform::ShowMessageBox(this, "bad palette 1", "ondraw");
         return;
     }
     target.SelectPalette(&window.palette, false);

@@ -2,7 +2,8 @@
 
 #include "display/FrameLink.h"
 #include "display/ScreenChamberView.h"
-#include "platform/ClientDC.h"
+#include "platform/window/ClientDC.h"
+#include "platform/seams/MessageBox.h"
 
 #include <cassert>
 
@@ -46,7 +47,7 @@ void CScreenChamberWindow::CreateChamberPalette()
     if (palette.CreatePalette(description))
         paletteValid = 1;
     else
-        MessageBox("chamber palette failed", "mess");
+        platform::ShowMessageBox(this, "chamber palette failed", "mess");
 }
 
 void CScreenChamberWindow::OnGetMinMaxInfo(MinMaxInfo* info)

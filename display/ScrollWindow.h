@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/FrameWnd.h"
+#include "platform/window/FrameWnd.h"
 
 class DoubleBufferView;
 

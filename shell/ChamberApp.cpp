@@ -1,8 +1,8 @@
 #include "shell/ChamberApp.h"
 
 #include "display/FrameLink.h"
-#include "platform/MessageBox.h"
-#include "platform/Screen.h"
+#include "platform/seams/MessageBox.h"
+#include "platform/gfx/Screen.h"
 #include "shell/CommandIds.h"
 #include "shell/MainFrame.h"
 #include "shell/Resources.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/App.h"
+#include "platform/window/App.h"
 
 // The application object: checks the screen, creates the main frame and lets it build the
 // windows. It has no state of its own; the main frame holds everything.

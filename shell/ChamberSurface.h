@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/ClientDC.h"
+#include "platform/window/ClientDC.h"
 
 class CScreenChamberWindow;
 class ScreenChamberView;

@@ -7,7 +7,7 @@
 #include "display/ScreenChamberWindow.h"
 #include "physics/ChamberEvent.h"
 #include "physics/Generators.h"
-#include "platform/MessageBox.h"
+#include "platform/seams/MessageBox.h"
 #include "shell/ChamberSurface.h"
 #include "shell/CommandIds.h"
 

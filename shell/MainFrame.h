@@ -3,7 +3,7 @@
 #include "display/FrameLink.h"
 #include "display/ScreenCamera.h"
 #include "physics/ChamberData.h"
-#include "platform/FrameWnd.h"
+#include "platform/window/FrameWnd.h"
 #include "shell/ShowWindow.h"
 
 #include <cstdint>

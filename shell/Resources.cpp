@@ -2,8 +2,8 @@
 
 #include "shell/CommandIds.h"
 
-#include "platform/Gdi.h"
-#include "platform/Wnd.h"
+#include "platform/gfx/Gdi.h"
+#include "platform/window/Wnd.h"
 
 namespace res {
 

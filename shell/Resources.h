@@ -1,7 +1,7 @@
 #pragma once
 
-#include "platform/Accelerators.h"
-#include "platform/Menu.h"
+#include "platform/window/Accelerators.h"
+#include "platform/window/Menu.h"
 #include "shell/CommandIds.h"
 
 #include <string>

@@ -5,8 +5,8 @@
 
 #include "display/ScreenChamberView.h"
 #include "display/ScreenChamberWindow.h"
-#include "platform/Clock.h"
-#include "platform/MessageQueue.h"
+#include "platform/seams/Clock.h"
+#include "platform/window/MessageQueue.h"
 #include "shell/ChamberSurface.h"
 
 void CMainFrame::RunRotation()

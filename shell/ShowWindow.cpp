@@ -1,9 +1,9 @@
 #include "shell/ShowWindow.h"
 
 #include "display/FrameLink.h"
-#include "platform/ClientDC.h"
-#include "platform/MessageBox.h"
-#include "platform/Screen.h"
+#include "platform/window/ClientDC.h"
+#include "platform/seams/MessageBox.h"
+#include "platform/gfx/Screen.h"
 
 #include <algorithm>
 
@@ -74,7 +74,7 @@ void CShowWindow::OnPaint()
 {
     CPaintDC dc(this);
     if (!bitmap.IsCreated()) {
-        MessageBox("null bitmap", "nbm");
+        platform::ShowMessageBox(this, "null bitmap", "nbm");
         return;
     }
     const BitmapInfo info = bitmap.GetBitmap();

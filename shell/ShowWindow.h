@@ -1,7 +1,7 @@
 #pragma once
 
-#include "platform/Gdi.h"
-#include "platform/Wnd.h"
+#include "platform/gfx/Gdi.h"
+#include "platform/window/Wnd.h"
 
 #include <cstdint>
 #include <memory>

@@ -6,9 +6,9 @@
 #include "display/ChamberPicture.h"
 #include "display/ScreenChamber.h"
 #include "physics/ChamberEvent.h"
-#include "platform/DC.h"
-#include "platform/Gdi.h"
-#include "platform/GuiApplication.h"
+#include "platform/gfx/DC.h"
+#include "platform/gfx/Gdi.h"
+#include "platform/gfx/GuiApplication.h"
 
 #include <benchmark/benchmark.h>
 

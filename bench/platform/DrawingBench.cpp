@@ -1,5 +1,5 @@
-#include "platform/DC.h"
-#include "platform/Gdi.h"
+#include "platform/gfx/DC.h"
+#include "platform/gfx/Gdi.h"
 
 #include <benchmark/benchmark.h>
 

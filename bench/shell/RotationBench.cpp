@@ -12,7 +12,7 @@
 #include "display/ScreenChamber.h"
 #include "display/ScreenChamberWindow.h"
 #include "physics/ChamberEvent.h"
-#include "platform/Clock.h"
+#include "platform/seams/Clock.h"
 #include "shell/ChamberApp.h"
 #include "shell/CommandIds.h"
 #include "shell/MainFrame.h"

@@ -2,7 +2,7 @@
 
 #include "display/ScreenBox.h"
 #include "physics/ChamberEvent.h"
-#include "platform/ImageFile.h"
+#include "platform/gfx/ImageFile.h"
 
 #include <gtest/gtest.h>
 

@@ -6,11 +6,12 @@
 #include "display/ScreenChamber.h"
 #include "display/ScreenChamberView.h"
 #include "physics/ChamberEvent.h"
-#include "platform/ClientDC.h"
-#include "platform/GuiApplication.h"
-#include "platform/InputSimulation.h"
-#include "platform/MessageBox.h"
-#include "platform/Screen.h"
+#include "platform/window/ClientDC.h"
+#include "platform/gfx/GuiApplication.h"
+#include "platform/testing/InputSimulation.h"
+#include "platform/seams/MessageBox.h"
+#include "platform/testing/MessageBoxRecorder.h"
+#include "platform/gfx/Screen.h"
 
 #include <gtest/gtest.h>
 

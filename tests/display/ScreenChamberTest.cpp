@@ -2,8 +2,9 @@
 
 #include "TestSurface.h"
 #include "physics/ChamberEvent.h"
-#include "platform/Clock.h"
-#include "platform/Screen.h"
+#include "platform/seams/Clock.h"
+#include "platform/testing/ManualClock.h"
+#include "platform/gfx/Screen.h"
 
 #include <gtest/gtest.h>
 

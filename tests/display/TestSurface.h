@@ -1,7 +1,7 @@
 #pragma once
 
-#include "platform/DC.h"
-#include "platform/Gdi.h"
+#include "platform/gfx/DC.h"
+#include "platform/gfx/Gdi.h"
 
 #include <functional>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/DC.h"
+#include "platform/gfx/DC.h"
 
 #include <memory>
 #include <set>

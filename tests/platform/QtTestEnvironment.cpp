@@ -1,4 +1,4 @@
-#include "platform/GuiApplication.h"
+#include "platform/gfx/GuiApplication.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
-#include "platform/Bmp.h"
-#include "platform/DC.h"
-#include "platform/Gdi.h"
+#include "platform/gfx/Bmp.h"
+#include "platform/gfx/DC.h"
+#include "platform/gfx/Gdi.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,5 @@
-#include "platform/Clock.h"
+#include "platform/seams/Clock.h"
+#include "platform/testing/ManualClock.h"
 
 #include <gtest/gtest.h>
 

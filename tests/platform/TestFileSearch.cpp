@@ -1,4 +1,4 @@
-#include "platform/FileSearch.h"
+#include "platform/seams/FileSearch.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "platform/Geometry.h"
+#include "platform/gfx/Geometry.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,7 @@
 #include "WindowTestSupport.h"
 
-#include "platform/MessageBox.h"
+#include "platform/seams/MessageBox.h"
+#include "platform/testing/MessageBoxRecorder.h"
 
 #include <gtest/gtest.h>
 
@@ -16,7 +17,7 @@ TEST(MessageBoxSeam, ARecorderReadsWhatWasShownAndAnswersOk)
     EXPECT_EQ(platform::ShowMessageBox(nullptr, "Try opening file with Open under File menu.",
                                        "Problem Opening File from Desktop"),
               IDOK);
-    EXPECT_EQ(frame.MessageBox("Null event", "alert"), IDOK);
+    EXPECT_EQ(platform::ShowMessageBox(&frame, "Null event", "alert"), IDOK);
     EXPECT_EQ(platform::ShowMessageBox(CWnd::GetDesktopWindow(), "text", "caption", MB_OK | MB_ICONEXCLAMATION), IDOK);
 
     const auto& shown = recorder.Shown();

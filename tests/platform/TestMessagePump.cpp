@@ -1,7 +1,7 @@
 #include "WindowTestSupport.h"
 
-#include "platform/App.h"
-#include "platform/MessageQueue.h"
+#include "platform/window/App.h"
+#include "platform/window/MessageQueue.h"
 
 #include <gtest/gtest.h>
 

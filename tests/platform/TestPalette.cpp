@@ -1,8 +1,8 @@
 #include "DrawingSupport.h"
 
-#include "platform/DC.h"
-#include "platform/Screen.h"
-#include "platform/SystemPalette.h"
+#include "platform/gfx/DC.h"
+#include "platform/gfx/Screen.h"
+#include "platform/gfx/SystemPalette.h"
 
 #include <gtest/gtest.h>
 

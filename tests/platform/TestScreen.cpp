@@ -1,7 +1,7 @@
 #include "DrawingSupport.h"
 
-#include "platform/DC.h"
-#include "platform/Screen.h"
+#include "platform/gfx/DC.h"
+#include "platform/gfx/Screen.h"
 
 #include <gtest/gtest.h>
 

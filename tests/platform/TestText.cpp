@@ -1,6 +1,6 @@
 #include "DrawingSupport.h"
 
-#include "platform/DC.h"
+#include "platform/gfx/DC.h"
 
 #include <gtest/gtest.h>
 

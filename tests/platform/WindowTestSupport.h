@@ -2,11 +2,11 @@
 
 // Windows that record the notices they receive, for the window, pump and menu tests.
 
-#include "platform/ClientDC.h"
-#include "platform/FrameWnd.h"
-#include "platform/InputSimulation.h"
-#include "platform/ScrollView.h"
-#include "platform/Wnd.h"
+#include "platform/window/ClientDC.h"
+#include "platform/window/FrameWnd.h"
+#include "platform/testing/InputSimulation.h"
+#include "platform/window/ScrollView.h"
+#include "platform/window/Wnd.h"
 
 #include <string>
 #include <vector>

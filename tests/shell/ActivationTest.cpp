@@ -2,7 +2,7 @@
 #include "ShellTestSupport.h"
 
 #include "physics/ChamberEvent.h"
-#include "platform/MessageQueue.h"
+#include "platform/window/MessageQueue.h"
 #include "shell/CommandIds.h"
 
 namespace {

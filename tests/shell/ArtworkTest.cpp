@@ -2,8 +2,8 @@
 #include "tools/artwork/Artwork.h"
 #include "tools/artwork/IndexedBitmap.h"
 
-#include "platform/DC.h"
-#include "platform/GuiApplication.h"
+#include "platform/gfx/DC.h"
+#include "platform/gfx/GuiApplication.h"
 #include "shell/CommandIds.h"
 
 #include <gtest/gtest.h>

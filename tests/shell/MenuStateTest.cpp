@@ -2,7 +2,7 @@
 // and the radio groups.
 #include "ShellTestSupport.h"
 
-#include "platform/Menu.h"
+#include "platform/window/Menu.h"
 #include "shell/CommandIds.h"
 #include "shell/Resources.h"
 

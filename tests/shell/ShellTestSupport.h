@@ -1,9 +1,11 @@
 #pragma once
 
 #include "display/FrameLink.h"
-#include "platform/Clock.h"
-#include "platform/MessageBox.h"
-#include "platform/Screen.h"
+#include "platform/seams/Clock.h"
+#include "platform/testing/ManualClock.h"
+#include "platform/seams/MessageBox.h"
+#include "platform/testing/MessageBoxRecorder.h"
+#include "platform/gfx/Screen.h"
 #include "shell/ChamberApp.h"
 #include "shell/MainFrame.h"
 

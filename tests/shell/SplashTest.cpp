@@ -1,6 +1,7 @@
 // The splash during start-up: up for 3000 ms of the tick counter, no messages handled while it
 // waits, and the tool windows made only after it is gone.
 #include "ShellTestSupport.h"
+#include "platform/testing/ManualClock.h"
 
 #include "shell/CommandIds.h"
 

@@ -6,8 +6,9 @@
 #include "display/ScreenChamberView.h"
 #include "display/ScreenChamberWindow.h"
 #include "physics/ChamberEvent.h"
-#include "platform/InputSimulation.h"
-#include "platform/Menu.h"
+#include "platform/testing/InputSimulation.h"
+#include "platform/testing/ManualClock.h"
+#include "platform/window/Menu.h"
 #include "shell/CommandIds.h"
 
 #include <algorithm>

@@ -3,7 +3,7 @@
 // waiting messages).
 #include "TestCommandsSupport.h"
 
-#include "platform/MessageQueue.h"
+#include "platform/window/MessageQueue.h"
 #include "shell/ShowWindow.h"
 
 #include <algorithm>

@@ -1,6 +1,6 @@
 #include "tools/artwork/Artwork.h"
 
-#include "platform/DC.h"
+#include "platform/gfx/DC.h"
 
 #include <cmath>
 #include <string>

@@ -1,6 +1,6 @@
 #include "tools/artwork/IndexedBitmap.h"
 
-#include "platform/Gdi.h"
+#include "platform/gfx/Gdi.h"
 
 #include <algorithm>
 #include <cassert>

@@ -6,8 +6,8 @@
 #include "tools/artwork/Artwork.h"
 #include "tools/artwork/IndexedBitmap.h"
 
-#include "platform/DC.h"
-#include "platform/GuiApplication.h"
+#include "platform/gfx/DC.h"
+#include "platform/gfx/GuiApplication.h"
 
 #include <cstdio>
 #include <string>

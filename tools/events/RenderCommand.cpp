@@ -6,9 +6,9 @@
 #include "display/ChamberPicture.h"
 #include "eventfile/EventFileReader.h"
 #include "eventfile/FileMessages.h"
-#include "platform/Gdi.h"
-#include "platform/GuiApplication.h"
-#include "platform/ImageFile.h"
+#include "platform/gfx/Gdi.h"
+#include "platform/gfx/GuiApplication.h"
+#include "platform/gfx/ImageFile.h"
 
 #include <cstdio>
 #include <memory>

@@ -1,0 +1,128 @@
+#include "platform/seams/FileDialog.h"
+
+#include "platform/window/Wnd.h"
+#include "platform/window/WndPrivate.h"
+
+#include <QFileDialog>
+#include <QGuiApplication>
+
+#include <cstdio>
+
+namespace {
+
+FileDialogHandler& Handler()
+{
+    static FileDialogHandler handler;
+    return handler;
+}
+
+std::vector<std::string> Split(const std::string& text, char separator)
+{
+    std::vector<std::string> parts;
+    size_t start = 0;
+    for (size_t at = text.find(separator); at != std::string::npos; at = text.find(separator, start)) {
+        parts.push_back(text.substr(start, at - start));
+        start = at + 1;
+    }
+    parts.push_back(text.substr(start));
+    return parts;
+}
+
+QString QtFilter(const FileFilter& filter)
+{
+    QString patterns;
+    for (const std::string& pattern : filter.patterns)
+        patterns += (patterns.isEmpty() ? "" : " ") + QString::fromStdString(pattern);
+    return QString::fromStdString(filter.name) + " (" + patterns + ")";
+}
+
+std::optional<std::string> ShowRealDialog(const FileDialogRequest& request)
+{
+    platform::detail::Hub::Instance();
+    if (QGuiApplication::platformName() == "offscreen") {
+        std::fprintf(stderr, "File dialog cancelled: nobody can answer it on the offscreen platform\n");
+        return std::nullopt;
+    }
+    QWidget* parent = nullptr;
+    if (request.owner != nullptr && request.owner->IsWindow())
+        parent = request.owner->GetTopLevelParent()->Private()->outer;
+    const std::string title = !request.title.empty() ? request.title : request.open ? "Open" : "Save As";
+    QFileDialog dialog(parent, QString::fromStdString(title));
+    dialog.setAcceptMode(request.open ? QFileDialog::AcceptOpen : QFileDialog::AcceptSave);
+    dialog.setFileMode(request.open && (request.flags & OFN_FILEMUSTEXIST) ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
+    dialog.setOption(QFileDialog::DontConfirmOverwrite, request.open || (request.flags & OFN_OVERWRITEPROMPT) == 0);
+    QStringList filters;
+    for (const FileFilter& filter : request.filters)
+        filters << QtFilter(filter);
+    if (!filters.isEmpty())
+        dialog.setNameFilters(filters);
+    if (!request.open && !request.defaultExtension.empty())
+        dialog.setDefaultSuffix(QString::fromStdString(request.defaultExtension));
+    if (!request.initialName.empty())
+        dialog.selectFile(QString::fromStdString(request.initialName));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return std::nullopt;
+    return dialog.selectedFiles().first().toStdString();
+}
+
+std::string FileNameOf(const std::string& path)
+{
+    const size_t slash = path.find_last_of('/');
+    return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+} // namespace
+
+std::vector<FileFilter> ParseFileFilter(const std::string& filter)
+{
+    std::vector<FileFilter> filters;
+    const std::vector<std::string> parts = Split(filter, '|');
+    for (size_t i = 0; i + 1 < parts.size(); i += 2) {
+        if (parts[i].empty())
+            break; // "||" ends the list
+        filters.push_back({parts[i], Split(parts[i + 1], ';')});
+    }
+    return filters;
+}
+
+namespace platform {
+void SetFileDialogHandler(FileDialogHandler handler) { Handler() = std::move(handler); }
+}
+
+CFileDialog::CFileDialog(bool openFileDialog, const std::string& defaultExtension, const std::string& fileName,
+                         unsigned flags, const std::string& filter, CWnd* parent)
+{
+    request.open = openFileDialog;
+    request.defaultExtension = defaultExtension;
+    request.initialName = fileName;
+    request.flags = flags;
+    request.filters = ParseFileFilter(filter);
+    request.owner = parent;
+}
+
+int CFileDialog::DoModal()
+{
+    const std::optional<std::string> chosen = Handler() ? Handler()(request) : ShowRealDialog(request);
+    if (!chosen || chosen->empty())
+        return kFileDialogCancel;
+    path_ = *chosen;
+    if (!request.open && !request.defaultExtension.empty() && FileNameOf(path_).find('.') == std::string::npos)
+        path_ += "." + request.defaultExtension;
+    return kFileDialogOk;
+}
+
+std::string CFileDialog::GetFileName() const { return FileNameOf(path_); }
+
+std::string CFileDialog::GetFileTitle() const
+{
+    const std::string name = GetFileName();
+    const size_t dot = name.find_last_of('.');
+    return dot == std::string::npos ? name : name.substr(0, dot);
+}
+
+std::string CFileDialog::GetFileExt() const
+{
+    const std::string name = GetFileName();
+    const size_t dot = name.find_last_of('.');
+    return dot == std::string::npos ? std::string() : name.substr(dot + 1);
+}

@@ -1,0 +1,36 @@
+#pragma once
+
+#include <functional>
+#include <string>
+#include <vector>
+
+class CWnd;
+
+// Message boxes: a text, a caption and buttons (here only OK is used), owned by a window or by
+// the desktop. They go through a seam: a handler that tests replace; the real one is a modal
+// QMessageBox. On the offscreen platform, where nobody could answer it, the real one writes the
+// caption and text to standard error and answers OK at once.
+
+constexpr unsigned MB_OK = 0x0000;
+constexpr unsigned MB_ICONEXCLAMATION = 0x0030;
+constexpr int IDOK = 1;
+constexpr int IDCANCEL = 2;
+
+struct MessageBoxRequest {
+    const CWnd* owner = nullptr; // null or the desktop window: owned by the desktop
+    std::string text;
+    std::string caption;
+    unsigned type = MB_OK;
+
+    bool OwnedByDesktop() const;
+};
+
+// Answers a request with the button pressed (IDOK, ...).
+using MessageBoxHandler = std::function<int(const MessageBoxRequest&)>;
+
+namespace platform {
+// Shows a message box and returns the button pressed.
+int ShowMessageBox(const CWnd* owner, const std::string& text, const std::string& caption, unsigned type = MB_OK);
+// Installs a handler; an empty one puts the real message boxes back.
+void SetMessageBoxHandler(MessageBoxHandler handler);
+}

@@ -1,0 +1,165 @@
+#include "platform/testing/InputSimulation.h"
+
+#include "platform/window/FrameWnd.h"
+#include "platform/window/MenuPrivate.h"
+#include "platform/window/WndPrivate.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <QMouseEvent>
+
+#include <QPixmap>
+
+#include <algorithm>
+#include <functional>
+
+namespace platform::simulate {
+namespace {
+
+WndPrivate* Existing(CWnd* window)
+{
+    WndPrivate* d = WndPrivate::Of(window);
+    return d != nullptr && d->Exists() ? d : nullptr;
+}
+
+QMouseEvent* MakeMouse(WndPrivate* d, MouseAction action, Point client)
+{
+    const QPointF local(client.x, client.y);
+    const QPointF global = d->client->mapToGlobal(local);
+    switch (action) {
+    case MouseAction::Press:
+        return new QMouseEvent(QEvent::MouseButtonPress, local, global, Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+    case MouseAction::Release:
+        return new QMouseEvent(QEvent::MouseButtonRelease, local, global, Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
+    case MouseAction::Move:
+        break;
+    }
+    return new QMouseEvent(QEvent::MouseMove, local, global, Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
+}
+
+QKeyEvent* MakeKey(char key, bool control)
+{
+    const int qtKey = key >= '0' && key <= '9' ? Qt::Key_0 + (key - '0') : Qt::Key_A + (key - 'A');
+    return new QKeyEvent(QEvent::KeyPress, qtKey, control ? Qt::ControlModifier : Qt::NoModifier,
+                         control ? QString() : QString(QChar(key)));
+}
+
+void Deliver(QObject* receiver, QEvent* event, bool post)
+{
+    if (post) {
+        QCoreApplication::postEvent(receiver, event);
+        return;
+    }
+    QCoreApplication::sendEvent(receiver, event);
+    delete event;
+}
+
+void Mouse(CWnd* window, MouseAction action, Point client, bool post)
+{
+    if (WndPrivate* d = Existing(window))
+        Deliver(d->client, MakeMouse(d, action, client), post);
+}
+
+void Key(CWnd* window, char key, bool control, bool post)
+{
+    if (WndPrivate* d = Existing(window))
+        Deliver(d->client, MakeKey(key, control), post);
+}
+
+void CloseButton(CWnd* window, bool post)
+{
+    if (WndPrivate* d = Existing(window); d && d->IsTopLevel())
+        Deliver(d->outer, new QCloseEvent, post);
+}
+
+} // namespace
+
+void SendMouse(CWnd* window, MouseAction action, Point client) { Mouse(window, action, client, false); }
+void PostMouse(CWnd* window, MouseAction action, Point client) { Mouse(window, action, client, true); }
+void SendKey(CWnd* window, char key, bool control) { Key(window, key, control, false); }
+void PostKey(CWnd* window, char key, bool control) { Key(window, key, control, true); }
+void SendCloseButton(CWnd* window) { CloseButton(window, false); }
+void PostCloseButton(CWnd* window) { CloseButton(window, true); }
+
+void UserResize(CWnd* window, int outerWidth, int outerHeight)
+{
+    WndPrivate* d = Existing(window);
+    if (d == nullptr || !d->IsTopLevel())
+        return;
+    const QMargins m = d->FrameMargins();
+    d->outer->resize(outerWidth - m.left() - m.right(), outerHeight - m.top() - m.bottom());
+    ProcessEvents();
+}
+
+void UserMove(CWnd* window, int x, int y)
+{
+    WndPrivate* d = Existing(window);
+    if (d == nullptr || !d->IsTopLevel())
+        return;
+    d->outer->move(x, y);
+    ProcessEvents();
+}
+
+void UserActivate(CWnd* window)
+{
+    WndPrivate* d = Existing(window);
+    if (d == nullptr || !d->IsTopLevel())
+        return;
+    d->outer->activateWindow();
+    ProcessEvents();
+}
+
+bool ClickMenuBarItem(CWnd* frame, int position)
+{
+    WndPrivate* d = Existing(frame);
+    if (d == nullptr || !d->menuBar || position < 0 || position >= d->menuBar->actions().size())
+        return false;
+    QMenuBar* bar = d->menuBar;
+    const QPoint centre = bar->actionGeometry(bar->actions().at(position)).center();
+    const QPointF global = bar->mapToGlobal(QPointF(centre));
+    QMouseEvent press(QEvent::MouseButtonPress, QPointF(centre), global, Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(bar, &press);
+    QMouseEvent release(QEvent::MouseButtonRelease, QPointF(centre), global, Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(bar, &release);
+    QWidget* popup = QApplication::activePopupWidget();
+    if (popup == nullptr)
+        return false;
+    popup->close();
+    ProcessEvents();
+    return true;
+}
+
+bool ChooseMenuItem(CWnd* frame, int id)
+{
+    CMenu* menu = frame ? frame->GetMenu() : nullptr;
+    if (menu == nullptr)
+        return false;
+    MenuNode* node = menu->Private()->FindById(id);
+    if (node == nullptr || !node->action)
+        return false;
+    node->action->trigger();
+    return true;
+}
+
+PixelImage GrabMenuBar(CWnd* frame)
+{
+    WndPrivate* d = Existing(frame);
+    if (d == nullptr || !d->menuBar)
+        return {};
+    const QImage grabbed = d->menuBar->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    PixelImage image(grabbed.width(), grabbed.height());
+    for (int y = 0; y < grabbed.height(); ++y) {
+        const auto* row = reinterpret_cast<const Pixel*>(grabbed.constScanLine(y));
+        std::copy_n(row, grabbed.width(), image.Row(y));
+    }
+    return image;
+}
+
+void ProcessEvents()
+{
+    QCoreApplication::processEvents(QEventLoop::AllEvents);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+} // namespace platform::simulate

@@ -1,0 +1,46 @@
+#pragma once
+
+#include "platform/gfx/Gdi.h"
+#include "platform/gfx/Geometry.h"
+
+class CWnd;
+
+// Input as the user would give it, for tests of any layer (they need no Qt of their own). What is
+// delivered goes the whole way: pump inspectors, mouse activation, accelerators, capture.
+// "Send" delivers at once; "Post" queues it for the next loop or pump (platform/window/MessageQueue.h).
+namespace platform::simulate {
+
+enum class MouseAction { Press, Move, Release };
+
+// The left button (Press, Release) or a move with it held, at a point of window's client area.
+void SendMouse(CWnd* window, MouseAction action, Point client);
+void PostMouse(CWnd* window, MouseAction action, Point client);
+
+// A key press in window: key is 'A'..'Z' or '0'..'9'; control: Ctrl held.
+void SendKey(CWnd* window, char key, bool control);
+void PostKey(CWnd* window, char key, bool control);
+
+// The close button of a top-level window's caption.
+void SendCloseButton(CWnd* window);
+void PostCloseButton(CWnd* window);
+
+// The user dragging a top-level window's sizing border or caption (outer sizes, screen pixels).
+void UserResize(CWnd* window, int outerWidth, int outerHeight);
+void UserMove(CWnd* window, int x, int y);
+
+// The window system activating a top-level window on its own (the user switching windows).
+void UserActivate(CWnd* window);
+
+// Clicks the item at position of a frame's menu bar. Returns whether a pop-up opened; an opened
+// pop-up is closed again.
+bool ClickMenuBarItem(CWnd* frame, int position);
+// Chooses the item with that id in a frame's menu, as a click on it would (the command is posted).
+bool ChooseMenuItem(CWnd* frame, int id);
+
+// What a frame's menu bar looks like now (its pixels as 0xFFRRGGBB), empty without one.
+PixelImage GrabMenuBar(CWnd* frame);
+
+// Handles everything waiting, including deferred deletions, outside any loop of the program.
+void ProcessEvents();
+
+} // namespace platform::simulate

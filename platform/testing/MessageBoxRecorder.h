@@ -1,0 +1,19 @@
+#pragma once
+
+#include "platform/seams/MessageBox.h"
+
+#include <vector>
+
+// For tests: while it lives, every message box is recorded and answered with OK.
+class MessageBoxRecorder {
+public:
+    MessageBoxRecorder();
+    ~MessageBoxRecorder();
+    MessageBoxRecorder(const MessageBoxRecorder&) = delete;
+    MessageBoxRecorder& operator=(const MessageBoxRecorder&) = delete;
+
+    const std::vector<MessageBoxRequest>& Shown() const { return shown_; }
+
+private:
+    std::vector<MessageBoxRequest> shown_;
+};

@@ -1,0 +1,53 @@
+#include "platform/window/ClientDC.h"
+
+#include "platform/window/Wnd.h"
+#include "platform/window/WndPrivate.h"
+
+#include <cassert>
+
+namespace {
+
+// The presenter of a window context: copies to the screen through the top-level window, if it
+// still exists when the context flushes.
+CDC::Presenter PresenterFor(WndPrivate* top)
+{
+    QPointer<ClientWidget> widget = top->client;
+    return [widget](const Rect& rect) {
+        if (widget && widget->Owner() != nullptr)
+            widget->Owner()->Private()->Present(rect);
+    };
+}
+
+} // namespace
+
+CClientDC::CClientDC(CWnd* window) : window_(window)
+{
+    assert(window != nullptr && "CClientDC needs a window");
+    if (window == nullptr || !window->IsWindow())
+        return;
+    WndPrivate* top = window->Private()->Top();
+    image_ = top->image;
+    AttachImage(image_.get(), PresenterFor(top), window->ClientAreaInTopLevel());
+}
+
+CClientDC::~CClientDC()
+{
+    if (image_)
+        Flush();
+}
+
+CPaintDC::CPaintDC(CWnd* window)
+{
+    assert(window != nullptr && "CPaintDC needs a window");
+    if (window == nullptr || !window->IsWindow())
+        return;
+    WndPrivate* d = window->Private();
+    image_ = d->Top()->image;
+    AttachImage(image_.get(), {}, window->ClientAreaInTopLevel());
+    Rect client;
+    window->GetClientRect(&client);
+    paintRect_ = WndPrivate::InPaint() ? d->paintRect.Intersected(client) : client;
+    SetClipRect(paintRect_);
+}
+
+CPaintDC::~CPaintDC() = default;

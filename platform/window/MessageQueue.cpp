@@ -1,0 +1,322 @@
+#include "platform/window/MessageQueue.h"
+
+#include "platform/window/App.h"
+#include "platform/window/FrameWnd.h"
+#include "platform/gfx/GuiApplication.h"
+#include "platform/window/WndPrivate.h"
+
+#include <QApplication>
+#include <QDateTime>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QScrollBar>
+
+#include <algorithm>
+#include <cassert>
+
+namespace platform::detail {
+
+QuitEvent::QuitEvent(int code) : QEvent(QuitEventType()), code(code) {}
+
+namespace {
+
+// How long a request to activate a window waits for Qt's echo before it is forgotten (ms).
+constexpr qint64 kActivationEchoWindow = 3000;
+
+// Hit-test codes of the parts of a window a press may land on.
+constexpr unsigned kHitMenu = 5;
+constexpr unsigned kHitHorizontalScroll = 6;
+constexpr unsigned kHitVerticalScroll = 7;
+
+bool IsOurTopLevel(const QWidget* widget)
+{
+    return widget != nullptr && dynamic_cast<const TopLevelWidget*>(widget->window()) != nullptr;
+}
+
+unsigned HitTest(const QObject* receiver)
+{
+    if (dynamic_cast<const ClientWidget*>(receiver))
+        return HTCLIENT;
+    if (auto* bar = qobject_cast<const QScrollBar*>(receiver))
+        return bar->orientation() == Qt::Horizontal ? kHitHorizontalScroll : kHitVerticalScroll;
+    if (qobject_cast<const QMenuBar*>(receiver))
+        return kHitMenu;
+    return 0;
+}
+
+// The frame whose accelerators serve every window: the application's main window, else the
+// frame the key was typed in.
+CFrameWnd* AcceleratorFrame(QObject* receiver)
+{
+    if (CWinApp* app = AfxGetApp(); app && app->m_pMainWnd)
+        if (auto* frame = dynamic_cast<CFrameWnd*>(app->m_pMainWnd))
+            return frame;
+    CWnd* window = WndPrivate::FromWidget(receiver);
+    return window ? dynamic_cast<CFrameWnd*>(window->GetTopLevelParent()) : nullptr;
+}
+
+Msg MakeMsg(MessageKind kind, CWnd* target = nullptr)
+{
+    Msg message;
+    message.kind = kind;
+    message.target = target;
+    return message;
+}
+
+MessageKind MouseKind(QEvent::Type type)
+{
+    switch (type) {
+    case QEvent::MouseButtonPress:
+        return MessageKind::LeftButtonDown;
+    case QEvent::MouseButtonRelease:
+        return MessageKind::LeftButtonUp;
+    default:
+        return MessageKind::MouseMove;
+    }
+}
+
+} // namespace
+
+QEvent::Type QuitEventType()
+{
+    static const QEvent::Type type = QEvent::Type(QEvent::registerEventType());
+    return type;
+}
+
+char AcceleratorKey(int qtKey)
+{
+    if (qtKey >= Qt::Key_A && qtKey <= Qt::Key_Z)
+        return char('A' + (qtKey - Qt::Key_A));
+    if (qtKey >= Qt::Key_0 && qtKey <= Qt::Key_9)
+        return char('0' + (qtKey - Qt::Key_0));
+    return 0;
+}
+
+Hub& Hub::Instance()
+{
+    static Hub* hub = nullptr;
+    if (hub == nullptr) {
+        platform::EnsureGuiApplication(platform::ApplicationKind::Widgets);
+        assert(qobject_cast<QApplication*>(QCoreApplication::instance()) != nullptr &&
+               "windows need a widgets application: create CWinApp (or a Widgets one) before any window");
+        hub = new Hub;
+    }
+    return *hub;
+}
+
+Hub::Hub()
+{
+    QGuiApplication::setQuitOnLastWindowClosed(false);
+    QCoreApplication::instance()->installEventFilter(this);
+}
+
+void Hub::SetActive(CWnd* window, unsigned how)
+{
+    if (window == active)
+        return;
+    CWnd* previous = active;
+    active = window;
+    if (WndPrivate* p = WndPrivate::Of(previous); p && p->Exists())
+        previous->OnActivate(WA_INACTIVE, window, false);
+    if (window == nullptr || active != window)
+        return;
+    window->OnActivate(how, previous, false);
+    WndPrivate* d = WndPrivate::Of(window);
+    if (d->Exists() && d->outer->isVisible()) {
+        activationRequests.emplace_back(window, QDateTime::currentMSecsSinceEpoch());
+        d->outer->activateWindow();
+    }
+}
+
+void Hub::ExpectQtActivation(CWnd* window)
+{
+    activationRequests.emplace_back(window, QDateTime::currentMSecsSinceEpoch());
+}
+
+void Hub::QtActivated(CWnd* window)
+{
+    const qint64 now = QDateTime::currentMSecsSinceEpoch();
+    std::erase_if(activationRequests, [now](const auto& r) { return now - r.second > kActivationEchoWindow; });
+    const auto echo = std::find_if(activationRequests.begin(), activationRequests.end(),
+                                   [window](const auto& r) { return r.first == window; });
+    if (echo != activationRequests.end()) {
+        activationRequests.erase(activationRequests.begin(), echo + 1);
+        return;
+    }
+    if (window != active) {
+        CWnd* previous = active;
+        active = window;
+        if (WndPrivate* p = WndPrivate::Of(previous); p && p->Exists())
+            previous->OnActivate(WA_INACTIVE, window, false);
+        if (active == window)
+            window->OnActivate(WA_ACTIVE, previous, false);
+    }
+}
+
+void Hub::Forget(CWnd* window)
+{
+    if (active == window)
+        active = nullptr;
+    if (capture == window)
+        capture = nullptr;
+    std::erase_if(activationRequests, [window](const auto& r) { return r.first == window; });
+}
+
+bool Hub::Inspect(const Msg& message)
+{
+    if (pumps.empty())
+        return true;
+    Pump* pump = pumps.back();
+    if (pump->stopped || pump->inspect == nullptr || !*pump->inspect)
+        return true;
+    const PumpAction action = (*pump->inspect)(message);
+    if (action == PumpAction::StopPumping)
+        pump->stopped = true;
+    return action == PumpAction::Dispatch;
+}
+
+bool Hub::Holds(QEvent* event) const
+{
+    switch (event->type()) {
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonRelease:
+    case QEvent::MouseMove:
+    case QEvent::KeyPress:
+    case QEvent::Close:
+        return !event->spontaneous();
+    default:
+        return event->type() == QuitEventType() || event->type() == PostedMessageEvent::EventType();
+    }
+}
+
+void Hub::ReleaseHeld()
+{
+    for (auto& [receiver, event] : std::exchange(held, {})) {
+        if (receiver)
+            QCoreApplication::postEvent(receiver, event);
+        else
+            delete event;
+    }
+}
+
+bool Hub::eventFilter(QObject* watched, QEvent* event)
+{
+    const QEvent::Type type = event->type();
+    if (holding && Holds(event)) {
+        held.emplace_back(watched, event->clone());
+        return true;
+    }
+    if (type == QuitEventType()) {
+        Msg message = MakeMsg(MessageKind::Quit);
+        message.exitCode = static_cast<QuitEvent*>(event)->code;
+        return !Inspect(message);
+    }
+    if (type == PostedMessageEvent::EventType()) {
+        auto* posted = static_cast<PostedMessageEvent*>(event);
+        Msg message = MakeMsg(posted->message == WM_CLOSE ? MessageKind::Close : MessageKind::Command,
+                    WndPrivate::FromWidget(watched));
+        message.command = int(posted->wParam & 0xFFFF);
+        return posted->message == WM_CLOSE || posted->message == WM_COMMAND ? !Inspect(message) : false;
+    }
+    switch (type) {
+    case QEvent::Close:
+        if (auto* top = dynamic_cast<TopLevelWidget*>(watched); top && top->Owner())
+            return !Inspect(MakeMsg(MessageKind::Close, top->Owner()));
+        return false;
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonRelease:
+    case QEvent::MouseMove:
+        return FilterMouse(watched, event);
+    case QEvent::KeyPress:
+        return FilterKey(watched, event);
+    default:
+        return false;
+    }
+}
+
+bool Hub::FilterMouse(QObject* watched, QEvent* event)
+{
+    auto* widget = qobject_cast<QWidget*>(watched);
+    if (!IsOurTopLevel(widget))
+        return false;
+    auto* mouse = static_cast<QMouseEvent*>(event);
+    const bool leftPress = event->type() == QEvent::MouseButtonPress && mouse->button() == Qt::LeftButton;
+    auto* client = dynamic_cast<ClientWidget*>(widget);
+    if (client != nullptr && client->Owner() != nullptr) {
+        const bool leftRelease = event->type() == QEvent::MouseButtonRelease && mouse->button() == Qt::LeftButton;
+        if (event->type() == QEvent::MouseMove || leftPress || leftRelease) {
+            Msg message = MakeMsg(MouseKind(event->type()), client->Owner());
+            const QPoint p = mouse->position().toPoint();
+            message.point = {p.x(), p.y()};
+            if (!Inspect(message))
+                return true;
+        }
+    }
+    if (event->type() != QEvent::MouseButtonPress)
+        return false;
+    return MouseActivate(widget, leftPress);
+}
+
+// A press into a window that is not active asks it whether to activate and whether to pass the
+// click on. Returns true when the click is to be discarded.
+bool Hub::MouseActivate(QWidget* widget, bool leftPress)
+{
+    CWnd* window = WndPrivate::FromWidget(widget);
+    CWnd* top = window ? window->GetTopLevelParent() : nullptr;
+    if (top == nullptr || top == active)
+        return false;
+    const int answer = top->OnMouseActivate(CWnd::GetDesktopWindow(), HitTest(widget), leftPress ? WM_LBUTTONDOWN : 0);
+    if ((answer == MA_ACTIVATE || answer == MA_ACTIVATEANDEAT) && WndPrivate::Of(top)->Exists())
+        SetActive(top, WA_CLICKACTIVE);
+    return answer == MA_ACTIVATEANDEAT || answer == MA_NOACTIVATEANDEAT;
+}
+
+bool Hub::FilterKey(QObject* watched, QEvent* event)
+{
+    auto* widget = qobject_cast<QWidget*>(watched);
+    if (!IsOurTopLevel(widget))
+        return false;
+    auto* keyEvent = static_cast<QKeyEvent*>(event);
+    const char key = AcceleratorKey(keyEvent->key());
+    Msg message = MakeMsg(MessageKind::KeyDown, WndPrivate::FromWidget(widget));
+    message.key = key != 0 ? key : keyEvent->key();
+    message.control = (keyEvent->modifiers() & Qt::ControlModifier) != 0;
+    if (!Inspect(message))
+        return true;
+    if (!message.control || key == 0)
+        return false;
+    CFrameWnd* frame = AcceleratorFrame(watched);
+    return frame != nullptr && frame->TranslateAccelerator(key);
+}
+
+bool Hub::event(QEvent* event)
+{
+    if (event->type() != QuitEventType())
+        return QObject::event(event);
+    quitPending = true;
+    quitCode = static_cast<QuitEvent*>(event)->code;
+    QCoreApplication::exit(quitCode);
+    return true;
+}
+
+} // namespace platform::detail
+
+namespace platform {
+
+bool PumpWaitingMessages(const MessageInspector& inspect)
+{
+    detail::Hub& hub = detail::Hub::Instance();
+    detail::Hub::Pump pump{&inspect};
+    hub.pumps.push_back(&pump);
+    QCoreApplication::processEvents(QEventLoop::AllEvents);
+    hub.pumps.erase(std::find(hub.pumps.begin(), hub.pumps.end(), &pump));
+    return !pump.stopped;
+}
+
+} // namespace platform
+
+void PostQuitMessage(int exitCode)
+{
+    auto& hub = platform::detail::Hub::Instance();
+    QCoreApplication::postEvent(&hub, new platform::detail::QuitEvent(exitCode));
+}

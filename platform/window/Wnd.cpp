@@ -1,0 +1,409 @@
+#include "platform/window/Wnd.h"
+
+#include "platform/window/ClientDC.h"
+#include "platform/window/FrameWnd.h"
+#include "platform/gfx/Screen.h"
+#include "platform/window/WndPrivate.h"
+
+#include <QCoreApplication>
+#include <QIcon>
+#include <QImage>
+#include <QPixmap>
+
+#include <cassert>
+
+namespace {
+
+using platform::detail::Hub;
+
+constexpr int kCascadeStart = 40; // the system's default position: a cascade
+constexpr int kCascadeStep = 26;
+constexpr int kCascadeSteps = 8;
+
+Point DefaultPosition()
+{
+    static int cascade = 0;
+    const int step = kCascadeStart + kCascadeStep * (cascade++ % kCascadeSteps);
+    const Rect desktop = platform::CurrentScreen().desktop;
+    return {desktop.left + step, desktop.top + step};
+}
+
+Size DefaultSize()
+{
+    const Rect desktop = platform::CurrentScreen().desktop;
+    return {desktop.Width() / 2, desktop.Height() / 2};
+}
+
+} // namespace
+
+// ---------------------------------------------------------------------------------------------
+// CWnd.
+
+const CWnd CWnd::wndTop;
+const CWnd CWnd::wndTopMost;
+const CWnd CWnd::wndBottom;
+
+CWnd::CWnd() : d_(std::make_unique<WndPrivate>(this)) {}
+
+CWnd::~CWnd()
+{
+    if (d_->Exists())
+        d_->DestroyWindow(false);
+}
+
+CWnd* CWnd::GetDesktopWindow()
+{
+    static CWnd desktop;
+    return &desktop;
+}
+
+CWnd* CWnd::GetActiveWindow() { return Hub::Instance().active; }
+CWnd* CWnd::GetCapture() { return Hub::Instance().capture; }
+
+bool CWnd::CreateEx(unsigned exStyle, const std::string& className, const std::string& title, unsigned style,
+                    int x, int y, int width, int height, CWnd* parentOrOwner, int id)
+{
+    assert(!d_->Exists() && "CreateEx on a CWnd whose window exists already");
+    const bool child = (style & WS_CHILD) != 0;
+    assert((!child || (parentOrOwner && parentOrOwner->IsWindow())) && "a child window needs a parent window");
+    if (d_->Exists() || (child && (parentOrOwner == nullptr || !parentOrOwner->IsWindow())))
+        return false;
+    if (!child && x == CW_USEDEFAULT) {
+        const Point p = DefaultPosition();
+        x = p.x;
+        y = p.y;
+    }
+    if (!child && width == CW_USEDEFAULT) {
+        const Size s = DefaultSize();
+        width = s.width;
+        height = s.height;
+    }
+    CreateStruct create{className, title, style, Rect::FromSize(x, y, width, height), parentOrOwner, id};
+    return d_->CreateWindow(create, exStyle);
+}
+
+bool CWnd::Create(const std::string& className, const std::string& title, unsigned style, const Rect& rect,
+                  CWnd* parent, int id)
+{
+    return CreateEx(0, className, title, style | WS_CHILD, rect.left, rect.top, rect.Width(), rect.Height(), parent,
+                    id);
+}
+
+bool CWnd::DestroyWindow()
+{
+    if (!d_->Exists())
+        return false;
+    d_->DestroyWindow(true);
+    return true;
+}
+
+bool CWnd::IsWindow() const { return d_->Exists(); }
+const void* CWnd::GetSafeHwnd() const { return d_->Exists() ? d_->outer.data() : nullptr; }
+int CWnd::GetDlgCtrlID() const { return d_->id; }
+unsigned CWnd::GetStyle() const { return d_->style; }
+bool CWnd::IsChild() const { return !d_->IsTopLevel(); }
+CWnd* CWnd::GetParent() const { return d_->parent; }
+
+CFrameWnd* CWnd::GetParentFrame() const
+{
+    for (CWnd* w = d_->parent; w != nullptr; w = w->GetParent())
+        if (auto* frame = dynamic_cast<CFrameWnd*>(w))
+            return frame;
+    return nullptr;
+}
+
+CWnd* CWnd::GetTopLevelParent() const { return d_->Top()->q; }
+
+CWnd* CWnd::GetDlgItem(int id) const
+{
+    for (CWnd* child : d_->children)
+        if (child->GetDlgCtrlID() == id)
+            return child;
+    return nullptr;
+}
+
+void CWnd::MoveWindow(int x, int y, int width, int height, bool)
+{
+    if (d_->Exists())
+        d_->Place(Rect::FromSize(x, y, width, height), true, true);
+}
+
+void CWnd::MoveWindow(const Rect& rect, bool repaint) { MoveWindow(rect.left, rect.top, rect.Width(), rect.Height(), repaint); }
+
+bool CWnd::SetWindowPos(const CWnd* insertAfter, int x, int y, int width, int height, unsigned flags)
+{
+    if (!d_->Exists())
+        return false;
+    const bool move = (flags & SWP_NOMOVE) == 0;
+    const bool resize = (flags & SWP_NOSIZE) == 0;
+    if (move || resize)
+        d_->Place(Rect::FromSize(x, y, width, height), move, resize);
+    if ((flags & SWP_NOZORDER) == 0 && (insertAfter == &wndTop || insertAfter == &wndTopMost))
+        d_->Raise();
+    if (flags & SWP_HIDEWINDOW)
+        d_->Show(false, false);
+    if (flags & SWP_SHOWWINDOW)
+        d_->Show(true, false);
+    const bool activate = (flags & (SWP_NOACTIVATE | SWP_HIDEWINDOW)) == 0;
+    if (activate && d_->IsTopLevel() && IsWindowVisible())
+        Hub::Instance().SetActive(this, WA_ACTIVE);
+    return true;
+}
+
+bool CWnd::ShowWindow(int command)
+{
+    if (!d_->Exists())
+        return false;
+    const bool wasVisible = IsWindowVisible();
+    switch (command) {
+    case SW_HIDE:
+        if (wasVisible)
+            d_->Show(false, false);
+        break;
+    case SW_SHOWNA:
+    case SW_SHOWNOACTIVATE:
+        if (!wasVisible)
+            d_->Show(true, false);
+        break;
+    case SW_SHOW:
+        if (!wasVisible)
+            d_->Show(true, true);
+        break;
+    case SW_MINIMIZE:
+    case SW_SHOWMINIMIZED:
+        if (d_->IsTopLevel())
+            d_->outer->showMinimized();
+        break;
+    default: // SW_SHOWNORMAL, SW_RESTORE, ...: shown and activated even when visible
+        d_->Show(true, true);
+        break;
+    }
+    return wasVisible;
+}
+
+bool CWnd::IsWindowVisible() const
+{
+    if (!d_->Exists())
+        return false;
+    return d_->IsTopLevel() ? d_->outer->isVisible() : d_->outer->isVisibleTo(d_->Top()->outer) && d_->Top()->outer->isVisible();
+}
+
+void CWnd::BringWindowToTop()
+{
+    if (!d_->Exists())
+        return;
+    d_->Raise();
+    if (d_->IsTopLevel() && IsWindowVisible())
+        Hub::Instance().SetActive(this, WA_ACTIVE);
+}
+
+void CWnd::CenterWindow(const CWnd* alternate)
+{
+    if (!d_->Exists() || !d_->IsTopLevel())
+        return;
+    Rect area = platform::CurrentScreen().desktop;
+    if (alternate != nullptr && alternate != GetDesktopWindow())
+        alternate->GetWindowRect(&area);
+    const Rect r = d_->OuterRect();
+    const int x = area.left + (area.Width() - r.Width()) / 2;
+    const int y = area.top + (area.Height() - r.Height()) / 2;
+    d_->Place(Rect::FromSize(x, y, r.Width(), r.Height()), true, false);
+}
+
+CWnd* CWnd::SetActiveWindow()
+{
+    CWnd* previous = Hub::Instance().active;
+    if (d_->Exists() && d_->IsTopLevel())
+        Hub::Instance().SetActive(this, WA_ACTIVE);
+    return previous;
+}
+
+void CWnd::SetWindowText(const std::string& text)
+{
+    d_->title = text;
+    if (d_->Exists() && d_->IsTopLevel())
+        d_->outer->setWindowTitle(QString::fromStdString(text));
+}
+
+std::string CWnd::GetWindowText() const { return d_->title; }
+
+void CWnd::SetIcon(const PixelImage& icon)
+{
+    if (!d_->Exists() || icon.width == 0 || icon.monochrome)
+        return;
+    const QImage image(reinterpret_cast<const uchar*>(icon.pixels.data()), icon.width, icon.height,
+                       icon.width * int(sizeof(Pixel)), QImage::Format_RGB32);
+    d_->Top()->outer->setWindowIcon(QIcon(QPixmap::fromImage(image.copy())));
+}
+
+void CWnd::GetClientRect(Rect* rect) const
+{
+    assert(rect != nullptr);
+    *rect = d_->client ? Rect{0, 0, d_->client->width(), d_->client->height()} : Rect{};
+}
+
+void CWnd::GetWindowRect(Rect* rect) const
+{
+    assert(rect != nullptr);
+    if (this == GetDesktopWindow()) {
+        *rect = platform::CurrentScreen().desktop;
+        return;
+    }
+    if (!d_->Exists()) {
+        *rect = {};
+        return;
+    }
+    if (d_->IsTopLevel()) {
+        *rect = d_->OuterRect();
+        return;
+    }
+    const QPoint origin = d_->outer->mapToGlobal(QPoint(0, 0));
+    *rect = Rect::FromSize(origin.x(), origin.y(), d_->outer->width(), d_->outer->height());
+}
+
+void CWnd::ClientToScreen(Point* point) const
+{
+    if (!d_->client)
+        return;
+    const QPoint p = d_->client->mapToGlobal(QPoint(point->x, point->y));
+    *point = {p.x(), p.y()};
+}
+
+void CWnd::ClientToScreen(Rect* rect) const
+{
+    Point topLeft = rect->TopLeft();
+    ClientToScreen(&topLeft);
+    rect->Offset(topLeft.x - rect->left, topLeft.y - rect->top);
+}
+
+void CWnd::ScreenToClient(Point* point) const
+{
+    if (!d_->client)
+        return;
+    const QPoint p = d_->client->mapFromGlobal(QPoint(point->x, point->y));
+    *point = {p.x(), p.y()};
+}
+
+void CWnd::ScreenToClient(Rect* rect) const
+{
+    Point topLeft = rect->TopLeft();
+    ScreenToClient(&topLeft);
+    rect->Offset(topLeft.x - rect->left, topLeft.y - rect->top);
+}
+
+void CWnd::CalcWindowRect(Rect* clientRect) const
+{
+    const QMargins m = d_->FrameMargins();
+    clientRect->left -= m.left();
+    clientRect->top -= m.top() + d_->MenuBarHeight();
+    clientRect->right += m.right();
+    clientRect->bottom += m.bottom();
+}
+
+void CWnd::Invalidate(bool erase)
+{
+    if (d_->client)
+        d_->Invalidate(QRegion(d_->client->rect()), erase);
+}
+
+void CWnd::InvalidateRect(const Rect* rect, bool erase)
+{
+    if (rect == nullptr)
+        Invalidate(erase);
+    else
+        d_->Invalidate(QRegion(ToQRect(*rect)), erase);
+}
+
+void CWnd::UpdateWindow()
+{
+    if (!d_->Exists() || d_->invalid.isEmpty() || WndPrivate::InPaint() || !IsWindowVisible())
+        return;
+    if (d_->Mapped())
+        d_->client->repaint(d_->invalid);
+    else
+        d_->PaintIntoImage(d_->invalid);
+}
+
+CWnd* CWnd::SetCapture()
+{
+    CWnd* previous = Hub::Instance().capture;
+    if (d_->Exists())
+        Hub::Instance().capture = this;
+    return previous;
+}
+
+void CWnd::ReleaseCapture() { Hub::Instance().capture = nullptr; }
+
+void CWnd::SetCursor(CursorShape cursor)
+{
+    d_->cursor = cursor;
+    d_->ApplyCursor();
+}
+
+CursorShape CWnd::GetCursor() const { return d_->cursor; }
+
+CMenu* CWnd::GetMenu() const { return nullptr; }
+
+void CWnd::DrawMenuBar()
+{
+    if (d_->menuBar)
+        d_->menuBar->update();
+}
+
+intptr_t CWnd::SendMessage(unsigned message, uintptr_t wParam, intptr_t)
+{
+    if (message == WM_CLOSE) {
+        OnClose();
+        return 0;
+    }
+    if (message == WM_COMMAND)
+        return OnCommand(int(wParam & 0xFFFF)) ? 1 : 0;
+    return 0;
+}
+
+bool CWnd::PostMessage(unsigned message, uintptr_t wParam, intptr_t lParam)
+{
+    if (!d_->Exists())
+        return false;
+    QCoreApplication::postEvent(d_->outer.data(), new PostedMessageEvent(message, wParam, lParam));
+    return true;
+}
+
+PixelImage* CWnd::TopLevelImage() const { return d_->Exists() ? d_->Top()->image.get() : nullptr; }
+
+Rect CWnd::ClientAreaInTopLevel() const
+{
+    if (!d_->Exists())
+        return {};
+    const QPoint origin = d_->client->mapTo(d_->Top()->client.data(), QPoint(0, 0));
+    return Rect::FromSize(origin.x(), origin.y(), d_->client->width(), d_->client->height());
+}
+
+int CWnd::OnCreate(const CreateStruct&) { return 0; }
+void CWnd::OnPaint() {}
+
+bool CWnd::OnEraseBkgnd(CDC* dc)
+{
+    if (!d_->cls.hasBackground || dc == nullptr)
+        return false;
+    Rect client;
+    GetClientRect(&client);
+    dc->FillSolidRect(client, d_->cls.background);
+    return true;
+}
+
+void CWnd::OnSize(unsigned, int, int) {}
+void CWnd::OnGetMinMaxInfo(MinMaxInfo*) {}
+void CWnd::OnActivate(unsigned, CWnd*, bool) {}
+int CWnd::OnMouseActivate(CWnd*, unsigned, unsigned) { return MA_ACTIVATE; }
+void CWnd::OnWindowPosChanged(const WindowPos*) {}
+void CWnd::OnClose() { DestroyWindow(); }
+void CWnd::OnDestroy() {}
+void CWnd::OnLButtonDown(unsigned, Point) {}
+void CWnd::OnMouseMove(unsigned, Point) {}
+void CWnd::OnLButtonUp(unsigned, Point) {}
+bool CWnd::OnQueryNewPalette() { return false; }
+void CWnd::OnPaletteChanged(CWnd*) {}
+bool CWnd::OnCommand(int) { return false; }
+void CWnd::PostNcDestroy() {}
+
