@@ -1,23 +1,30 @@
 // Draws the program's own pictures and writes them as 4-bit indexed BMP files:
-//   tracelume-artwork <folder>   writes <folder>/bitmap169.bmp (the About and splash picture)
-//                                and <folder>/icon100.bmp (the program icon).
+//   tracelume-artwork <folder>   writes into <folder> bitmap169.bmp (the About and splash
+//                                picture), icon100.bmp (the program icon), bitmap139.bmp and
+//                                bitmap142.bmp (the slider knob and tracks) and bitmap160.bmp to
+//                                bitmap162.bmp (the slider labels, black and white only).
 // The build does not run it; run it after changing a picture and commit the files it writes,
 // normally with the folder shell/resources.
 #include "tools/artwork/Artwork.h"
 #include "tools/artwork/IndexedBitmap.h"
+#include "tools/artwork/SliderArt.h"
 
 #include "platform/gfx/DC.h"
 #include "platform/gfx/GuiApplication.h"
 
+#include <array>
 #include <cstdio>
+#include <span>
 #include <string>
 
 namespace {
 
 using DrawFunction = void (*)(CDC&);
 
-// Renders a picture of the given size, quantises it to the fixed palette and writes it.
-bool WritePicture(const std::string& path, int width, int height, DrawFunction draw)
+const std::array<Colour, 2> kBlackAndWhite{colours::kBlack, colours::kWhite};
+
+// Renders a picture of the given size, quantises it to palette and writes it.
+bool WritePicture(const std::string& path, int width, int height, DrawFunction draw, std::span<const Colour> palette)
 {
     CDC dc;
     CBitmap bitmap;
@@ -26,7 +33,6 @@ bool WritePicture(const std::string& path, int width, int height, DrawFunction d
     CBitmap* old = dc.SelectObject(&bitmap);
     draw(dc);
     dc.SelectObject(old);
-    const auto& palette = artwork::Palette();
     const IndexedImage indexed = artwork::Quantise(*bitmap.Image(), palette);
     return artwork::WriteFile(path, artwork::EncodeBmp4(indexed, palette));
 }
@@ -49,13 +55,19 @@ int main(int argc, char** argv)
         int width;
         int height;
         DrawFunction draw;
+        std::span<const Colour> palette;
     } pictures[] = {
-        {"bitmap169.bmp", artwork::kSplashWidth, artwork::kSplashHeight, artwork::DrawSplash},
-        {"icon100.bmp", artwork::kIconSize, artwork::kIconSize, artwork::DrawIcon},
+        {"bitmap169.bmp", artwork::kSplashWidth, artwork::kSplashHeight, artwork::DrawSplash, artwork::Palette()},
+        {"icon100.bmp", artwork::kIconSize, artwork::kIconSize, artwork::DrawIcon, artwork::Palette()},
+        {"bitmap139.bmp", artwork::kKnobWidth, artwork::kKnobHeight, artwork::DrawKnob, artwork::Palette()},
+        {"bitmap142.bmp", artwork::kTracksWidth, artwork::kTracksHeight, artwork::DrawTracks, artwork::Palette()},
+        {"bitmap160.bmp", artwork::kSidesLabelWidth, artwork::kLabelHeight, artwork::DrawSidesLabel, kBlackAndWhite},
+        {"bitmap161.bmp", artwork::kEnergyLabelWidth, artwork::kLabelHeight, artwork::DrawEnergyLabel, kBlackAndWhite},
+        {"bitmap162.bmp", artwork::kFieldLabelWidth, artwork::kLabelHeight, artwork::DrawFieldLabel, kBlackAndWhite},
     };
     for (const auto& picture : pictures) {
         const std::string path = folder + "/" + picture.name;
-        if (!WritePicture(path, picture.width, picture.height, picture.draw)) {
+        if (!WritePicture(path, picture.width, picture.height, picture.draw, picture.palette)) {
             std::fprintf(stderr, "cannot write %s\n", path.c_str());
             return 1;
         }
