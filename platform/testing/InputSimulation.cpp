@@ -8,6 +8,8 @@
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QMoveEvent>
+#include <QWindow>
 
 #include <QPixmap>
 
@@ -108,6 +110,53 @@ void UserActivate(CWnd* window)
         return;
     d->Outer()->activateWindow();
     ProcessEvents();
+}
+
+void WindowManagerFrameAppears(CWnd* window, int left, int top, int right, int bottom)
+{
+    WndPrivate* d = Existing(window);
+    if (d == nullptr || !d->IsTopLevel())
+        return;
+    d->Placement().AssumeFrameMargins(QMargins(left, top, right, bottom));
+    QMoveEvent moved(d->Outer()->pos(), d->Outer()->pos());
+    QCoreApplication::sendEvent(d->Outer(), &moved);
+    ProcessEvents();
+}
+
+OuterSizeRange UserSizeRange(CWnd* window)
+{
+    WndPrivate* d = Existing(window);
+    if (d == nullptr || !d->IsTopLevel())
+        return {};
+    const QMargins m = d->Placement().FrameMargins();
+    const QSize frame(m.left() + m.right(), m.top() + m.bottom());
+    const QSize smallest = d->Outer()->minimumSize() + frame;
+    const QSize largest = d->Outer()->maximumSize() + frame;
+    return {{smallest.width(), smallest.height()}, {largest.width(), largest.height()}};
+}
+
+CWnd* WindowManagerOwner(CWnd* window)
+{
+    WndPrivate* d = Existing(window);
+    QWindow* handle = d && d->IsTopLevel() ? d->Outer()->windowHandle() : nullptr;
+    if (handle == nullptr || handle->transientParent() == nullptr)
+        return nullptr;
+    // The kinds of window that Qt marks as transient for the window manager (X11's
+    // WM_TRANSIENT_FOR); a plain window's transient parent stays inside Qt.
+    switch (handle->type()) {
+    case Qt::Dialog:
+    case Qt::Sheet:
+    case Qt::Tool:
+    case Qt::SplashScreen:
+    case Qt::Drawer:
+        break;
+    default:
+        return nullptr;
+    }
+    for (QWidget* widget : QApplication::topLevelWidgets())
+        if (widget->windowHandle() == handle->transientParent())
+            return WndPrivate::FromWidget(widget);
+    return nullptr;
 }
 
 bool ClickMenuBarItem(CWnd* frame, int position)

@@ -134,6 +134,11 @@ void WindowPlacement::SyncFromQt()
 {
     if (placing_ || !noticesOn_)
         return;
+    // The frame may become known after the window was shown, with the next move or resize.
+    if (d_.IsTopLevel() && FrameMargins() != placedMargins_) {
+        KeepPlacementAfterFrameAppeared();
+        return;
+    }
     const Rect now = OuterRect();
     if (now.Width() != lastOuter_.Width() || now.Height() != lastOuter_.Height()) {
         MinMaxInfo limits;

@@ -27,10 +27,12 @@ Qt::CursorShape ToQtCursor(CursorShape cursor)
     return Qt::ArrowCursor;
 }
 
-Qt::WindowFlags TopLevelFlags(unsigned style)
+// An owned window is a dialog to Qt: window systems keep only those above their transient parent
+// and minimise them with it.
+Qt::WindowFlags TopLevelFlags(unsigned style, bool owned)
 {
     const bool caption = (style & WS_CAPTION) != 0 || (style & WS_POPUP) == 0; // overlapped windows always have one
-    Qt::WindowFlags flags = Qt::Window | Qt::CustomizeWindowHint;
+    Qt::WindowFlags flags = (owned ? Qt::Dialog : Qt::Window) | Qt::CustomizeWindowHint;
     if (!caption)
         return flags | Qt::FramelessWindowHint;
     flags |= Qt::WindowTitleHint;
@@ -108,7 +110,7 @@ void WndPrivate::CreateTopLevelWidgets()
     const bool owned = owner != nullptr && owner->Exists();
     auto* widget = new TopLevelWidget(q);
     outer_ = widget;
-    widget->setWindowFlags(TopLevelFlags(style_));
+    widget->setWindowFlags(TopLevelFlags(style_, owned));
     widget->setWindowTitle(QString::fromStdString(title_));
     client_ = new ClientWidget(q, widget);
     presenter_.CreateImage();
