@@ -44,6 +44,47 @@ int WindowPlacement::MenuBarHeight() const
     return forWidth > 0 ? forWidth : menuBar->sizeHint().height();
 }
 
+Rect WindowPlacement::OuterForClient(Rect clientRect) const
+{
+    const QMargins m = FrameMargins();
+    clientRect.left -= m.left();
+    clientRect.top -= m.top() + MenuBarHeight();
+    clientRect.right += m.right();
+    clientRect.bottom += m.bottom();
+    return clientRect;
+}
+
+Rect WindowPlacement::ClientRect() const
+{
+    const ClientWidget* client = d_.Client();
+    return client ? Rect{0, 0, client->width(), client->height()} : Rect{};
+}
+
+Rect WindowPlacement::ScreenRect() const
+{
+    const QPoint origin = d_.Outer()->mapToGlobal(QPoint(0, 0));
+    return Rect::FromSize(origin.x(), origin.y(), d_.Outer()->width(), d_.Outer()->height());
+}
+
+Point WindowPlacement::ClientToScreen(Point client) const
+{
+    const QPoint p = d_.Client()->mapToGlobal(QPoint(client.x, client.y));
+    return {p.x(), p.y()};
+}
+
+Point WindowPlacement::ScreenToClient(Point screen) const
+{
+    const QPoint p = d_.Client()->mapFromGlobal(QPoint(screen.x, screen.y));
+    return {p.x(), p.y()};
+}
+
+Rect WindowPlacement::ClientAreaInTopLevel() const
+{
+    const ClientWidget* client = d_.Client();
+    const QPoint origin = client->mapTo(d_.TopClient(), QPoint(0, 0));
+    return Rect::FromSize(origin.x(), origin.y(), client->width(), client->height());
+}
+
 Rect WindowPlacement::OuterRect() const
 {
     QWidget* outer = d_.Outer();

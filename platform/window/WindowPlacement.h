@@ -33,6 +33,18 @@ public:
     Rect LastOuter() const { return lastOuter_; }
     QMargins FrameMargins() const;
     int MenuBarHeight() const;
+    // The outer rectangle that has clientRect (client coordinates of a top-level) as its client
+    // area: the frame and a frame's menu bar added.
+    Rect OuterForClient(Rect clientRect) const;
+
+    // (0, 0, client width, client height); empty without widgets.
+    Rect ClientRect() const;
+    // A child's outer rectangle in screen pixels.
+    Rect ScreenRect() const;
+    Point ClientToScreen(Point client) const;
+    Point ScreenToClient(Point screen) const;
+    // Where the client area lies in the top-level's client area (for a scroll view its viewport).
+    Rect ClientAreaInTopLevel() const;
     // Positions the menu bar, scroll bars and client widget inside the outer widget, resizes
     // the top-level image and sends OnSize when the client size changed.
     void Layout();

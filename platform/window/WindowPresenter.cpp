@@ -66,6 +66,24 @@ void WindowPresenter::Invalidate(const QRegion& region, bool erase)
     client->update(inside);
 }
 
+void WindowPresenter::InvalidateAll(bool erase)
+{
+    if (d_.Client())
+        Invalidate(QRegion(d_.Client()->rect()), erase);
+}
+
+void WindowPresenter::InvalidateRect(const Rect& rect, bool erase) { Invalidate(QRegion(ToQRect(rect)), erase); }
+
+void WindowPresenter::UpdateNow()
+{
+    if (!d_.Exists() || invalid_.isEmpty() || InPaint() || !d_.IsVisible())
+        return;
+    if (Mapped())
+        d_.Client()->repaint(invalid_);
+    else
+        PaintIntoImage(invalid_);
+}
+
 void WindowPresenter::PaintFromQt(ClientWidget* widget, const QRegion& region)
 {
     WindowPresenter& top = d_.Top()->Presenter();

@@ -31,6 +31,10 @@ public:
 
     // "Redraw soon": marks region (client coordinates) and whether to erase first.
     void Invalidate(const QRegion& region, bool erase);
+    void InvalidateAll(bool erase);
+    void InvalidateRect(const Rect& rect, bool erase);
+    // "Redraw now": repaints what is marked, if anything, while the window is visible.
+    void UpdateNow();
     const QRegion& Invalid() const { return invalid_; }
     // The bounding rectangle of the paint running now (client coordinates).
     Rect PaintRect() const { return paintRect_; }

@@ -5,10 +5,6 @@
 #include "platform/window/Hub.h"
 #include "platform/window/WndPrivate.h"
 
-#include <QCoreApplication>
-#include <QIcon>
-#include <QImage>
-#include <QPixmap>
 
 #include <cassert>
 
@@ -165,8 +161,7 @@ bool CWnd::ShowWindow(int command)
         break;
     case SW_MINIMIZE:
     case SW_SHOWMINIMIZED:
-        if (d_->IsTopLevel())
-            d_->Outer()->showMinimized();
+        d_->Minimize();
         break;
     default: // SW_SHOWNORMAL, SW_RESTORE, ...: shown and activated even when visible
         d_->Show(true, true);
@@ -179,8 +174,7 @@ bool CWnd::IsWindowVisible() const
 {
     if (!d_->Exists())
         return false;
-    QWidget* top = d_->Top()->Outer();
-    return d_->IsTopLevel() ? d_->Outer()->isVisible() : d_->Outer()->isVisibleTo(top) && top->isVisible();
+    return d_->IsVisible();
 }
 
 void CWnd::BringWindowToTop()
@@ -224,16 +218,13 @@ void CWnd::SetIcon(const PixelImage& icon)
 {
     if (!d_->Exists() || icon.width == 0 || icon.monochrome)
         return;
-    const QImage image(reinterpret_cast<const uchar*>(icon.pixels.data()), icon.width, icon.height,
-                       icon.width * int(sizeof(Pixel)), QImage::Format_RGB32);
-    d_->Top()->Outer()->setWindowIcon(QIcon(QPixmap::fromImage(image.copy())));
+    d_->Top()->SetIcon(icon);
 }
 
 void CWnd::GetClientRect(Rect* rect) const
 {
     assert(rect != nullptr);
-    const ClientWidget* client = d_->Client();
-    *rect = client ? Rect{0, 0, client->width(), client->height()} : Rect{};
+    *rect = d_->Placement().ClientRect();
 }
 
 void CWnd::GetWindowRect(Rect* rect) const
@@ -251,16 +242,13 @@ void CWnd::GetWindowRect(Rect* rect) const
         *rect = d_->Placement().OuterRect();
         return;
     }
-    const QPoint origin = d_->Outer()->mapToGlobal(QPoint(0, 0));
-    *rect = Rect::FromSize(origin.x(), origin.y(), d_->Outer()->width(), d_->Outer()->height());
+    *rect = d_->Placement().ScreenRect();
 }
 
 void CWnd::ClientToScreen(Point* point) const
 {
-    if (!d_->Client())
-        return;
-    const QPoint p = d_->Client()->mapToGlobal(QPoint(point->x, point->y));
-    *point = {p.x(), p.y()};
+    if (d_->Client())
+        *point = d_->Placement().ClientToScreen(*point);
 }
 
 void CWnd::ClientToScreen(Rect* rect) const
@@ -272,10 +260,8 @@ void CWnd::ClientToScreen(Rect* rect) const
 
 void CWnd::ScreenToClient(Point* point) const
 {
-    if (!d_->Client())
-        return;
-    const QPoint p = d_->Client()->mapFromGlobal(QPoint(point->x, point->y));
-    *point = {p.x(), p.y()};
+    if (d_->Client())
+        *point = d_->Placement().ScreenToClient(*point);
 }
 
 void CWnd::ScreenToClient(Rect* rect) const
@@ -287,17 +273,12 @@ void CWnd::ScreenToClient(Rect* rect) const
 
 void CWnd::CalcWindowRect(Rect* clientRect) const
 {
-    const QMargins m = d_->Placement().FrameMargins();
-    clientRect->left -= m.left();
-    clientRect->top -= m.top() + d_->Placement().MenuBarHeight();
-    clientRect->right += m.right();
-    clientRect->bottom += m.bottom();
+    *clientRect = d_->Placement().OuterForClient(*clientRect);
 }
 
 void CWnd::Invalidate(bool erase)
 {
-    if (d_->Client())
-        d_->Presenter().Invalidate(QRegion(d_->Client()->rect()), erase);
+    d_->Presenter().InvalidateAll(erase);
 }
 
 void CWnd::InvalidateRect(const Rect* rect, bool erase)
@@ -305,18 +286,12 @@ void CWnd::InvalidateRect(const Rect* rect, bool erase)
     if (rect == nullptr)
         Invalidate(erase);
     else
-        d_->Presenter().Invalidate(QRegion(ToQRect(*rect)), erase);
+        d_->Presenter().InvalidateRect(*rect, erase);
 }
 
 void CWnd::UpdateWindow()
 {
-    WindowPresenter& presenter = d_->Presenter();
-    if (!d_->Exists() || presenter.Invalid().isEmpty() || WindowPresenter::InPaint() || !IsWindowVisible())
-        return;
-    if (presenter.Mapped())
-        d_->Client()->repaint(presenter.Invalid());
-    else
-        presenter.PaintIntoImage(presenter.Invalid());
+    d_->Presenter().UpdateNow();
 }
 
 CWnd* CWnd::SetCapture()
@@ -340,8 +315,7 @@ CMenu* CWnd::GetMenu() const { return nullptr; }
 
 void CWnd::DrawMenuBar()
 {
-    if (QMenuBar* bar = d_->MenuBar())
-        bar->update();
+    d_->RedrawMenuBar();
 }
 
 intptr_t CWnd::SendMessage(unsigned message, uintptr_t wParam, intptr_t)
@@ -359,7 +333,7 @@ bool CWnd::PostMessage(unsigned message, uintptr_t wParam, intptr_t lParam)
 {
     if (!d_->Exists())
         return false;
-    QCoreApplication::postEvent(d_->Outer(), new PostedMessageEvent(message, wParam, lParam));
+    d_->Post(message, wParam, lParam);
     return true;
 }
 
@@ -369,9 +343,7 @@ Rect CWnd::ClientAreaInTopLevel() const
 {
     if (!d_->Exists())
         return {};
-    const ClientWidget* client = d_->Client();
-    const QPoint origin = client->mapTo(d_->TopClient(), QPoint(0, 0));
-    return Rect::FromSize(origin.x(), origin.y(), client->width(), client->height());
+    return d_->Placement().ClientAreaInTopLevel();
 }
 
 int CWnd::OnCreate(const CreateStruct&) { return 0; }

@@ -4,6 +4,10 @@
 #include "platform/window/Hub.h"
 #include "platform/window/ScrollViewBars.h"
 
+#include <QCoreApplication>
+#include <QIcon>
+#include <QImage>
+#include <QPixmap>
 #include <QWindow>
 
 #include <cassert>
@@ -216,6 +220,36 @@ void WndPrivate::Show(bool show, bool activate)
         placement_.KeepPlacementAfterFrameAppeared();
     if (activate)
         activation.SetActive(q, WA_ACTIVE);
+}
+
+void WndPrivate::Minimize()
+{
+    if (IsTopLevel())
+        outer_->showMinimized();
+}
+
+bool WndPrivate::IsVisible() const
+{
+    QWidget* top = Top()->Outer();
+    return IsTopLevel() ? outer_->isVisible() : outer_->isVisibleTo(top) && top->isVisible();
+}
+
+void WndPrivate::SetIcon(const PixelImage& icon)
+{
+    const QImage image(reinterpret_cast<const uchar*>(icon.pixels.data()), icon.width, icon.height,
+                       icon.width * int(sizeof(Pixel)), QImage::Format_RGB32);
+    outer_->setWindowIcon(QIcon(QPixmap::fromImage(image.copy())));
+}
+
+void WndPrivate::RedrawMenuBar()
+{
+    if (menuBar_)
+        menuBar_->update();
+}
+
+void WndPrivate::Post(unsigned message, uintptr_t wParam, intptr_t lParam)
+{
+    QCoreApplication::postEvent(outer_.data(), new PostedMessageEvent(message, wParam, lParam));
 }
 
 void WndPrivate::Raise()

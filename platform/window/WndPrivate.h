@@ -68,7 +68,14 @@ public:
     void DestroyWindow(bool notify);
 
     void Show(bool show, bool activate);
+    void Minimize();
     void Raise();
+    // A top-level: shown. A child: shown inside a shown top-level.
+    bool IsVisible() const;
+    void SetIcon(const PixelImage& icon);
+    void RedrawMenuBar();
+    // Queues a message for the window (PostMessage).
+    void Post(unsigned message, uintptr_t wParam, intptr_t lParam);
     void SetTitle(const std::string& text);
     const std::string& Title() const { return title_; }
     void SetCursor(CursorShape cursor);
