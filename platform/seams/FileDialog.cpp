@@ -1,6 +1,7 @@
 #include "platform/seams/FileDialog.h"
 
 #include "platform/window/Wnd.h"
+#include "platform/window/Hub.h"
 #include "platform/window/WndPrivate.h"
 
 #include <QFileDialog>
@@ -45,7 +46,7 @@ std::optional<std::string> ShowRealDialog(const FileDialogRequest& request)
     }
     QWidget* parent = nullptr;
     if (request.owner != nullptr && request.owner->IsWindow())
-        parent = request.owner->GetTopLevelParent()->Private()->outer;
+        parent = request.owner->GetTopLevelParent()->Private()->Outer();
     const std::string title = !request.title.empty() ? request.title : request.open ? "Open" : "Save As";
     QFileDialog dialog(parent, QString::fromStdString(title));
     dialog.setAcceptMode(request.open ? QFileDialog::AcceptOpen : QFileDialog::AcceptSave);

@@ -1,6 +1,7 @@
 #include "platform/seams/MessageBox.h"
 
 #include "platform/window/Wnd.h"
+#include "platform/window/Hub.h"
 #include "platform/window/WndPrivate.h"
 
 #include <QGuiApplication>
@@ -26,7 +27,7 @@ int ShowRealMessageBox(const MessageBoxRequest& request)
     }
     QWidget* parent = nullptr;
     if (!request.OwnedByDesktop() && request.owner->IsWindow())
-        parent = request.owner->GetTopLevelParent()->Private()->outer;
+        parent = request.owner->GetTopLevelParent()->Private()->Outer();
     const QMessageBox::Icon icon =
         (request.type & MB_ICONEXCLAMATION) == MB_ICONEXCLAMATION ? QMessageBox::Warning : QMessageBox::NoIcon;
     QMessageBox box(icon, QString::fromStdString(request.caption), QString::fromStdString(request.text),

@@ -8,6 +8,8 @@
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QMoveEvent>
+#include <QWindow>
 
 #include <QPixmap>
 
@@ -26,7 +28,7 @@ WndPrivate* Existing(CWnd* window)
 QMouseEvent* MakeMouse(WndPrivate* d, MouseAction action, Point client)
 {
     const QPointF local(client.x, client.y);
-    const QPointF global = d->client->mapToGlobal(local);
+    const QPointF global = d->Client()->mapToGlobal(local);
     switch (action) {
     case MouseAction::Press:
         return new QMouseEvent(QEvent::MouseButtonPress, local, global, Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
@@ -58,19 +60,19 @@ void Deliver(QObject* receiver, QEvent* event, bool post)
 void Mouse(CWnd* window, MouseAction action, Point client, bool post)
 {
     if (WndPrivate* d = Existing(window))
-        Deliver(d->client, MakeMouse(d, action, client), post);
+        Deliver(d->Client(), MakeMouse(d, action, client), post);
 }
 
 void Key(CWnd* window, char key, bool control, bool post)
 {
     if (WndPrivate* d = Existing(window))
-        Deliver(d->client, MakeKey(key, control), post);
+        Deliver(d->Client(), MakeKey(key, control), post);
 }
 
 void CloseButton(CWnd* window, bool post)
 {
     if (WndPrivate* d = Existing(window); d && d->IsTopLevel())
-        Deliver(d->outer, new QCloseEvent, post);
+        Deliver(d->Outer(), new QCloseEvent, post);
 }
 
 } // namespace
@@ -87,8 +89,8 @@ void UserResize(CWnd* window, int outerWidth, int outerHeight)
     WndPrivate* d = Existing(window);
     if (d == nullptr || !d->IsTopLevel())
         return;
-    const QMargins m = d->FrameMargins();
-    d->outer->resize(outerWidth - m.left() - m.right(), outerHeight - m.top() - m.bottom());
+    const QMargins m = d->Placement().FrameMargins();
+    d->Outer()->resize(outerWidth - m.left() - m.right(), outerHeight - m.top() - m.bottom());
     ProcessEvents();
 }
 
@@ -97,7 +99,7 @@ void UserMove(CWnd* window, int x, int y)
     WndPrivate* d = Existing(window);
     if (d == nullptr || !d->IsTopLevel())
         return;
-    d->outer->move(x, y);
+    d->Outer()->move(x, y);
     ProcessEvents();
 }
 
@@ -106,16 +108,63 @@ void UserActivate(CWnd* window)
     WndPrivate* d = Existing(window);
     if (d == nullptr || !d->IsTopLevel())
         return;
-    d->outer->activateWindow();
+    d->Outer()->activateWindow();
     ProcessEvents();
+}
+
+void WindowManagerFrameAppears(CWnd* window, int left, int top, int right, int bottom)
+{
+    WndPrivate* d = Existing(window);
+    if (d == nullptr || !d->IsTopLevel())
+        return;
+    d->Placement().AssumeFrameMargins(QMargins(left, top, right, bottom));
+    QMoveEvent moved(d->Outer()->pos(), d->Outer()->pos());
+    QCoreApplication::sendEvent(d->Outer(), &moved);
+    ProcessEvents();
+}
+
+OuterSizeRange UserSizeRange(CWnd* window)
+{
+    WndPrivate* d = Existing(window);
+    if (d == nullptr || !d->IsTopLevel())
+        return {};
+    const QMargins m = d->Placement().FrameMargins();
+    const QSize frame(m.left() + m.right(), m.top() + m.bottom());
+    const QSize smallest = d->Outer()->minimumSize() + frame;
+    const QSize largest = d->Outer()->maximumSize() + frame;
+    return {{smallest.width(), smallest.height()}, {largest.width(), largest.height()}};
+}
+
+CWnd* WindowManagerOwner(CWnd* window)
+{
+    WndPrivate* d = Existing(window);
+    QWindow* handle = d && d->IsTopLevel() ? d->Outer()->windowHandle() : nullptr;
+    if (handle == nullptr || handle->transientParent() == nullptr)
+        return nullptr;
+    // The kinds of window that Qt marks as transient for the window manager (X11's
+    // WM_TRANSIENT_FOR); a plain window's transient parent stays inside Qt.
+    switch (handle->type()) {
+    case Qt::Dialog:
+    case Qt::Sheet:
+    case Qt::Tool:
+    case Qt::SplashScreen:
+    case Qt::Drawer:
+        break;
+    default:
+        return nullptr;
+    }
+    for (QWidget* widget : QApplication::topLevelWidgets())
+        if (widget->windowHandle() == handle->transientParent())
+            return WndPrivate::FromWidget(widget);
+    return nullptr;
 }
 
 bool ClickMenuBarItem(CWnd* frame, int position)
 {
     WndPrivate* d = Existing(frame);
-    if (d == nullptr || !d->menuBar || position < 0 || position >= d->menuBar->actions().size())
+    if (d == nullptr || !d->MenuBar() || position < 0 || position >= d->MenuBar()->actions().size())
         return false;
-    QMenuBar* bar = d->menuBar;
+    QMenuBar* bar = d->MenuBar();
     const QPoint centre = bar->actionGeometry(bar->actions().at(position)).center();
     const QPointF global = bar->mapToGlobal(QPointF(centre));
     QMouseEvent press(QEvent::MouseButtonPress, QPointF(centre), global, Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
@@ -145,9 +194,9 @@ bool ChooseMenuItem(CWnd* frame, int id)
 PixelImage GrabMenuBar(CWnd* frame)
 {
     WndPrivate* d = Existing(frame);
-    if (d == nullptr || !d->menuBar)
+    if (d == nullptr || !d->MenuBar())
         return {};
-    const QImage grabbed = d->menuBar->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    const QImage grabbed = d->MenuBar()->grab().toImage().convertToFormat(QImage::Format_RGB32);
     PixelImage image(grabbed.width(), grabbed.height());
     for (int y = 0; y < grabbed.height(); ++y) {
         const auto* row = reinterpret_cast<const Pixel*>(grabbed.constScanLine(y));

@@ -40,6 +40,23 @@ bool ChooseMenuItem(CWnd* frame, int id);
 // What a frame's menu bar looks like now (its pixels as 0xFFRRGGBB), empty without one.
 PixelImage GrabMenuBar(CWnd* frame);
 
+// A window manager putting its frame (left, top, right, bottom, in pixels) around a top-level
+// window after it was placed, as it does once the window is shown: Qt learns the frame and
+// reports the window moved into it.
+void WindowManagerFrameAppears(CWnd* window, int left, int top, int right, int bottom);
+
+// The smallest and largest outer sizes that a top-level window lets the window manager give it
+// (what it tells Qt, plus the frame).
+struct OuterSizeRange {
+    Size smallest;
+    Size largest;
+};
+OuterSizeRange UserSizeRange(CWnd* window);
+
+// The window that the window manager keeps window above and minimises it with (its transient
+// parent, for a kind of window that window managers treat as transient), or null.
+CWnd* WindowManagerOwner(CWnd* window);
+
 // Handles everything waiting, including deferred deletions, outside any loop of the program.
 void ProcessEvents();
 

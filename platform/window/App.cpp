@@ -1,7 +1,7 @@
 #include "platform/window/App.h"
 
 #include "platform/window/Wnd.h"
-#include "platform/window/WndPrivate.h"
+#include "platform/window/Hub.h"
 
 #include <QApplication>
 
@@ -54,9 +54,7 @@ CWinApp::CWinApp(int argc, char** argv)
     theApp = this;
     if (QCoreApplication::instance() == nullptr)
         MakeQtApplication(argc, argv);
-    auto& hub = platform::detail::Hub::Instance();
-    hub.quitPending = false;
-    hub.quitCode = 0;
+    platform::detail::Hub::Instance().ResetQuit();
 }
 
 CWinApp::~CWinApp()
@@ -70,13 +68,13 @@ bool CWinApp::InitInstance() { return true; }
 int CWinApp::Run()
 {
     auto& hub = platform::detail::Hub::Instance();
-    if (!hub.quitPending)
+    if (!hub.QuitPending())
         QApplication::exec();
-    hub.quitPending = false;
+    hub.AcknowledgeQuit();
     return ExitInstance();
 }
 
-int CWinApp::ExitInstance() { return platform::detail::Hub::Instance().quitCode; }
+int CWinApp::ExitInstance() { return platform::detail::Hub::Instance().QuitCode(); }
 
 CWinApp* AfxGetApp() { return theApp; }
 

@@ -11,10 +11,10 @@ namespace {
 // still exists when the context flushes.
 CDC::Presenter PresenterFor(WndPrivate* top)
 {
-    QPointer<ClientWidget> widget = top->client;
+    QPointer<ClientWidget> widget = top->Client();
     return [widget](const Rect& rect) {
         if (widget && widget->Owner() != nullptr)
-            widget->Owner()->Private()->Present(rect);
+            widget->Owner()->Private()->Presenter().Present(rect);
     };
 }
 
@@ -26,7 +26,7 @@ CClientDC::CClientDC(CWnd* window) : window_(window)
     if (window == nullptr || !window->IsWindow())
         return;
     WndPrivate* top = window->Private()->Top();
-    image_ = top->image;
+    image_ = top->Presenter().Image();
     AttachImage(image_.get(), PresenterFor(top), window->ClientAreaInTopLevel());
 }
 
@@ -42,11 +42,11 @@ CPaintDC::CPaintDC(CWnd* window)
     if (window == nullptr || !window->IsWindow())
         return;
     WndPrivate* d = window->Private();
-    image_ = d->Top()->image;
+    image_ = d->Top()->Presenter().Image();
     AttachImage(image_.get(), {}, window->ClientAreaInTopLevel());
     Rect client;
     window->GetClientRect(&client);
-    paintRect_ = WndPrivate::InPaint() ? d->paintRect.Intersected(client) : client;
+    paintRect_ = WindowPresenter::InPaint() ? d->Presenter().PaintRect().Intersected(client) : client;
     SetClipRect(paintRect_);
 }
 

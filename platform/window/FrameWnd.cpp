@@ -18,8 +18,6 @@ bool CFrameWnd::Create(const std::string& className, const std::string& title, u
         if (menu->LoadMenu(menuId))
             menu_ = std::move(menu);
     }
-    // The menu bar is in place before OnCreate, so the client area is right from the start.
-    Private()->attachMenu = [this] { AttachMenu(); };
     const bool byDefault = rect.left == CW_USEDEFAULT;
     const bool created = byDefault ? CreateEx(0, className, title, style & ~WS_CHILD, CW_USEDEFAULT, 0, CW_USEDEFAULT,
                                               0, owner, 0)
@@ -52,16 +50,11 @@ bool CFrameWnd::SetMenuFromTemplate(const MenuTemplate& table)
 void CFrameWnd::AttachMenu()
 {
     WndPrivate* d = Private();
-    if (!menu_ || !d->outer)
+    if (!menu_ || !d->Outer())
         return;
     QMenuBar* bar = menu_->Private()->Bar();
-    if (d->menuBar && d->menuBar != bar)
-        d->menuBar->hide();
-    bar->setParent(d->outer);
-    bar->show();
-    d->menuBar = bar;
     menu_->Private()->SetOwner(this);
-    d->Layout();
+    d->SetMenuBar(bar);
 }
 
 bool CFrameWnd::LoadAccelTable(int resourceId)
@@ -103,3 +96,14 @@ void CFrameWnd::RecalcLayout()
 void CFrameWnd::OnSize(unsigned, int, int) { RecalcLayout(); }
 
 void CFrameWnd::PostNcDestroy() { delete this; }
+
+CFrameWnd* CFrameWnd::AsFrame() { return this; }
+
+// The menu bar is in place before OnCreate, so the client area is right from the start.
+void CFrameWnd::OnWidgetsCreated() { AttachMenu(); }
+
+void CFrameWnd::OnChildCreated(CWnd* child)
+{
+    if (child->GetDlgCtrlID() == AFX_IDW_PANE_FIRST)
+        RecalcLayout();
+}

@@ -52,6 +52,10 @@ public:
     void OnSize(unsigned type, int cx, int cy) override;
     void PostNcDestroy() override;
 
+    CFrameWnd* AsFrame() override;
+    void OnWidgetsCreated() override;
+    void OnChildCreated(CWnd* child) override;
+
 private:
     void AttachMenu();
 

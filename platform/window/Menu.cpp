@@ -3,6 +3,7 @@
 #include "platform/window/MenuPrivate.h"
 
 #include "platform/window/Wnd.h"
+#include "platform/window/Hub.h"
 #include "platform/window/WndPrivate.h"
 
 #include <QAction>

@@ -3,13 +3,12 @@
 #include "platform/window/App.h"
 #include "platform/window/FrameWnd.h"
 #include "platform/gfx/GuiApplication.h"
+#include "platform/window/Hub.h"
 #include "platform/window/WndPrivate.h"
 
 #include <QApplication>
-#include <QDateTime>
 #include <QKeyEvent>
 #include <QMouseEvent>
-#include <QScrollBar>
 
 #include <algorithm>
 #include <cassert>
@@ -20,28 +19,9 @@ QuitEvent::QuitEvent(int code) : QEvent(QuitEventType()), code(code) {}
 
 namespace {
 
-// How long a request to activate a window waits for Qt's echo before it is forgotten (ms).
-constexpr qint64 kActivationEchoWindow = 3000;
-
-// Hit-test codes of the parts of a window a press may land on.
-constexpr unsigned kHitMenu = 5;
-constexpr unsigned kHitHorizontalScroll = 6;
-constexpr unsigned kHitVerticalScroll = 7;
-
 bool IsOurTopLevel(const QWidget* widget)
 {
     return widget != nullptr && dynamic_cast<const TopLevelWidget*>(widget->window()) != nullptr;
-}
-
-unsigned HitTest(const QObject* receiver)
-{
-    if (dynamic_cast<const ClientWidget*>(receiver))
-        return HTCLIENT;
-    if (auto* bar = qobject_cast<const QScrollBar*>(receiver))
-        return bar->orientation() == Qt::Horizontal ? kHitHorizontalScroll : kHitVerticalScroll;
-    if (qobject_cast<const QMenuBar*>(receiver))
-        return kHitMenu;
-    return 0;
 }
 
 // The frame whose accelerators serve every window: the application's main window, else the
@@ -49,10 +29,10 @@ unsigned HitTest(const QObject* receiver)
 CFrameWnd* AcceleratorFrame(QObject* receiver)
 {
     if (CWinApp* app = AfxGetApp(); app && app->m_pMainWnd)
-        if (auto* frame = dynamic_cast<CFrameWnd*>(app->m_pMainWnd))
+        if (CFrameWnd* frame = app->m_pMainWnd->AsFrame())
             return frame;
     CWnd* window = WndPrivate::FromWidget(receiver);
-    return window ? dynamic_cast<CFrameWnd*>(window->GetTopLevelParent()) : nullptr;
+    return window ? window->GetTopLevelParent()->AsFrame() : nullptr;
 }
 
 Msg MakeMsg(MessageKind kind, CWnd* target = nullptr)
@@ -110,63 +90,20 @@ Hub::Hub()
     QCoreApplication::instance()->installEventFilter(this);
 }
 
-void Hub::SetActive(CWnd* window, unsigned how)
-{
-    if (window == active)
-        return;
-    CWnd* previous = active;
-    active = window;
-    if (WndPrivate* p = WndPrivate::Of(previous); p && p->Exists())
-        previous->OnActivate(WA_INACTIVE, window, false);
-    if (window == nullptr || active != window)
-        return;
-    window->OnActivate(how, previous, false);
-    WndPrivate* d = WndPrivate::Of(window);
-    if (d->Exists() && d->outer->isVisible()) {
-        activationRequests.emplace_back(window, QDateTime::currentMSecsSinceEpoch());
-        d->outer->activateWindow();
-    }
-}
-
-void Hub::ExpectQtActivation(CWnd* window)
-{
-    activationRequests.emplace_back(window, QDateTime::currentMSecsSinceEpoch());
-}
-
-void Hub::QtActivated(CWnd* window)
-{
-    const qint64 now = QDateTime::currentMSecsSinceEpoch();
-    std::erase_if(activationRequests, [now](const auto& r) { return now - r.second > kActivationEchoWindow; });
-    const auto echo = std::find_if(activationRequests.begin(), activationRequests.end(),
-                                   [window](const auto& r) { return r.first == window; });
-    if (echo != activationRequests.end()) {
-        activationRequests.erase(activationRequests.begin(), echo + 1);
-        return;
-    }
-    if (window != active) {
-        CWnd* previous = active;
-        active = window;
-        if (WndPrivate* p = WndPrivate::Of(previous); p && p->Exists())
-            previous->OnActivate(WA_INACTIVE, window, false);
-        if (active == window)
-            window->OnActivate(WA_ACTIVE, previous, false);
-    }
-}
-
 void Hub::Forget(CWnd* window)
 {
-    if (active == window)
-        active = nullptr;
-    if (capture == window)
-        capture = nullptr;
-    std::erase_if(activationRequests, [window](const auto& r) { return r.first == window; });
+    activation_.Forget(window);
+    if (capture_ == window)
+        capture_ = nullptr;
 }
+
+void Hub::PopPump(Pump* pump) { std::erase(pumps_, pump); }
 
 bool Hub::Inspect(const Msg& message)
 {
-    if (pumps.empty())
+    if (pumps_.empty())
         return true;
-    Pump* pump = pumps.back();
+    Pump* pump = pumps_.back();
     if (pump->stopped || pump->inspect == nullptr || !*pump->inspect)
         return true;
     const PumpAction action = (*pump->inspect)(message);
@@ -191,7 +128,8 @@ bool Hub::Holds(QEvent* event) const
 
 void Hub::ReleaseHeld()
 {
-    for (auto& [receiver, event] : std::exchange(held, {})) {
+    holding_ = false;
+    for (auto& [receiver, event] : std::exchange(held_, {})) {
         if (receiver)
             QCoreApplication::postEvent(receiver, event);
         else
@@ -202,8 +140,8 @@ void Hub::ReleaseHeld()
 bool Hub::eventFilter(QObject* watched, QEvent* event)
 {
     const QEvent::Type type = event->type();
-    if (holding && Holds(event)) {
-        held.emplace_back(watched, event->clone());
+    if (holding_ && Holds(event)) {
+        held_.emplace_back(watched, event->clone());
         return true;
     }
     if (type == QuitEventType()) {
@@ -254,21 +192,7 @@ bool Hub::FilterMouse(QObject* watched, QEvent* event)
     }
     if (event->type() != QEvent::MouseButtonPress)
         return false;
-    return MouseActivate(widget, leftPress);
-}
-
-// A press into a window that is not active asks it whether to activate and whether to pass the
-// click on. Returns true when the click is to be discarded.
-bool Hub::MouseActivate(QWidget* widget, bool leftPress)
-{
-    CWnd* window = WndPrivate::FromWidget(widget);
-    CWnd* top = window ? window->GetTopLevelParent() : nullptr;
-    if (top == nullptr || top == active)
-        return false;
-    const int answer = top->OnMouseActivate(CWnd::GetDesktopWindow(), HitTest(widget), leftPress ? WM_LBUTTONDOWN : 0);
-    if ((answer == MA_ACTIVATE || answer == MA_ACTIVATEANDEAT) && WndPrivate::Of(top)->Exists())
-        SetActive(top, WA_CLICKACTIVE);
-    return answer == MA_ACTIVATEANDEAT || answer == MA_NOACTIVATEANDEAT;
+    return activation_.MouseActivate(widget, leftPress);
 }
 
 bool Hub::FilterKey(QObject* watched, QEvent* event)
@@ -293,9 +217,9 @@ bool Hub::event(QEvent* event)
 {
     if (event->type() != QuitEventType())
         return QObject::event(event);
-    quitPending = true;
-    quitCode = static_cast<QuitEvent*>(event)->code;
-    QCoreApplication::exit(quitCode);
+    quitPending_ = true;
+    quitCode_ = static_cast<QuitEvent*>(event)->code;
+    QCoreApplication::exit(quitCode_);
     return true;
 }
 
@@ -307,9 +231,9 @@ bool PumpWaitingMessages(const MessageInspector& inspect)
 {
     detail::Hub& hub = detail::Hub::Instance();
     detail::Hub::Pump pump{&inspect};
-    hub.pumps.push_back(&pump);
+    hub.PushPump(&pump);
     QCoreApplication::processEvents(QEventLoop::AllEvents);
-    hub.pumps.erase(std::find(hub.pumps.begin(), hub.pumps.end(), &pump));
+    hub.PopPump(&pump);
     return !pump.stopped;
 }
 

@@ -1,7 +1,7 @@
 #include "platform/window/ScrollView.h"
 
 #include "platform/window/ClientDC.h"
-#include "platform/window/WndPrivate.h"
+#include "platform/window/ScrollViewBars.h"
 
 #include <cassert>
 
@@ -20,7 +20,7 @@ void CView::OnPaint()
 
 void CView::PostNcDestroy() { delete this; }
 
-CScrollView::CScrollView() = default;
+CScrollView::CScrollView() : bars_(std::make_unique<ScrollViewBars>(this)) {}
 CScrollView::~CScrollView() = default;
 
 void CScrollView::SetScrollSizes(int mapMode, Size total, Size page, Size line)
@@ -31,14 +31,15 @@ void CScrollView::SetScrollSizes(int mapMode, Size total, Size page, Size line)
         page = {total.width / 10, total.height / 10};
     if (line.width <= 0 || line.height <= 0)
         line = {page.width / 10, page.height / 10};
-    Private()->SetScrollArea(total, page, line);
+    bars_->SetArea(total, page, line);
 }
 
-Size CScrollView::GetTotalSize() const { return Private()->total; }
-Point CScrollView::GetDeviceScrollPosition() const { return Private()->scroll; }
-void CScrollView::ScrollToPosition(Point position) { Private()->ScrollTo(position); }
-bool CScrollView::HasHorizontalScrollBar() const { return Private()->hbar && !Private()->hbar->isHidden(); }
-bool CScrollView::HasVerticalScrollBar() const { return Private()->vbar && !Private()->vbar->isHidden(); }
+Size CScrollView::GetTotalSize() const { return bars_->Total(); }
+Point CScrollView::GetDeviceScrollPosition() const { return bars_->Position(); }
+void CScrollView::ScrollToPosition(Point position) { bars_->ScrollTo(position); }
+bool CScrollView::HasHorizontalScrollBar() const { return bars_->HorizontalShown(); }
+bool CScrollView::HasVerticalScrollBar() const { return bars_->VerticalShown(); }
+ScrollViewBars* CScrollView::ScrollBarsPart() { return bars_.get(); }
 
 void CScrollView::OnPrepareDC(CDC* dc)
 {

@@ -2,6 +2,8 @@
 
 #include "platform/window/Wnd.h"
 
+#include <memory>
+
 class CDC;
 
 // Views: child windows that draw their picture with OnDraw.
@@ -52,4 +54,8 @@ public:
     bool HasVerticalScrollBar() const;
 
     void OnPrepareDC(CDC* dc) override;
+    ScrollViewBars* ScrollBarsPart() override;
+
+private:
+    std::unique_ptr<ScrollViewBars> bars_;
 };

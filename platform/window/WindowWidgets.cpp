@@ -1,3 +1,4 @@
+#include "platform/window/Hub.h"
 #include "platform/window/WndPrivate.h"
 
 #include <QCloseEvent>
@@ -36,13 +37,13 @@ unsigned MouseFlags(const QMouseEvent* event)
 // Mouse messages go to the capture window when there is one, in its client coordinates.
 CWnd* MouseTarget(ClientWidget* widget, const QMouseEvent* event, Point* point)
 {
-    CWnd* target = Hub::Instance().capture;
+    CWnd* target = Hub::Instance().Capture();
     WndPrivate* d = WndPrivate::Of(target);
     if (target == nullptr || d == nullptr || !d->Exists() || target == widget->Owner()) {
         *point = {event->position().toPoint().x(), event->position().toPoint().y()};
         return widget->Owner();
     }
-    const QPoint local = d->client->mapFromGlobal(widget->mapToGlobal(event->position().toPoint()));
+    const QPoint local = d->Client()->mapFromGlobal(widget->mapToGlobal(event->position().toPoint()));
     *point = {local.x(), local.y()};
     return target;
 }
@@ -98,7 +99,7 @@ ClientWidget::ClientWidget(CWnd* owner, QWidget* parent) : QWidget(parent), Owne
 void ClientWidget::paintEvent(QPaintEvent* event)
 {
     if (WndPrivate* d = WndPrivate::Of(owner_); d && d->Exists())
-        d->PaintFromQt(this, event->region());
+        d->Presenter().PaintFromQt(this, event->region());
 }
 
 void ClientWidget::mousePressEvent(QMouseEvent* event)
@@ -158,21 +159,21 @@ void TopLevelWidget::moveEvent(QMoveEvent* event)
 {
     QWidget::moveEvent(event);
     if (WndPrivate* d = WndPrivate::Of(owner_); d && d->Exists())
-        d->SyncFromQt();
+        d->Placement().SyncFromQt();
 }
 
 void TopLevelWidget::resizeEvent(QResizeEvent* event)
 {
     QWidget::resizeEvent(event);
     if (WndPrivate* d = WndPrivate::Of(owner_); d && d->Exists())
-        d->SyncFromQt();
+        d->Placement().SyncFromQt();
 }
 
 void TopLevelWidget::changeEvent(QEvent* event)
 {
     QWidget::changeEvent(event);
     if (event->type() == QEvent::ActivationChange && isActiveWindow() && owner_ != nullptr)
-        Hub::Instance().QtActivated(owner_);
+        Hub::Instance().Activation().QtActivated(owner_);
 }
 
 void TopLevelWidget::keyPressEvent(QKeyEvent* event) { event->accept(); }

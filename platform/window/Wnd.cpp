@@ -1,14 +1,10 @@
 #include "platform/window/Wnd.h"
 
 #include "platform/window/ClientDC.h"
-#include "platform/window/FrameWnd.h"
 #include "platform/gfx/Screen.h"
+#include "platform/window/Hub.h"
 #include "platform/window/WndPrivate.h"
 
-#include <QCoreApplication>
-#include <QIcon>
-#include <QImage>
-#include <QPixmap>
 
 #include <cassert>
 
@@ -57,8 +53,8 @@ CWnd* CWnd::GetDesktopWindow()
     return &desktop;
 }
 
-CWnd* CWnd::GetActiveWindow() { return Hub::Instance().active; }
-CWnd* CWnd::GetCapture() { return Hub::Instance().capture; }
+CWnd* CWnd::GetActiveWindow() { return Hub::Instance().Activation().Active(); }
+CWnd* CWnd::GetCapture() { return Hub::Instance().Capture(); }
 
 bool CWnd::CreateEx(unsigned exStyle, const std::string& className, const std::string& title, unsigned style,
                     int x, int y, int width, int height, CWnd* parentOrOwner, int id)
@@ -98,34 +94,28 @@ bool CWnd::DestroyWindow()
 }
 
 bool CWnd::IsWindow() const { return d_->Exists(); }
-const void* CWnd::GetSafeHwnd() const { return d_->Exists() ? d_->outer.data() : nullptr; }
-int CWnd::GetDlgCtrlID() const { return d_->id; }
-unsigned CWnd::GetStyle() const { return d_->style; }
+const void* CWnd::GetSafeHwnd() const { return d_->Exists() ? d_->Outer() : nullptr; }
+int CWnd::GetDlgCtrlID() const { return d_->Id(); }
+unsigned CWnd::GetStyle() const { return d_->Style(); }
 bool CWnd::IsChild() const { return !d_->IsTopLevel(); }
-CWnd* CWnd::GetParent() const { return d_->parent; }
+CWnd* CWnd::GetParent() const { return d_->Tree().Parent(); }
 
 CFrameWnd* CWnd::GetParentFrame() const
 {
-    for (CWnd* w = d_->parent; w != nullptr; w = w->GetParent())
-        if (auto* frame = dynamic_cast<CFrameWnd*>(w))
+    for (CWnd* w = GetParent(); w != nullptr; w = w->GetParent())
+        if (CFrameWnd* frame = w->AsFrame())
             return frame;
     return nullptr;
 }
 
 CWnd* CWnd::GetTopLevelParent() const { return d_->Top()->q; }
 
-CWnd* CWnd::GetDlgItem(int id) const
-{
-    for (CWnd* child : d_->children)
-        if (child->GetDlgCtrlID() == id)
-            return child;
-    return nullptr;
-}
+CWnd* CWnd::GetDlgItem(int id) const { return d_->Tree().ChildWithId(id); }
 
 void CWnd::MoveWindow(int x, int y, int width, int height, bool)
 {
     if (d_->Exists())
-        d_->Place(Rect::FromSize(x, y, width, height), true, true);
+        d_->Placement().Place(Rect::FromSize(x, y, width, height), true, true);
 }
 
 void CWnd::MoveWindow(const Rect& rect, bool repaint) { MoveWindow(rect.left, rect.top, rect.Width(), rect.Height(), repaint); }
@@ -137,7 +127,7 @@ bool CWnd::SetWindowPos(const CWnd* insertAfter, int x, int y, int width, int he
     const bool move = (flags & SWP_NOMOVE) == 0;
     const bool resize = (flags & SWP_NOSIZE) == 0;
     if (move || resize)
-        d_->Place(Rect::FromSize(x, y, width, height), move, resize);
+        d_->Placement().Place(Rect::FromSize(x, y, width, height), move, resize);
     if ((flags & SWP_NOZORDER) == 0 && (insertAfter == &wndTop || insertAfter == &wndTopMost))
         d_->Raise();
     if (flags & SWP_HIDEWINDOW)
@@ -146,7 +136,7 @@ bool CWnd::SetWindowPos(const CWnd* insertAfter, int x, int y, int width, int he
         d_->Show(true, false);
     const bool activate = (flags & (SWP_NOACTIVATE | SWP_HIDEWINDOW)) == 0;
     if (activate && d_->IsTopLevel() && IsWindowVisible())
-        Hub::Instance().SetActive(this, WA_ACTIVE);
+        Hub::Instance().Activation().SetActive(this, WA_ACTIVE);
     return true;
 }
 
@@ -171,8 +161,7 @@ bool CWnd::ShowWindow(int command)
         break;
     case SW_MINIMIZE:
     case SW_SHOWMINIMIZED:
-        if (d_->IsTopLevel())
-            d_->outer->showMinimized();
+        d_->Minimize();
         break;
     default: // SW_SHOWNORMAL, SW_RESTORE, ...: shown and activated even when visible
         d_->Show(true, true);
@@ -185,7 +174,7 @@ bool CWnd::IsWindowVisible() const
 {
     if (!d_->Exists())
         return false;
-    return d_->IsTopLevel() ? d_->outer->isVisible() : d_->outer->isVisibleTo(d_->Top()->outer) && d_->Top()->outer->isVisible();
+    return d_->IsVisible();
 }
 
 void CWnd::BringWindowToTop()
@@ -194,7 +183,7 @@ void CWnd::BringWindowToTop()
         return;
     d_->Raise();
     if (d_->IsTopLevel() && IsWindowVisible())
-        Hub::Instance().SetActive(this, WA_ACTIVE);
+        Hub::Instance().Activation().SetActive(this, WA_ACTIVE);
 }
 
 void CWnd::CenterWindow(const CWnd* alternate)
@@ -204,42 +193,38 @@ void CWnd::CenterWindow(const CWnd* alternate)
     Rect area = platform::CurrentScreen().desktop;
     if (alternate != nullptr && alternate != GetDesktopWindow())
         alternate->GetWindowRect(&area);
-    const Rect r = d_->OuterRect();
+    const Rect r = d_->Placement().OuterRect();
     const int x = area.left + (area.Width() - r.Width()) / 2;
     const int y = area.top + (area.Height() - r.Height()) / 2;
-    d_->Place(Rect::FromSize(x, y, r.Width(), r.Height()), true, false);
+    d_->Placement().Place(Rect::FromSize(x, y, r.Width(), r.Height()), true, false);
 }
 
 CWnd* CWnd::SetActiveWindow()
 {
-    CWnd* previous = Hub::Instance().active;
+    CWnd* previous = Hub::Instance().Activation().Active();
     if (d_->Exists() && d_->IsTopLevel())
-        Hub::Instance().SetActive(this, WA_ACTIVE);
+        Hub::Instance().Activation().SetActive(this, WA_ACTIVE);
     return previous;
 }
 
 void CWnd::SetWindowText(const std::string& text)
 {
-    d_->title = text;
-    if (d_->Exists() && d_->IsTopLevel())
-        d_->outer->setWindowTitle(QString::fromStdString(text));
+    d_->SetTitle(text);
 }
 
-std::string CWnd::GetWindowText() const { return d_->title; }
+std::string CWnd::GetWindowText() const { return d_->Title(); }
 
 void CWnd::SetIcon(const PixelImage& icon)
 {
     if (!d_->Exists() || icon.width == 0 || icon.monochrome)
         return;
-    const QImage image(reinterpret_cast<const uchar*>(icon.pixels.data()), icon.width, icon.height,
-                       icon.width * int(sizeof(Pixel)), QImage::Format_RGB32);
-    d_->Top()->outer->setWindowIcon(QIcon(QPixmap::fromImage(image.copy())));
+    d_->Top()->SetIcon(icon);
 }
 
 void CWnd::GetClientRect(Rect* rect) const
 {
     assert(rect != nullptr);
-    *rect = d_->client ? Rect{0, 0, d_->client->width(), d_->client->height()} : Rect{};
+    *rect = d_->Placement().ClientRect();
 }
 
 void CWnd::GetWindowRect(Rect* rect) const
@@ -254,19 +239,16 @@ void CWnd::GetWindowRect(Rect* rect) const
         return;
     }
     if (d_->IsTopLevel()) {
-        *rect = d_->OuterRect();
+        *rect = d_->Placement().OuterRect();
         return;
     }
-    const QPoint origin = d_->outer->mapToGlobal(QPoint(0, 0));
-    *rect = Rect::FromSize(origin.x(), origin.y(), d_->outer->width(), d_->outer->height());
+    *rect = d_->Placement().ScreenRect();
 }
 
 void CWnd::ClientToScreen(Point* point) const
 {
-    if (!d_->client)
-        return;
-    const QPoint p = d_->client->mapToGlobal(QPoint(point->x, point->y));
-    *point = {p.x(), p.y()};
+    if (d_->Client())
+        *point = d_->Placement().ClientToScreen(*point);
 }
 
 void CWnd::ClientToScreen(Rect* rect) const
@@ -278,10 +260,8 @@ void CWnd::ClientToScreen(Rect* rect) const
 
 void CWnd::ScreenToClient(Point* point) const
 {
-    if (!d_->client)
-        return;
-    const QPoint p = d_->client->mapFromGlobal(QPoint(point->x, point->y));
-    *point = {p.x(), p.y()};
+    if (d_->Client())
+        *point = d_->Placement().ScreenToClient(*point);
 }
 
 void CWnd::ScreenToClient(Rect* rect) const
@@ -293,17 +273,12 @@ void CWnd::ScreenToClient(Rect* rect) const
 
 void CWnd::CalcWindowRect(Rect* clientRect) const
 {
-    const QMargins m = d_->FrameMargins();
-    clientRect->left -= m.left();
-    clientRect->top -= m.top() + d_->MenuBarHeight();
-    clientRect->right += m.right();
-    clientRect->bottom += m.bottom();
+    *clientRect = d_->Placement().OuterForClient(*clientRect);
 }
 
 void CWnd::Invalidate(bool erase)
 {
-    if (d_->client)
-        d_->Invalidate(QRegion(d_->client->rect()), erase);
+    d_->Presenter().InvalidateAll(erase);
 }
 
 void CWnd::InvalidateRect(const Rect* rect, bool erase)
@@ -311,43 +286,36 @@ void CWnd::InvalidateRect(const Rect* rect, bool erase)
     if (rect == nullptr)
         Invalidate(erase);
     else
-        d_->Invalidate(QRegion(ToQRect(*rect)), erase);
+        d_->Presenter().InvalidateRect(*rect, erase);
 }
 
 void CWnd::UpdateWindow()
 {
-    if (!d_->Exists() || d_->invalid.isEmpty() || WndPrivate::InPaint() || !IsWindowVisible())
-        return;
-    if (d_->Mapped())
-        d_->client->repaint(d_->invalid);
-    else
-        d_->PaintIntoImage(d_->invalid);
+    d_->Presenter().UpdateNow();
 }
 
 CWnd* CWnd::SetCapture()
 {
-    CWnd* previous = Hub::Instance().capture;
+    CWnd* previous = Hub::Instance().Capture();
     if (d_->Exists())
-        Hub::Instance().capture = this;
+        Hub::Instance().SetCapture(this);
     return previous;
 }
 
-void CWnd::ReleaseCapture() { Hub::Instance().capture = nullptr; }
+void CWnd::ReleaseCapture() { Hub::Instance().SetCapture(nullptr); }
 
 void CWnd::SetCursor(CursorShape cursor)
 {
-    d_->cursor = cursor;
-    d_->ApplyCursor();
+    d_->SetCursor(cursor);
 }
 
-CursorShape CWnd::GetCursor() const { return d_->cursor; }
+CursorShape CWnd::GetCursor() const { return d_->Cursor(); }
 
 CMenu* CWnd::GetMenu() const { return nullptr; }
 
 void CWnd::DrawMenuBar()
 {
-    if (d_->menuBar)
-        d_->menuBar->update();
+    d_->RedrawMenuBar();
 }
 
 intptr_t CWnd::SendMessage(unsigned message, uintptr_t wParam, intptr_t)
@@ -365,18 +333,17 @@ bool CWnd::PostMessage(unsigned message, uintptr_t wParam, intptr_t lParam)
 {
     if (!d_->Exists())
         return false;
-    QCoreApplication::postEvent(d_->outer.data(), new PostedMessageEvent(message, wParam, lParam));
+    d_->Post(message, wParam, lParam);
     return true;
 }
 
-PixelImage* CWnd::TopLevelImage() const { return d_->Exists() ? d_->Top()->image.get() : nullptr; }
+PixelImage* CWnd::TopLevelImage() const { return d_->Exists() ? d_->Top()->Presenter().Image().get() : nullptr; }
 
 Rect CWnd::ClientAreaInTopLevel() const
 {
     if (!d_->Exists())
         return {};
-    const QPoint origin = d_->client->mapTo(d_->Top()->client.data(), QPoint(0, 0));
-    return Rect::FromSize(origin.x(), origin.y(), d_->client->width(), d_->client->height());
+    return d_->Placement().ClientAreaInTopLevel();
 }
 
 int CWnd::OnCreate(const CreateStruct&) { return 0; }
@@ -384,11 +351,11 @@ void CWnd::OnPaint() {}
 
 bool CWnd::OnEraseBkgnd(CDC* dc)
 {
-    if (!d_->cls.hasBackground || dc == nullptr)
+    if (!d_->Class().hasBackground || dc == nullptr)
         return false;
     Rect client;
     GetClientRect(&client);
-    dc->FillSolidRect(client, d_->cls.background);
+    dc->FillSolidRect(client, d_->Class().background);
     return true;
 }
 
@@ -406,4 +373,9 @@ bool CWnd::OnQueryNewPalette() { return false; }
 void CWnd::OnPaletteChanged(CWnd*) {}
 bool CWnd::OnCommand(int) { return false; }
 void CWnd::PostNcDestroy() {}
+
+CFrameWnd* CWnd::AsFrame() { return nullptr; }
+ScrollViewBars* CWnd::ScrollBarsPart() { return nullptr; }
+void CWnd::OnWidgetsCreated() {}
+void CWnd::OnChildCreated(CWnd*) {}
 

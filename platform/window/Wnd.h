@@ -49,6 +49,7 @@ class CDC;
 class CWnd;
 class CFrameWnd;
 class CMenu;
+class ScrollViewBars;
 class WndPrivate;
 
 // Window styles.
@@ -327,6 +328,15 @@ public:
 
     // Platform internals (platform/ only).
     WndPrivate* Private() const { return d_.get(); }
+    // Hooks through which the window core reaches what a subclass adds, without asking which
+    // class a window is. The frame this window is, or null.
+    virtual CFrameWnd* AsFrame();
+    // The scroll bars of a scroll view, or null: only scroll views have them.
+    virtual ScrollViewBars* ScrollBarsPart();
+    // The window's widgets exist and OnCreate has not run yet. A frame puts its menu bar in place.
+    virtual void OnWidgetsCreated();
+    // A child of this window was created (after the child's OnCreate). A frame lays out its pane.
+    virtual void OnChildCreated(CWnd* child);
 
 private:
     friend class WndPrivate;

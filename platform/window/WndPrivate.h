@@ -2,7 +2,9 @@
 
 // Internals of the window classes on Qt. Included by platform/*.cpp only.
 
-#include "platform/window/MessageQueue.h"
+#include "platform/window/WindowPlacement.h"
+#include "platform/window/WindowPresenter.h"
+#include "platform/window/WindowTree.h"
 #include "platform/window/Wnd.h"
 
 #include <QEvent>
@@ -10,12 +12,9 @@
 #include <QObject>
 #include <QPointer>
 #include <QRegion>
-#include <QScrollBar>
 #include <QWidget>
 
-#include <functional>
-#include <memory>
-#include <vector>
+#include <string>
 
 inline QRect ToQRect(const Rect& r) { return QRect(r.left, r.top, r.Width(), r.Height()); }
 inline Rect FromQRect(const QRect& r) { return Rect::FromSize(r.x(), r.y(), r.width(), r.height()); }
@@ -44,123 +43,88 @@ public:
     intptr_t lParam;
 };
 
+// The window core of one CWnd: what it is (class, style, id, title, cursor), its widgets, and
+// the parts that do the work, each with one job: its family (WindowTree), where it is and how
+// its widgets are laid out (WindowPlacement), and its painting (WindowPresenter). What a
+// subclass adds (a frame's menu bar and pane, a scroll view's bars) is reached through CWnd's
+// hooks.
 class WndPrivate {
 public:
-    explicit WndPrivate(CWnd* q) : q(q) {}
+    explicit WndPrivate(CWnd* q) : q(q), tree_(q), placement_(*this), presenter_(*this) {}
 
     static WndPrivate* Of(const CWnd* window) { return window ? window->Private() : nullptr; }
     // Our window that a widget belongs to (its nearest ancestor with a window), or null.
     static CWnd* FromWidget(const QObject* object);
 
-    bool Exists() const { return !outer.isNull() && !destroying; }
-    bool IsTopLevel() const { return (style & WS_CHILD) == 0; }
+    bool Exists() const { return !outer_.isNull() && !destroying_; }
+    bool IsTopLevel() const { return (style_ & WS_CHILD) == 0; }
     WndPrivate* Top();
-    ClientWidget* TopClient() { return Top()->client.data(); }
+    const WndPrivate* Top() const;
+    ClientWidget* TopClient() const { return Top()->Client(); }
 
     bool CreateWindow(const CreateStruct& create, unsigned exStyle);
     // Destroys dependents and widgets; notify: send OnDestroy and PostNcDestroy (which may
     // delete q and this).
     void DestroyWindow(bool notify);
 
-    // Placement: rect is outer (screen for top-levels, parent client coordinates for children).
-    void Place(Rect rect, bool move, bool resize);
-    Rect OuterRect() const;
-    QMargins FrameMargins() const;
-    int MenuBarHeight() const;
-    // Positions the menu bar, scroll bars and client widget inside the outer widget, resizes
-    // the top-level image and sends OnSize when the client size changed.
-    void Layout();
-    // Called by the outer widget when Qt (the user, the window manager) moved or resized it.
-    void SyncFromQt();
-
     void Show(bool show, bool activate);
+    void Minimize();
     void Raise();
+    // A top-level: shown. A child: shown inside a shown top-level.
+    bool IsVisible() const;
+    void SetIcon(const PixelImage& icon);
+    void RedrawMenuBar();
+    // Queues a message for the window (PostMessage).
+    void Post(unsigned message, uintptr_t wParam, intptr_t lParam);
+    void SetTitle(const std::string& text);
+    const std::string& Title() const { return title_; }
+    void SetCursor(CursorShape cursor);
+    CursorShape Cursor() const { return cursor_; }
 
-    // Painting.
-    void Invalidate(const QRegion& region, bool erase);
-    void PaintFromQt(ClientWidget* widget, const QRegion& region);
-    void PaintIntoImage(const QRegion& region);
-    bool Mapped() const;
-    void WaitUntilExposed();
-    // Copies a part of the top-level image to the screen at once (top client coordinates).
-    void Present(const Rect& topClientRect);
-    // Repaints the visible child windows' parts of region (client coordinates of this window)
-    // during a present and returns the part that no child covers, for this window to repaint.
-    // Qt does not repaint a child that covers its parent when only the parent is repainted, and
-    // every repaint sends its region to the screen, so each part is repainted exactly once, by
-    // the window that shows it.
-    QRegion RepaintChildrenForPresent(const QRegion& region);
-    void ApplyCursor();
-    static bool InPaint();
+    // The widgets: the outer widget (a top-level's Qt window, a scroll view's frame, else the
+    // client widget itself), the client widget, and a frame's menu bar.
+    QWidget* Outer() const { return outer_.data(); }
+    ClientWidget* Client() const { return client_.data(); }
+    QMenuBar* MenuBar() const { return menuBar_.data(); }
+    // Puts bar in place of the frame's menu bar (null: none) and lays the window out again.
+    void SetMenuBar(QMenuBar* bar);
 
-    // Scroll views.
-    void SetScrollArea(Size total, Size page, Size line);
-    void ScrollTo(Point position);
-    Point ClampScroll(Point position) const;
+    const WindowClassInfo& Class() const { return cls_; }
+    unsigned Style() const { return style_; }
+    int Id() const { return id_; }
+    // The scroll position of this window's parent (children move with it), or (0, 0).
+    Point ParentScrollPosition() const;
 
-    CWnd* q;
-    WindowClassInfo cls;
-    std::string className;
-    unsigned style = 0;
-    int id = 0;
-    CWnd* parent = nullptr; // parent of a child, owner of a top-level
-    std::vector<CWnd*> children;
-    std::vector<CWnd*> owned;
-    QPointer<QWidget> outer;
-    QPointer<ClientWidget> client;
-    QPointer<QMenuBar> menuBar;
-    std::string title;
-    CursorShape cursor = CursorShape::Arrow;
-    Rect lastOuter;
-    Rect requestedOuter;    // top-levels: the outer rectangle last asked for
-    QMargins placedMargins; // top-levels: the window-manager frame that placement assumed
-    Size lastClientSize{-1, -1};
-    bool destroying = false;
-    bool placing = false;    // our own geometry change runs: Qt's echoes are ignored
-    bool noticesOn = false;  // OnCreate has run: size and position notices are sent
-    bool updatingBars = false;
-    // Frames: puts the menu bar in place once the widgets exist, before OnCreate.
-    std::function<void()> attachMenu;
+    WindowTree& Tree() { return tree_; }
+    const WindowTree& Tree() const { return tree_; }
+    WindowPlacement& Placement() { return placement_; }
+    const WindowPlacement& Placement() const { return placement_; }
+    WindowPresenter& Presenter() { return presenter_; }
+    const WindowPresenter& Presenter() const { return presenter_; }
 
-    // Top-levels: the client image (stable for the window's life, resized in place) and the state
-    // of a present.
-    std::shared_ptr<PixelImage> image;
-    bool presenting = false;
-    QRegion presentRegion; // top client coordinates
-    QRegion deferred;      // top client coordinates: dirty parts that a present consumed
-
-    // Marked for repainting (client coordinates) and whether to erase first.
-    QRegion invalid;
-    bool eraseRequested = false;
-    Rect paintRect;
-
-    // Scroll views.
-    bool scrolling = false;
-    QPointer<QScrollBar> hbar;
-    QPointer<QScrollBar> vbar;
-    Size total;
-    Size page;
-    Size line;
-    Point scroll;
+    CWnd* const q;
 
 private:
     void CreateTopLevelWidgets();
     void CreateChildWidgets();
-    void DestroyDependents();
     void ReleaseWidgets();
-    void Unlink();
+    void ApplyCursor();
     CWnd* VisibleOwner() const;
-    void PlaceTopLevel(Rect rect, bool resize);
-    void ApplyUserLimits(const MinMaxInfo& limits);
-    void PlaceChild(Rect rect);
-    void NotifyPositionChanged();
-    void LayoutTopLevel();
-    void LayoutScrollBars();
-    void UpdateBars();
-    void MoveScroll(Point position);
-    void Blit(QWidget* widget, const QRegion& region, QPoint offset);
-    void RunPaint(const QRegion& region);
-    void KeepPlacementAfterFrameAppeared();
+
+    WindowClassInfo cls_;
+    std::string className_;
+    unsigned style_ = 0;
+    int id_ = 0;
+    std::string title_;
+    CursorShape cursor_ = CursorShape::Arrow;
+    QPointer<QWidget> outer_;
+    QPointer<ClientWidget> client_;
+    QPointer<QMenuBar> menuBar_;
+    bool destroying_ = false;
+
+    WindowTree tree_;
+    WindowPlacement placement_;
+    WindowPresenter presenter_;
 };
 
 // The link from one of our widgets back to the window object it shows. Destroying the window
@@ -214,67 +178,3 @@ protected:
 
 // Handles posted messages for any of our outer widgets.
 bool HandlePostedMessage(CWnd* window, QEvent* event);
-
-namespace platform::detail {
-
-// The application-wide state of the window system: activation, capture, the running pumps, the
-// quit request. Created (with the Qt application, if needed) on first use.
-class Hub : public QObject {
-public:
-    static Hub& Instance();
-
-    // Makes window the active top-level window (null: none), sending OnActivate to the window
-    // losing and the window gaining activation at once, and asks Qt to activate it.
-    void SetActive(CWnd* window, unsigned how);
-    // Qt reports that window became active: ours to follow unless it is the echo of a request.
-    void QtActivated(CWnd* window);
-    // Qt is going to report window active, but the program did not ask for it: ignore that once.
-    void ExpectQtActivation(CWnd* window);
-    void Forget(CWnd* window);
-
-    CWnd* active = nullptr;
-    CWnd* capture = nullptr;
-    CWnd* desktop = nullptr;
-
-    struct Pump {
-        const MessageInspector* inspect;
-        bool stopped = false;
-    };
-    std::vector<Pump*> pumps;
-    // Windows we asked Qt to activate, with the time of asking (ms), whose echo is still due.
-    std::vector<std::pair<CWnd*, qint64>> activationRequests;
-
-    // While set, our messages are held back (WaitUntilExposed) and posted again by ReleaseHeld.
-    bool holding = false;
-    std::vector<std::pair<QPointer<QObject>, QEvent*>> held;
-    void ReleaseHeld();
-
-    bool quitPending = false;
-    int quitCode = 0;
-
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
-protected:
-    bool event(QEvent* event) override;
-
-private:
-    Hub();
-    bool Inspect(const Msg& message);
-    bool FilterMouse(QObject* watched, QEvent* event);
-    bool FilterKey(QObject* watched, QEvent* event);
-    bool MouseActivate(QWidget* widget, bool leftPress);
-    bool Holds(QEvent* event) const;
-};
-
-class QuitEvent : public QEvent {
-public:
-    explicit QuitEvent(int code);
-    QuitEvent* clone() const override { return new QuitEvent(*this); }
-    int code;
-};
-
-QEvent::Type QuitEventType();
-// Qt's key code as our key ('A'..'Z', '0'..'9'), or 0.
-char AcceleratorKey(int qtKey);
-
-} // namespace platform::detail

@@ -163,6 +163,34 @@ TEST(WindowSizeLimits, LimitsAreAskedForAtEveryResizeIncludingTheUsers)
     EXPECT_LE(WindowRect(window).Height(), 520);
 }
 
+// Under a window manager the frame comes after the first placement. The limits are those of the
+// outer rectangle, frame included, and the client area is what the frame leaves: a window at its
+// largest must not get a client as large as its outer limit.
+TEST(WindowSizeLimits, LimitsBindTheOuterRectangleAfterTheWindowManagerFrameAppears)
+{
+    RecordingWnd window;
+    window.limitSizes = true;
+    window.minSize = {192, 48};
+    window.maxSize = {640, 520};
+    ASSERT_TRUE(window.CreateTopLevel("Limits", Rect::FromSize(50, 60, 400, 300)));
+    window.ShowWindow(SW_SHOW);
+    platform::simulate::WindowManagerFrameAppears(&window, 4, 24, 4, 4);
+    EXPECT_EQ(WindowRect(window), Rect::FromSize(50, 60, 400, 300));
+    EXPECT_EQ(ClientSize(window), (Size{392, 272}));
+
+    const platform::simulate::OuterSizeRange range = platform::simulate::UserSizeRange(&window);
+    EXPECT_EQ(range.smallest, (Size{192, 48}));
+    EXPECT_EQ(range.largest, (Size{640, 520}));
+
+    platform::simulate::UserResize(&window, 900, 900);
+    EXPECT_EQ(WindowRect(window).Width(), 640);
+    EXPECT_EQ(WindowRect(window).Height(), 520);
+    EXPECT_EQ(ClientSize(window), (Size{632, 492}));
+    window.MoveWindow(0, 0, 1000, 900);
+    EXPECT_EQ(WindowRect(window), Rect::FromSize(0, 0, 640, 520));
+    EXPECT_EQ(ClientSize(window), (Size{632, 492}));
+}
+
 TEST(WindowSizeNotice, ReportsTheNewClientSize)
 {
     RecordingWnd window;
@@ -269,6 +297,31 @@ TEST(WindowActivation, TheWindowSystemActivatingAWindowIsNoticed)
     ASSERT_EQ(first.activations.size(), before + 1);
     EXPECT_EQ(first.activations.back().state, WA_ACTIVE);
     EXPECT_EQ(second.activations.back().state, WA_INACTIVE);
+}
+
+// Window managers keep an owned window above its owner and minimise it with it only when Qt marks
+// it transient for the owner's window.
+TEST(WindowOwner, OwnedWindowsAreTransientForTheirOwnersWindow)
+{
+    RecordingWnd owner;
+    ASSERT_TRUE(owner.CreateTopLevel("Owner", Rect::FromSize(0, 0, 300, 200)));
+    RecordingWnd child;
+    ASSERT_TRUE(child.CreateChild(&owner, Rect::FromSize(10, 10, 50, 50)));
+    RecordingWnd owned;
+    ASSERT_TRUE(owned.CreateTopLevel("Owned", Rect::FromSize(40, 40, 200, 100), WS_OVERLAPPEDWINDOW, &owner));
+    RecordingWnd ownedByChild;
+    ASSERT_TRUE(ownedByChild.CreateTopLevel("Owned by a child", Rect::FromSize(60, 60, 200, 100), WS_POPUP, &child));
+    RecordingWnd unowned;
+    ASSERT_TRUE(unowned.CreateTopLevel("Unowned", Rect::FromSize(80, 80, 200, 100)));
+    owner.ShowWindow(SW_SHOW);
+    owned.ShowWindow(SW_SHOW);
+    ownedByChild.ShowWindow(SW_SHOWNA);
+    unowned.ShowWindow(SW_SHOW);
+
+    EXPECT_EQ(platform::simulate::WindowManagerOwner(&owned), &owner);
+    EXPECT_EQ(platform::simulate::WindowManagerOwner(&ownedByChild), &owner);
+    EXPECT_EQ(platform::simulate::WindowManagerOwner(&unowned), nullptr);
+    EXPECT_EQ(platform::simulate::WindowManagerOwner(&owner), nullptr);
 }
 
 TEST(WindowClose, DefaultDestroysOverriddenHides)

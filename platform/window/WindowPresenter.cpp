@@ -1,0 +1,214 @@
+#include "platform/window/WindowPresenter.h"
+
+#include "platform/window/ClientDC.h"
+#include "platform/window/Hub.h"
+#include "platform/window/WndPrivate.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QImage>
+#include <QPainter>
+#include <QThread>
+
+#include <algorithm>
+#include <cassert>
+
+// Painting our windows: the paint notices, the top-level image, and presenting it.
+
+namespace {
+
+using platform::detail::Hub;
+
+constexpr Pixel kNewImagePixel = 0xFFFFFFFFu; // a new client image is white
+constexpr qint64 kExposeWaitMs = 500;          // longest wait for a shown window to be exposed
+constexpr unsigned long kExposePollMicroseconds = 500;
+
+// How deep we are inside paint handlers; a present inside one is put off (Qt forbids repainting
+// from a paint event).
+int paintDepth = 0;
+
+} // namespace
+
+void WindowPresenter::CreateImage() { image_ = std::make_shared<PixelImage>(); }
+
+// Resizes the image in place, keeping the pixels that stay inside; new pixels are white.
+void WindowPresenter::ResizeImage(int width, int height)
+{
+    PixelImage& image = *image_;
+    if (image.width == width && image.height == height)
+        return;
+    std::vector<Pixel> pixels(size_t(width) * size_t(height), kNewImagePixel);
+    const int keepWidth = std::min(width, image.width);
+    for (int y = 0; y < std::min(height, image.height); ++y)
+        std::copy_n(image.Row(y), keepWidth, pixels.data() + size_t(y) * size_t(width));
+    image.pixels = std::move(pixels);
+    image.width = width;
+    image.height = height;
+}
+
+void WindowPresenter::Reset()
+{
+    image_.reset();
+    invalid_ = {};
+    eraseRequested_ = false;
+}
+
+void WindowPresenter::Invalidate(const QRegion& region, bool erase)
+{
+    ClientWidget* client = d_.Client();
+    if (!client)
+        return;
+    const QRegion inside = region & client->rect();
+    if (inside.isEmpty())
+        return;
+    invalid_ += inside;
+    eraseRequested_ = eraseRequested_ || erase;
+    client->update(inside);
+}
+
+void WindowPresenter::InvalidateAll(bool erase)
+{
+    if (d_.Client())
+        Invalidate(QRegion(d_.Client()->rect()), erase);
+}
+
+void WindowPresenter::InvalidateRect(const Rect& rect, bool erase) { Invalidate(QRegion(ToQRect(rect)), erase); }
+
+void WindowPresenter::UpdateNow()
+{
+    if (!d_.Exists() || invalid_.isEmpty() || InPaint() || !d_.IsVisible())
+        return;
+    if (Mapped())
+        d_.Client()->repaint(invalid_);
+    else
+        PaintIntoImage(invalid_);
+}
+
+void WindowPresenter::PaintFromQt(ClientWidget* widget, const QRegion& region)
+{
+    WindowPresenter& top = d_.Top()->Presenter();
+    const QPoint offset = widget->mapTo(d_.TopClient(), QPoint(0, 0));
+    if (top.presenting_) {
+        top.deferred_ += region.translated(offset) - top.presentRegion_;
+        Blit(widget, region, offset);
+        return;
+    }
+    RunPaint(region);
+    if (d_.Exists())
+        Blit(widget, region, offset);
+}
+
+// The paint notices for a region of the client area: erase when asked (or when Qt asks for the
+// region on its own), then OnPaint.
+void WindowPresenter::RunPaint(const QRegion& region)
+{
+    const bool erase = eraseRequested_ || !invalid_.contains(region.boundingRect());
+    invalid_ -= region;
+    if (invalid_.isEmpty())
+        eraseRequested_ = false;
+    paintRect_ = FromQRect(region.boundingRect());
+    ++paintDepth;
+    if (erase) {
+        CPaintDC dc(d_.q);
+        d_.q->OnEraseBkgnd(&dc);
+    }
+    d_.q->OnPaint();
+    --paintDepth;
+}
+
+// Paints into the image when Qt cannot paint the window yet (it is not exposed): the window,
+// then its visible children over it. Qt paints again once the window is exposed.
+void WindowPresenter::PaintIntoImage(const QRegion& region)
+{
+    RunPaint(region);
+    for (CWnd* child : std::vector<CWnd*>(d_.Tree().Children())) {
+        WndPrivate* c = WndPrivate::Of(child);
+        if (!c->Exists() || c->Outer()->isHidden())
+            continue;
+        const QPoint offset = c->Client()->mapTo(d_.Client(), QPoint(0, 0));
+        const QRegion inside = region.translated(-offset) & c->Client()->rect();
+        if (!inside.isEmpty())
+            c->Presenter().PaintIntoImage(inside);
+    }
+}
+
+bool WindowPresenter::Mapped() const
+{
+    const WndPrivate* top = d_.Top();
+    return top->Outer() && top->Outer()->testAttribute(Qt::WA_Mapped);
+}
+
+// Messages of ours that arrive while waiting are held back and posted again afterwards.
+bool WindowPresenter::WaitUntilExposed()
+{
+    Hub& hub = Hub::Instance();
+    if (Mapped() || hub.Holding())
+        return false;
+    hub.StartHolding();
+    QElapsedTimer timer;
+    timer.start();
+    while (!Mapped() && d_.Outer() && d_.Outer()->isVisible() && timer.elapsed() < kExposeWaitMs) {
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+        if (!Mapped())
+            QThread::usleep(kExposePollMicroseconds);
+    }
+    hub.ReleaseHeld();
+    return true;
+}
+
+void WindowPresenter::Blit(QWidget* widget, const QRegion& region, QPoint offset)
+{
+    const PixelImage* pixels = d_.Top()->Presenter().image_.get();
+    if (pixels == nullptr || pixels->width == 0 || pixels->height == 0)
+        return;
+    const QImage picture(reinterpret_cast<const uchar*>(pixels->pixels.data()), pixels->width, pixels->height,
+                         pixels->width * int(sizeof(Pixel)), QImage::Format_RGB32);
+    QPainter painter(widget);
+    for (const QRect& r : region)
+        painter.drawImage(r, picture, r.translated(offset));
+}
+
+void WindowPresenter::Present(const Rect& topClientRect)
+{
+    assert(d_.IsTopLevel() && "Present works on the top-level image");
+    ClientWidget* client = d_.Client();
+    if (!client || !d_.Outer()->isVisible() || topClientRect.IsEmpty())
+        return;
+    if (paintDepth > 0 || presenting_) {
+        QPointer<ClientWidget> widget = client;
+        QMetaObject::invokeMethod(
+            client, [this, widget, topClientRect] { if (widget) Present(topClientRect); }, Qt::QueuedConnection);
+        return;
+    }
+    presenting_ = true;
+    presentRegion_ = QRegion(ToQRect(topClientRect));
+    const QRegion uncovered = RepaintChildrenForPresent(presentRegion_);
+    if (!uncovered.isEmpty())
+        client->repaint(uncovered);
+    presenting_ = false;
+    presentRegion_ = {};
+    // Parts that were waiting for a repaint but were only copied: repaint them properly later.
+    if (!deferred_.isEmpty())
+        client->update(std::exchange(deferred_, QRegion{}));
+}
+
+QRegion WindowPresenter::RepaintChildrenForPresent(const QRegion& region)
+{
+    QRegion uncovered = region;
+    for (CWnd* child : std::vector<CWnd*>(d_.Tree().Children())) {
+        WndPrivate* c = WndPrivate::Of(child);
+        if (!c->Exists() || !c->Client() || !c->Outer()->isVisible())
+            continue;
+        const QPoint offset = c->Client()->mapTo(d_.Client(), QPoint(0, 0));
+        const QRegion inside = region.translated(-offset) & c->Client()->rect();
+        if (inside.isEmpty())
+            continue;
+        const QRegion childUncovered = c->Presenter().RepaintChildrenForPresent(inside);
+        if (!childUncovered.isEmpty())
+            c->Client()->repaint(childUncovered);
+        uncovered -= inside.translated(offset);
+    }
+    return uncovered;
+}
+
+bool WindowPresenter::InPaint() { return paintDepth > 0; }

@@ -1,0 +1,42 @@
+#include "platform/window/WindowTree.h"
+
+#include "platform/window/WndPrivate.h"
+
+#include <algorithm>
+
+CWnd* WindowTree::ChildWithId(int id) const
+{
+    for (CWnd* child : children_)
+        if (child->GetDlgCtrlID() == id)
+            return child;
+    return nullptr;
+}
+
+void WindowTree::Link(CWnd* parent, Kind kind)
+{
+    parent_ = parent;
+    kind_ = kind;
+    WndPrivate* p = WndPrivate::Of(parent);
+    if (p == nullptr || (kind == Kind::TopLevel && !p->Exists()))
+        return;
+    auto& list = kind == Kind::TopLevel ? p->Tree().owned_ : p->Tree().children_;
+    list.push_back(q_);
+}
+
+void WindowTree::Unlink()
+{
+    if (WndPrivate* p = WndPrivate::Of(parent_)) {
+        auto& list = kind_ == Kind::TopLevel ? p->Tree().owned_ : p->Tree().children_;
+        list.erase(std::remove(list.begin(), list.end(), q_), list.end());
+    }
+}
+
+void WindowTree::DestroyDependents()
+{
+    for (CWnd* window : std::vector<CWnd*>(owned_))
+        window->DestroyWindow();
+    for (CWnd* window : std::vector<CWnd*>(children_))
+        window->DestroyWindow();
+    owned_.clear();
+    children_.clear();
+}
