@@ -25,10 +25,8 @@ void ScreenChamberView::CreateBackBuffer(CDC* target)
 {
     ScreenBoxView::CreateBackBuffer(target);
     CScreenChamberWindow* window = ChamberWindow();
-    if (backBuffer && window && window->paletteValid && window->palette.IsCreated()) {
-        backBuffer->SelectPalette(&window->palette, false);
-        backBuffer->RealizePalette();
-    }
+    if (backBuffer && window)
+        window->SelectChamberPalette(*backBuffer);
 }
 
 void ScreenChamberView::OnDraw(CDC* target)
@@ -50,14 +48,11 @@ void ScreenChamberView::SelectPalettes(CScreenChamberWindow& window, CDC& target
         platform::ShowMessageBox(this, "bad palette 1", "ondraw");
         return;
     }
-    target.SelectPalette(&window.palette, false);
-    target.RealizePalette();
+    window.SelectChamberPalette(target);
     if (!backBuffer)
         CreateBackBuffer(&target);
-    if (backBuffer) {
-        backBuffer->SelectPalette(&window.palette, false);
-        backBuffer->RealizePalette();
-    }
+    if (backBuffer)
+        window.SelectChamberPalette(*backBuffer);
 }
 
 bool ScreenChamberView::CaptionWanted() const

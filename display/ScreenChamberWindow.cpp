@@ -1,16 +1,40 @@
 #include "display/ScreenChamberWindow.h"
 
+#include "display/ChamberPicture.h"
 #include "display/FrameLink.h"
+#include "display/ScreenBox.h"
 #include "display/ScreenChamberView.h"
-#include "platform/window/ClientDC.h"
 #include "platform/seams/MessageBox.h"
 
 #include <cassert>
 
 namespace {
-// The colours of the box's edge, plane and axis pens, in that order.
-const PaletteEntry kChamberPaletteEntries[] = {{51, 205, 255, 0}, {153, 51, 51, 0}, {0, 188, 0, 0}};
+
+// The chamber palette: the colours of the box's edge, plane and axis pens, in that order.
+constexpr PaletteEntry PaletteEntryOf(Colour colour) { return {colour.red, colour.green, colour.blue, 0}; }
+constexpr PaletteEntry kChamberPalette[] = {PaletteEntryOf(ScreenBox::kEdgeColour), PaletteEntryOf(ScreenBox::kPlaneColour),
+                                            PaletteEntryOf(ScreenBox::kAxisColour)};
+
+// Milliseconds before each point of an animated replay.
+constexpr int kAnimationPauseMs = 10;
+
+// Clips dc to the view's client rectangle as it is now, from (0, 0).
+void ClipToView(CDC& dc, ScreenChamberView& view)
+{
+    Rect client;
+    view.GetClientRect(&client);
+    dc.SetClipRect(client);
 }
+
+// Moves the origin to minus the view's scroll position, so that points drawn in picture pixels
+// land where the scrolled view shows them.
+void FollowScroll(CDC& dc, ScreenChamberView& view)
+{
+    const Point scroll = view.GetDeviceScrollPosition();
+    dc.SetViewportOrg(-scroll.x, -scroll.y);
+}
+
+} // namespace
 
 CScreenChamberWindow::CScreenChamberWindow() = default;
 
@@ -43,7 +67,7 @@ void CScreenChamberWindow::CreateChamberPalette()
         return;
     LogPalette description;
     description.version = kPaletteVersion;
-    description.entries.assign(std::begin(kChamberPaletteEntries), std::end(kChamberPaletteEntries));
+    description.entries.assign(std::begin(kChamberPalette), std::end(kChamberPalette));
     if (palette.CreatePalette(description))
         paletteValid = 1;
     else
@@ -89,6 +113,15 @@ void CScreenChamberWindow::OnActivate(unsigned state, CWnd* other, bool minimize
     CScreenBoxWindow::OnActivate(state, other, minimized);
 }
 
+CPalette* CScreenChamberWindow::SelectChamberPalette(CDC& dc)
+{
+    if (!paletteValid || !palette.IsCreated())
+        return nullptr;
+    CPalette* previous = dc.SelectPalette(&palette, false);
+    dc.RealizePalette();
+    return previous;
+}
+
 unsigned CScreenChamberWindow::RealiseChamberPalette()
 {
     if (!paletteValid || !palette.IsCreated())
@@ -111,4 +144,63 @@ void CScreenChamberWindow::OnPaletteChanged(CWnd* focusWindow)
 {
     if (focusWindow != this)
         RealiseChamberPalette();
+}
+
+void CScreenChamberWindow::DrawReplay(int32_t showAxes, ReplayPoints points, Caption caption,
+                                      const ChamberData& conditions)
+{
+    if (!chamberView_)
+        return;
+    ScreenChamber& chamber = GetChamber();
+    CClientDC dc(this);
+    SelectChamberPalette(dc);
+    chamber.hideTracks = 1;
+    chamber.showAxes = showAxes;
+    ClipToView(dc, *chamberView_);
+    chamberView_->DrawDirect(&dc);
+    FollowScroll(dc, *chamberView_);
+    if (chamber.Event()) {
+        if (points == ReplayPoints::AllAtOnce)
+            chamber.DrawPoints(dc);
+        else
+            chamber.Animate(dc, kAnimationPauseMs);
+    }
+    if (caption == Caption::Shown)
+        DrawConditionsCaption(dc, chamber, conditions);
+    chamber.hideTracks = 0;
+}
+
+void CScreenChamberWindow::DrawChamberNow(int32_t showAxes)
+{
+    if (!chamberView_)
+        return;
+    ScreenChamber& chamber = GetChamber();
+    CClientDC dc(this);
+    SelectChamberPalette(dc);
+    chamber.hideTracks = 0;
+    chamber.showAxes = showAxes;
+    ClipToView(dc, *chamberView_);
+    chamberView_->DrawDirect(&dc);
+}
+
+ChamberRotationFrames::ChamberRotationFrames(CScreenChamberWindow& window, int32_t showAxes)
+    : window_(window), dc_(&window)
+{
+    if (window_.ChamberView())
+        window_.GetChamber().showAxes = showAxes;
+    window_.SelectChamberPalette(dc_);
+    clipDirty = 1;
+}
+
+void ChamberRotationFrames::DrawFrame()
+{
+    ScreenChamberView* view = window_.ChamberView();
+    if (!view)
+        return;
+    if (clipDirty) {
+        ClipToView(dc_, *view);
+        clipDirty = 0;
+    }
+    view->DrawDirect(&dc_);
+    dc_.Flush();
 }

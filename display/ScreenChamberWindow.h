@@ -2,12 +2,20 @@
 
 #include "display/ScreenBoxView.h"
 #include "platform/gfx/Gdi.h"
+#include "platform/window/ClientDC.h"
 
 #include <cstdint>
 
 class CalibrationDialog;
+class ChamberData;
 class ScreenChamber;
 class ScreenChamberView;
+
+// How a replay puts the event's points on the screen: all at once, or one by one with a pause
+// before each.
+enum class ReplayPoints { AllAtOnce, OneByOne };
+// Whether a drawing writes the conditions caption over the chamber (the Show Values setting).
+enum class Caption { Hidden, Shown };
 
 // The Particle Chamber tool window. It owns the chamber view, the chamber's three-entry
 // logical palette and, while it is open, the Chamber Rotation Rate dialog. Closing only hides
@@ -54,6 +62,19 @@ public:
     // Realises the chamber palette in a client context of the window and answers how many
     // entries changed (0 without a valid palette), invalidating the window when any did.
     unsigned RealiseChamberPalette();
+    // Selects the chamber palette into dc as a foreground palette and realises it, when the
+    // window has a valid one. Answers the palette dc had before, null when nothing was selected.
+    CPalette* SelectChamberPalette(CDC& dc);
+
+    // The commands' direct drawings into the client area, outside a repaint. Each needs the view
+    // (CreateView) and does nothing without it.
+    //
+    // Replay: the chamber without points (direct mode, clipped to the view), then the points
+    // where the scrolled view shows them, all at once or one by one 10 ms apart, then the caption
+    // of conditions when asked for. Blocks; handles no messages.
+    void DrawReplay(int32_t showAxes, ReplayPoints points, Caption caption, const ChamberData& conditions);
+    // The chamber with its points as the view shows it, without caption (Reset Orientation).
+    void DrawChamberNow(int32_t showAxes);
 
     CPalette palette;
     int32_t paletteValid = 0;
@@ -64,4 +85,23 @@ private:
     void CloseRateDialog();
 
     ScreenChamberView* chamberView_ = nullptr; // the pane; the view window owns itself
+};
+
+// The rotation loop's drawing surface on the chamber window's client area, kept open from the
+// first frame to the last: the chamber palette is selected once, and the clip to the view's
+// client rectangle is rebuilt only when clipDirty says the window changed size. What is drawn
+// reaches the screen at the end of every frame.
+class ChamberRotationFrames {
+public:
+    ChamberRotationFrames(CScreenChamberWindow& window, int32_t showAxes);
+    ChamberRotationFrames(const ChamberRotationFrames&) = delete;
+    ChamberRotationFrames& operator=(const ChamberRotationFrames&) = delete;
+
+    // One frame in the camera's present orientation: the whole picture in direct mode (points
+    // unless hidden, no caption), flushed to the screen.
+    void DrawFrame();
+
+private:
+    CScreenChamberWindow& window_;
+    CClientDC dc_;
 };

@@ -2,13 +2,11 @@
 // Rotate, Reset Orientation, Show Axes and the Show menu.
 #include "shell/MainFrame.h"
 
-#include "display/ChamberPicture.h"
 #include "display/ScreenChamberView.h"
 #include "display/ScreenChamberWindow.h"
 #include "physics/ChamberEvent.h"
 #include "physics/Generators.h"
 #include "platform/seams/MessageBox.h"
-#include "shell/ChamberSurface.h"
 #include "shell/CommandIds.h"
 
 #include <cassert>
@@ -16,9 +14,6 @@
 #include <string>
 
 namespace {
-
-// Milliseconds between two points of an animated replay.
-constexpr int kAnimationPauseMs = 10;
 
 bool IsDecayCommand(int id) { return id >= cmd::kDecay1 && id <= cmd::kDecay6; }
 
@@ -85,29 +80,14 @@ void CMainFrame::ShowOnTop(CWnd* window)
         window->SetWindowPos(&CWnd::wndTop, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_SHOWWINDOW);
 }
 
-// The box is drawn first without points (direct mode, as the view shows it); then the points go
-// straight into the window where the scrolled view shows them, and the caption over them.
+// The replay is drawn into the chamber window at once; the caption follows Show Values.
 void CMainFrame::ReplayEvent()
 {
     rotating = 0;
     if (!chamberWindow || !chamberWindow->ChamberView())
         return;
-    ScreenChamber& chamber = chamberWindow->GetChamber();
-    ChamberSurface surface(*chamberWindow);
-    chamber.hideTracks = 1;
-    chamber.showAxes = showAxes;
-    surface.ClipToView();
-    surface.DrawChamber();
-    surface.FollowScroll();
-    if (chamber.Event()) {
-        if (!slowMotion && firstPlay)
-            chamber.DrawPoints(surface.Dc());
-        else
-            chamber.Animate(surface.Dc(), kAnimationPauseMs);
-    }
-    if (showValues)
-        DrawConditionsCaption(surface.Dc(), chamber, conditions);
-    chamber.hideTracks = 0;
+    const ReplayPoints points = !slowMotion && firstPlay ? ReplayPoints::AllAtOnce : ReplayPoints::OneByOne;
+    chamberWindow->DrawReplay(showAxes, points, showValues ? Caption::Shown : Caption::Hidden, conditions);
     firstPlay = 0;
 }
 
@@ -131,14 +111,8 @@ void CMainFrame::ResetOrientation()
 {
     rotating = 0;
     camera.ResetOrientation();
-    if (!chamberWindow || !chamberWindow->ChamberView())
-        return;
-    ScreenChamber& chamber = chamberWindow->GetChamber();
-    ChamberSurface surface(*chamberWindow);
-    chamber.hideTracks = 0;
-    chamber.showAxes = showAxes;
-    surface.ClipToView();
-    surface.DrawChamber();
+    if (chamberWindow && chamberWindow->ChamberView())
+        chamberWindow->DrawChamberNow(showAxes);
 }
 
 // While the loop runs its next frame shows the change; otherwise the window repaints now.

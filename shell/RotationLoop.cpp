@@ -7,27 +7,19 @@
 #include "display/ScreenChamberWindow.h"
 #include "platform/seams/Clock.h"
 #include "platform/window/MessageQueue.h"
-#include "shell/ChamberSurface.h"
 
 void CMainFrame::RunRotation()
 {
     if (!chamberWindow || !chamberWindow->ChamberView())
         return;
-    chamberWindow->GetChamber().showAxes = showAxes;
     {
-        ChamberSurface surface(*chamberWindow);
+        ChamberRotationFrames frames(*chamberWindow, showAxes);
         rotating = 1;
-        clipDirty = 1;
         ++rotationLoops;
         while (rotating) {
-            if (clipDirty) {
-                surface.ClipToView();
-                clipDirty = 0;
-            }
             const int64_t frameStart = platform::QueryPerformanceCounter();
             camera.Rotate(camera.axis, rotationStep);
-            surface.DrawChamber();
-            surface.Dc().Flush();
+            frames.DrawFrame();
             lastFrameEnd = platform::QueryPerformanceCounter();
             PumpRotationMessages();
             NextRotationStep(frameStart);
