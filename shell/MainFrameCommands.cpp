@@ -35,7 +35,7 @@ constexpr CommandRoute kCommandRoutes[] = {
 
 }
 
-bool CMainFrame::OnCommand(int id)
+bool CMainFrame::OnCommand(int id, int, CWnd*)
 {
     for (const CommandRoute& route : kCommandRoutes) {
         if (id >= route.first && id <= route.last) {

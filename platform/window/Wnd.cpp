@@ -318,14 +318,14 @@ void CWnd::DrawMenuBar()
     d_->RedrawMenuBar();
 }
 
-intptr_t CWnd::SendMessage(unsigned message, uintptr_t wParam, intptr_t)
+intptr_t CWnd::SendMessage(unsigned message, uintptr_t wParam, intptr_t lParam)
 {
     if (message == WM_CLOSE) {
         OnClose();
         return 0;
     }
     if (message == WM_COMMAND)
-        return OnCommand(int(wParam & 0xFFFF)) ? 1 : 0;
+        return OnCommand(int(wParam & 0xFFFF), int((wParam >> 16) & 0xFFFF), reinterpret_cast<CWnd*>(lParam)) ? 1 : 0;
     return 0;
 }
 
@@ -371,7 +371,8 @@ void CWnd::OnMouseMove(unsigned, Point) {}
 void CWnd::OnLButtonUp(unsigned, Point) {}
 bool CWnd::OnQueryNewPalette() { return false; }
 void CWnd::OnPaletteChanged(CWnd*) {}
-bool CWnd::OnCommand(int) { return false; }
+bool CWnd::OnCommand(int, int, CWnd*) { return false; }
+void CWnd::OnHScroll(unsigned, unsigned, CWnd*) {}
 void CWnd::PostNcDestroy() {}
 
 CFrameWnd* CWnd::AsFrame() { return nullptr; }

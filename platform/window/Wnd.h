@@ -279,7 +279,8 @@ public:
     virtual CMenu* GetMenu() const;
     void DrawMenuBar();
 
-    // WM_CLOSE calls OnClose; WM_COMMAND calls OnCommand(low 16 bits of wParam). Others do nothing.
+    // WM_CLOSE calls OnClose; WM_COMMAND calls OnCommand(the low 16 bits of wParam, its high 16
+    // bits, lParam as the control that sent it). Others do nothing.
     // SendMessage acts at once; PostMessage when the message is next handled by a loop.
     intptr_t SendMessage(unsigned message, uintptr_t wParam = 0, intptr_t lParam = 0);
     bool PostMessage(unsigned message, uintptr_t wParam = 0, intptr_t lParam = 0);
@@ -320,9 +321,13 @@ public:
     // callable for the palette paths. Defaults: false / nothing.
     virtual bool OnQueryNewPalette();
     virtual void OnPaletteChanged(CWnd* focusWindow);
-    // A command (menu item, accelerator, WM_COMMAND). Returns whether it was handled. Default:
-    // not handled.
-    virtual bool OnCommand(int id);
+    // A command (menu item, accelerator, WM_COMMAND): its id, and for a control's notification
+    // its code (BN_CLICKED, CBN_SELCHANGE, ...) and the control (code 0 and no control for menus
+    // and accelerators). Returns whether it was handled. Default: not handled.
+    virtual bool OnCommand(int id, int code = 0, CWnd* control = nullptr);
+    // A horizontal track bar child was moved by the user: the TB_ code of the move, its new
+    // position and the track bar (platform/window/Controls.h). Default: nothing.
+    virtual void OnHScroll(unsigned code, unsigned position, CWnd* scrollBar);
     // The last notice of a window; the window is gone when it returns. Default: nothing.
     virtual void PostNcDestroy();
 

@@ -106,10 +106,15 @@ public:
         if (GetCapture() == this)
             ReleaseCapture();
     }
-    bool OnCommand(int id) override
+    bool OnCommand(int id, int code = 0, CWnd* control = nullptr) override
     {
         commands.push_back(id);
+        notices.push_back({id, code, control});
         return true;
+    }
+    void OnHScroll(unsigned code, unsigned position, CWnd* scrollBar) override
+    {
+        scrolls.push_back({int(code), int(position), scrollBar});
     }
 
     Colour paintColour = Rgb(255, 0, 0);
@@ -134,12 +139,22 @@ public:
     std::vector<WindowPos> positions;
     std::vector<MouseNotice> mouse;
     std::vector<int> commands;
+    // Notices of controls: WM_COMMAND's id, code and control; OnHScroll's code, position and
+    // track bar.
+    struct ControlNotice {
+        int id;
+        int code;
+        const CWnd* control;
+        friend bool operator==(const ControlNotice&, const ControlNotice&) = default;
+    };
+    std::vector<ControlNotice> notices;
+    std::vector<ControlNotice> scrolls;
 };
 
 // A frame that records its commands and is not deleted when its window goes.
 class RecordingFrame : public CFrameWnd {
 public:
-    bool OnCommand(int id) override
+    bool OnCommand(int id, int = 0, CWnd* = nullptr) override
     {
         commands.push_back(id);
         if (onCommand)
