@@ -2,6 +2,7 @@
 // Rotate, Reset Orientation, Show Axes and the Show menu.
 #include "shell/MainFrame.h"
 
+#include "controls/ChamberControlWindow.h"
 #include "display/ScreenChamberView.h"
 #include "display/ScreenChamberWindow.h"
 #include "physics/ChamberEvent.h"
@@ -139,8 +140,8 @@ void CMainFrame::InvalidateChamber(bool erase)
         view->Invalidate(erase);
 }
 
-// The Chamber Controls and the Projector come forward here once those windows exist; until then
-// their items only end the Trackmaker mode.
+// The Projector comes forward here once it exists; until then its item only ends the Trackmaker
+// mode.
 void CMainFrame::ShowToolWindow(int id)
 {
     assert(id >= cmd::kShowChamber && id <= cmd::kShowProjector && "ShowToolWindow takes the id of a Show item");
@@ -151,6 +152,8 @@ void CMainFrame::ShowToolWindow(int id)
         return;
     ShowOnTop(window);
     ActivateToolWindow(window);
+    if (id == cmd::kShowControls)
+        controlsWindow->SetClickThrough(1);
     if (id == cmd::kShowChamber)
         BringFrameToTop();
 }

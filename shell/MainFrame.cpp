@@ -1,5 +1,6 @@
 #include "shell/MainFrame.h"
 
+#include "controls/ChamberControlWindow.h"
 #include "display/ScreenChamberWindow.h"
 #include "physics/ChamberEvent.h"
 #include "physics/Random.h"
@@ -171,7 +172,21 @@ void CMainFrame::CreateChamberWindow()
     activationList.PushFront(chamberWindow);
 }
 
-void CMainFrame::CreateControlsWindow() { controlsWindow = nullptr; }
+void CMainFrame::CreateControlsWindow()
+{
+    auto* window = new CChamberControlWindow();
+    if (!window->Create(toolWindowClass, "Chamber Controls", kToolWindowStyle, CFrameWnd::rectDefault, this)) {
+        delete window;
+        controlsWindow = nullptr;
+        return;
+    }
+    controlsWindow = window;
+    res::ApplyProgramIcon(*controlsWindow);
+    controlsWindow->SetHolder(pendingConditions);
+    controlsWindow->CreateView();
+    PlaceHidden(controlsWindow, placement::kControls);
+    controlsWindow->UpdateWindow();
+}
 
 void CMainFrame::CreateProjectorWindow() { projectorWindow = nullptr; }
 

@@ -11,6 +11,7 @@
 #include <string>
 
 class ChamberEvent;
+class CChamberControlWindow;
 class CScreenChamberWindow;
 
 // Window placements in screen pixels (x, y, width, height of the outer rectangle).
@@ -90,7 +91,7 @@ public:
     void CloseActive();
     void Exit();
 
-    bool OnCommand(int id) override;
+    bool OnCommand(int id, int code = 0, CWnd* control = nullptr) override;
 
     // The rotation loop: turns the camera about its axis and draws the chamber straight into its
     // window, frame after frame, until rotating is cleared. Each frame turns by the previous
@@ -115,7 +116,7 @@ public:
     ScreenCamera camera;
     double rotationStep = 0.0;              // radians
     std::shared_ptr<ChamberEvent> event;    // the current event; views hold it weakly
-    CWnd* controlsWindow = nullptr;
+    CChamberControlWindow* controlsWindow = nullptr;
     CScreenChamberWindow* chamberWindow = nullptr;
     CWnd* projectorWindow = nullptr;
     CWnd* trackmakerWindow = nullptr;

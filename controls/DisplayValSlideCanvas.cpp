@@ -1,0 +1,80 @@
+#include "controls/DisplayValSlideCanvas.h"
+
+#include "platform/gfx/DC.h"
+
+#include <cstdio>
+
+namespace {
+constexpr int kTextGap = 8;    // pixels between the track and the value text
+constexpr int kTextBottom = 20; // bottom of the text, pixels below the track
+} // namespace
+
+DisplayValSlideCanvas::DisplayValSlideCanvas(CDC* background, const KnobDescription& knob, Size canvasSize,
+                                             int trackWidth, int travel, int opaqueWidth, int trackHeight,
+                                             double initialValue, double minimumValue, double range,
+                                             const std::string& prefix, const char* suffix, int xOffset)
+    : ValueSlideCanvas(background, knob, canvasSize, trackWidth, travel, opaqueWidth, trackHeight, initialValue,
+                       minimumValue, range),
+      textRect{0, trackHeight + kTextGap, canvasSize.width, trackHeight + kTextBottom},
+      prefix(prefix),
+      suffix(suffix)
+{
+    knobX += xOffset;
+    knobRight += xOffset;
+    knobDrawX += xOffset;
+    seeThroughDrawX += xOffset;
+    trackX += xOffset;
+}
+
+void DisplayValSlideCanvas::SetPosition(int x, int y)
+{
+    ValueSlideCanvas::SetPosition(x, y);
+    textRect.Offset(x, y);
+}
+
+std::string DisplayValSlideCanvas::ValueText(double v) const
+{
+    char number[256];
+    std::snprintf(number, sizeof number, format, scale * v);
+    return prefix + number + suffix;
+}
+
+void DisplayValSlideCanvas::Draw(CDC* surface)
+{
+    ValueSlideCanvas::Draw(surface);
+    value = PositionToValue(knobPosition);
+    surface->FillSolidRect(textRect, colours::kWhite);
+    CFont* previous = font ? surface->SelectObject(font) : nullptr;
+    surface->DrawText(ValueText(value), textRect, kTextCentre | kTextTop | kTextSingleLine);
+    if (font)
+        surface->SelectObject(previous);
+}
+
+void DisplayValSlideCanvas::Redraw()
+{
+    drawnPosition = knobPosition;
+    if (!backBuffer)
+        return;
+    Draw(backBuffer);
+    if (!windowContext)
+        return;
+    windowContext->RemoveClip();
+    windowContext->BitBlt(0, 0, size.width, size.height, backBuffer, position.x, position.y, RasterOp::SrcCopy);
+    windowContext->Flush();
+}
+
+void DisplayValSlideCanvas::OnMouseMove(unsigned, Point point)
+{
+    if (!dragging)
+        return;
+    knobPosition = DragPosition(point.y);
+    Redraw();
+}
+
+void DisplayValSlideCanvas::OnLButtonUp(unsigned, Point)
+{
+    if (!dragging)
+        return;
+    ApplyValue(PositionToValue(knobPosition));
+    Release();
+}
