@@ -125,8 +125,9 @@ void CChamberControlWindow::CreateView()
     controlsView->clearHeight = ChamberControlsView::kSliderRows;
     DrawLabels();
     CreateValueFont();
-    lSlider->SetFont(&font);
-    tSlider->SetFont(&font);
+    // The B slider's text takes the same font, so the three values read alike.
+    for (DisplayValSlideCanvas* slider : std::array<DisplayValSlideCanvas*, 3>{lSlider, tSlider, bSlider})
+        slider->SetFont(&font);
     tSlider->SetRangeList(rangeList);
     tSlider->SetValue(holder->T());
 }

@@ -166,6 +166,20 @@ void CComboBox::CreateWidget(const CreateStruct& create)
     widgets_->widget = combo;
 }
 
+// The rectangle of a drop-down list includes its dropped part; the window is as high as the
+// closed list.
+int CComboBox::OnCreate(const CreateStruct& create)
+{
+    const int result = CControl::OnCreate(create);
+    if (auto* combo = widgets_->As<QComboBox>(); combo && result != -1) {
+        const int height = std::min(create.rect.Height(), combo->sizeHint().height());
+        MoveWindow(create.rect.left, create.rect.top, create.rect.Width(), height);
+        // Size notices start after OnCreate, so the widget is fitted here.
+        combo->resize(create.rect.Width(), height);
+    }
+    return result;
+}
+
 int CComboBox::AddString(const std::string& text)
 {
     auto* combo = widgets_->As<QComboBox>();

@@ -118,6 +118,9 @@ public:
     // already selected, as the window system does).
     void Choose(int index);
 
+    // Makes the window as high as the closed list.
+    int OnCreate(const CreateStruct& create) override;
+
 protected:
     void CreateWidget(const CreateStruct& create) override;
 };
