@@ -142,4 +142,36 @@ TEST(ProgramResources, IconIs32By32)
     EXPECT_EQ(icon.GetSize(), (Size{32, 32}));
 }
 
+// The slider pictures at the sizes the Chamber Controls lay out; labels in black and white only,
+// and the knob's see-through right part white but for its black arrowhead.
+TEST(ProgramResources, SliderPicturesHaveTheirSizesAndColours)
+{
+    struct Picture {
+        int id;
+        Size size;
+        bool blackAndWhite;
+    };
+    const Picture pictures[] = {{139, {22, 17}, false}, {142, {94, 177}, false}, {160, {58, 29}, true},
+                                {161, {47, 29}, true},  {162, {62, 29}, true}};
+    for (const Picture& picture : pictures) {
+        CBitmap bitmap;
+        ASSERT_TRUE(bitmap.LoadBitmap(picture.id)) << picture.id;
+        EXPECT_EQ(bitmap.GetSize(), picture.size) << picture.id;
+        if (!picture.blackAndWhite)
+            continue;
+        for (Pixel p : bitmap.Image()->pixels)
+            EXPECT_TRUE(FromPixel(p) == colours::kBlack || FromPixel(p) == colours::kWhite) << picture.id;
+    }
+    CBitmap knob;
+    ASSERT_TRUE(knob.LoadBitmap(139));
+    int black = 0;
+    for (int y = 0; y < 17; ++y)
+        for (int x = 18; x < 22; ++x) {
+            const Colour c = FromPixel(knob.Image()->At(x, y));
+            EXPECT_TRUE(c == colours::kBlack || c == colours::kWhite) << x << ", " << y;
+            black += c == colours::kBlack ? 1 : 0;
+        }
+    EXPECT_EQ(black, 7 + 5 + 3 + 1) << "an arrowhead narrowing to its tip";
+}
+
 }
