@@ -254,26 +254,15 @@ int CChamberControlWindow::OnMouseActivate(CWnd*, unsigned, unsigned)
     return MA_ACTIVATEANDEAT;
 }
 
-unsigned CChamberControlWindow::RealisePalette()
-{
-    CClientDC dc(this);
-    CPalette* previous = dc.SelectPalette(&palette, false);
-    const unsigned changed = dc.RealizePalette();
-    if (changed > 0)
-        Invalidate(true);
-    dc.SelectPalette(previous, false);
-    return changed;
-}
-
 void CChamberControlWindow::OnPaletteChanged(CWnd* focusWindow)
 {
     if (focusWindow != this && hasPalette)
-        RealisePalette();
+        RealiseWindowPalette(*this, palette);
 }
 
 bool CChamberControlWindow::OnQueryNewPalette()
 {
     if (!hasPalette)
         return false;
-    return RealisePalette() > 0;
+    return RealiseWindowPalette(*this, palette) > 0;
 }

@@ -97,7 +97,6 @@ private:
     void CreateRangeList();
     void DrawLabels();
     void CreateValueFont();
-    unsigned RealisePalette();
 
     std::unique_ptr<CComboBox> ownedRangeList_;
 };

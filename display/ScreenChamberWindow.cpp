@@ -126,13 +126,7 @@ unsigned CScreenChamberWindow::RealiseChamberPalette()
 {
     if (!paletteValid || !palette.IsCreated())
         return 0;
-    CClientDC dc(this);
-    CPalette* previous = dc.SelectPalette(&palette, false);
-    const unsigned changed = dc.RealizePalette();
-    if (changed > 0)
-        Invalidate(true);
-    dc.SelectPalette(previous, false);
-    return changed;
+    return RealiseWindowPalette(*this, palette);
 }
 
 bool CScreenChamberWindow::OnQueryNewPalette()

@@ -1,6 +1,7 @@
 #include "display/ScrollWindow.h"
 
 #include "display/DoubleBufferView.h"
+#include "platform/window/ClientDC.h"
 
 #include <cassert>
 
@@ -27,4 +28,15 @@ bool CScrollWindow::AttachView(DoubleBufferView* newView, int width, int height)
     view->SetBufferSize(width, height);
     RecalcLayout();
     return true;
+}
+
+unsigned RealiseWindowPalette(CWnd& window, CPalette& palette)
+{
+    CClientDC dc(&window);
+    CPalette* previous = dc.SelectPalette(&palette, false);
+    const unsigned changed = dc.RealizePalette();
+    if (changed > 0)
+        window.Invalidate(true);
+    dc.SelectPalette(previous, false);
+    return changed;
 }

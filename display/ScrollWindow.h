@@ -2,7 +2,13 @@
 
 #include "platform/window/FrameWnd.h"
 
+class CPalette;
 class DoubleBufferView;
+
+// Realises a tool window's palette in a client context of window (the previous palette is put
+// back afterwards) and invalidates the window, with erase, when any entry changed. Returns how
+// many entries changed.
+unsigned RealiseWindowPalette(CWnd& window, CPalette& palette);
 
 // A tool window: a frame holding exactly one double-buffered view as its pane. The view is a
 // child window; it is destroyed (and deletes itself) with the frame.

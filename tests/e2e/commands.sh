@@ -15,11 +15,6 @@ mkdir -p "$shots"
 trap e2e_cleanup EXIT
 e2e_start_xvfb
 
-fail() {
-    echo "FAIL: $1"
-    e2e_failures=$((e2e_failures + 1))
-}
-
 # The chamber's picture (640 x 500 from the client origin) saved as $1.
 grab_chamber() {
     import -window root -crop "640x500+$X+$Y" +repage "$1"

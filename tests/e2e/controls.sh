@@ -17,11 +17,6 @@ mkdir -p "$shots"
 trap e2e_cleanup EXIT
 e2e_start_xvfb
 
-fail() {
-    echo "FAIL: $1"
-    e2e_failures=$((e2e_failures + 1))
-}
-
 # The white pixels (the caption's letters) of the caption rows of a 640 x 500 chamber picture,
 # cut to the letters: the picture in a window and the rendered one need not start at the same
 # place. The rows start below the main frame, which covers the chamber's top rows.

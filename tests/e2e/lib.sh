@@ -94,6 +94,12 @@ e2e_pixel() {
 
 e2e_failures=0
 
+# Reports a failed check and goes on; the test fails at its end when any check failed.
+fail() {
+    echo "FAIL: $1"
+    e2e_failures=$((e2e_failures + 1))
+}
+
 # Checks that pixel ($2, $3) of screenshot $1 has colour $4 ("r,g,b"); $5 names the check.
 e2e_expect_pixel() {
     local got
