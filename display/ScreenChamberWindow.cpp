@@ -2,6 +2,7 @@
 
 #include "display/ChamberPicture.h"
 #include "display/FrameLink.h"
+#include "display/ProgramValues.h"
 #include "display/ScreenBox.h"
 #include "display/ScreenChamberView.h"
 #include "platform/seams/MessageBox.h"

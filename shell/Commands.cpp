@@ -2,6 +2,7 @@
 // Rotate, Reset Orientation, Show Axes and the Show menu.
 #include "shell/MainFrame.h"
 
+#include "display/ProgramValues.h"
 #include "display/ScreenChamberView.h"
 #include "display/ScreenChamberWindow.h"
 #include "physics/ChamberEvent.h"

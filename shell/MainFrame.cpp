@@ -1,5 +1,6 @@
 #include "shell/MainFrame.h"
 
+#include "display/ProgramValues.h"
 #include "display/ScreenChamberWindow.h"
 #include "physics/ChamberEvent.h"
 #include "physics/Random.h"
