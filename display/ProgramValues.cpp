@@ -6,7 +6,7 @@ ActivationList activationList;
 CWnd* activeToolWindow = nullptr;
 int32_t clipDirty = 0;
 double perfFrequency = 0.0;
-double defaultRotationRate = 0.6283185308;
+double defaultRotationRate = kStartRotationRate;
 int32_t smallScreen = 0;
 int32_t largeScreen = 0;
 

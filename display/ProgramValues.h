@@ -26,6 +26,9 @@ private:
     std::deque<CWnd*> windows_;
 };
 
+// The chamber's rotation rate at start-up: one turn in 10 s.
+constexpr double kStartRotationRate = 0.6283185308; // rad/s
+
 // Program-wide values of the main frame, one of each.
 extern ActivationList activationList;
 extern CWnd* activeToolWindow;      // set by ActivateToolWindow
