@@ -1,5 +1,6 @@
 #pragma once
 
+#include "physics/ChamberData.h"
 #include "platform/gfx/Gdi.h"
 #include "platform/gfx/Geometry.h"
 
@@ -9,14 +10,13 @@
 class CDC;
 class ScreenBox;
 class ScreenChamber;
-class ChamberData;
 class ChamberEvent;
 
 // The Particle Chamber's picture, 640 x 500 pixels with the chamber centre at (322, 223).
 constexpr int kChamberPictureWidth = 640;
 constexpr int kChamberPictureHeight = 500;
-// Edge of the chamber cube the window draws, in display units.
-constexpr double kChamberBoxSize = 800.0;
+// Edge of the chamber cube the window draws, in display units: the chamber's size.
+constexpr double kChamberBoxSize = ChamberData::kDefaultSize;
 
 // The back-buffer picture of every box view: the whole width x height area black, then the
 // box (and, for a chamber, its points) drawn over it.

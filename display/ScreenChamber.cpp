@@ -11,12 +11,20 @@
 
 namespace {
 
+// The same colour matched as an ordinary one, never against a palette.
+constexpr Colour OrdinaryColour(Colour colour)
+{
+    colour.paletteRelative = false;
+    return colour;
+}
+
+// Track points are drawn in ordinary colours; id 7 is the light blue of the box edges.
 constexpr Colour kTrackColours[5] = {
     Rgb(255, 0, 0),    // 3 red
     Rgb(255, 255, 0),  // 4 yellow
     Rgb(0, 255, 0),    // 5 green
     Rgb(0, 0, 255),    // 6 blue
-    Rgb(51, 205, 255), // 7 light blue
+    OrdinaryColour(ScreenBox::kEdgeColour), // 7 light blue
 };
 
 constexpr int kPointsPerInch = 72;

@@ -2,6 +2,7 @@
 
 #include "display/ChamberPicture.h"
 #include "display/FrameLink.h"
+#include "display/ProgramValues.h"
 #include "display/ScreenBox.h"
 #include "display/ScreenChamberView.h"
 #include "platform/seams/MessageBox.h"
@@ -46,7 +47,7 @@ CScreenChamberWindow::~CScreenChamberWindow()
 void CScreenChamberWindow::CreateView(double size, ScreenCamera& camera)
 {
     auto* newView = new ScreenChamberView(size, camera);
-    chamberView_ = AttachView(newView, kPictureWidth, kPictureHeight) ? newView : nullptr;
+    chamberView_ = AttachView(newView, kChamberPictureWidth, kChamberPictureHeight) ? newView : nullptr;
     CreateChamberPalette();
     rateDialog = nullptr;
 }

@@ -22,8 +22,6 @@ enum class Caption { Hidden, Shown };
 // it; the main frame's pointers to it stay valid for the program's life.
 class CScreenChamberWindow : public CScreenBoxWindow {
 public:
-    static constexpr int kPictureWidth = 640;
-    static constexpr int kPictureHeight = 500;
     static constexpr Point kMinTrackSize{192, 48};  // outer size, pixels
     static constexpr Point kMaxTrackSize{640, 520}; // outer size, pixels
     static constexpr uint16_t kPaletteVersion = 0x300;

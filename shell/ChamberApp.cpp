@@ -1,6 +1,6 @@
 #include "shell/ChamberApp.h"
 
-#include "display/FrameLink.h"
+#include "display/ProgramValues.h"
 #include "platform/seams/MessageBox.h"
 #include "platform/gfx/Screen.h"
 #include "shell/CommandIds.h"

@@ -3,6 +3,7 @@
 #include "shell/MainFrame.h"
 
 #include "controls/ChamberControlWindow.h"
+#include "display/ProgramValues.h"
 #include "display/ScreenChamberView.h"
 #include "display/ScreenChamberWindow.h"
 #include "physics/ChamberEvent.h"

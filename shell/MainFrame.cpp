@@ -1,6 +1,8 @@
 #include "shell/MainFrame.h"
 
 #include "controls/ChamberControlWindow.h"
+#include "display/ChamberPicture.h"
+#include "display/ProgramValues.h"
 #include "display/ScreenChamberWindow.h"
 #include "physics/ChamberEvent.h"
 #include "physics/Random.h"
@@ -19,11 +21,9 @@ CMainFrame* mainFrame = nullptr;
 
 namespace {
 
-constexpr double kStartRotationRate = 0.6283185308; // rad/s: one turn in 10 s
 // The first frame of a rotation turns by 3.14 / 180 radians.
 constexpr double kStartRotationStep = 0.017444444444444446;
 constexpr uint32_t kSplashMilliseconds = 3000;
-constexpr int kChamberSize = 800; // display units
 constexpr double kStartLengthCm = 500.0;
 constexpr double kStartFieldKG = 0.8;
 constexpr double kStartEnergyMeV = 0.6;
@@ -167,7 +167,7 @@ void CMainFrame::CreateChamberWindow()
     }
     chamberWindow = window;
     res::ApplyProgramIcon(*chamberWindow);
-    chamberWindow->CreateView(kChamberSize, camera);
+    chamberWindow->CreateView(kChamberBoxSize, camera);
     rotationStep = kStartRotationStep;
     activationList.PushFront(chamberWindow);
 }

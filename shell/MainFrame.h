@@ -1,6 +1,7 @@
 #pragma once
 
 #include "display/FrameLink.h"
+#include "display/ProgramValues.h"
 #include "display/ScreenCamera.h"
 #include "physics/ChamberData.h"
 #include "platform/window/FrameWnd.h"
@@ -108,7 +109,7 @@ public:
     static Placement ChamberPlacement();
     static Placement ProjectorPlacement();
 
-    double rotationRate = 0.6283185308;     // rad/s
+    double rotationRate = kStartRotationRate; // rad/s
     int64_t lastFrameEnd = 0;               // performance-counter ticks
     int32_t reverseRotation = 0;
     ChamberData conditions;

@@ -1,5 +1,6 @@
 #include "shell/MainFrame.h"
 
+#include "display/ProgramValues.h"
 #include "shell/CommandIds.h"
 
 #include <cassert>

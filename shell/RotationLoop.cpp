@@ -3,6 +3,7 @@
 // time the previous frame took to turn and draw, measured on the performance counter.
 #include "shell/MainFrame.h"
 
+#include "display/ProgramValues.h"
 #include "display/ScreenChamberView.h"
 #include "display/ScreenChamberWindow.h"
 #include "platform/seams/Clock.h"

@@ -1,6 +1,7 @@
 #include "shell/ShowWindow.h"
 
 #include "display/FrameLink.h"
+#include "display/ProgramValues.h"
 #include "platform/window/ClientDC.h"
 #include "platform/seams/MessageBox.h"
 #include "platform/gfx/Screen.h"

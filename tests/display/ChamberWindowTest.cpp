@@ -2,6 +2,7 @@
 
 #include "FakeFrameLink.h"
 #include "display/DoubleBufferView.h"
+#include "display/ProgramValues.h"
 #include "display/ScreenBoxView.h"
 #include "display/ScreenChamber.h"
 #include "display/ScreenChamberView.h"

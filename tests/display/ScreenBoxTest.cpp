@@ -1,6 +1,6 @@
 #include "display/ScreenBox.h"
 
-#include "TestSurface.h"
+#include "tests/support/TestSurface.h"
 
 #include <gtest/gtest.h>
 
@@ -15,7 +15,7 @@ const Colour kAxis = Opaque(ScreenBox::kAxisColour);
 struct BoxFixture : ::testing::Test {
     ScreenCamera camera = ScreenCamera::ForChamber();
     ScreenBox box{800.0, camera};
-    TestSurface surface{kWidth, kHeight};
+    TestSurface surface{kWidth, kHeight, colours::kBlack};
 };
 
 const Point kCorners[] = {{275, 246}, {272, 12}, {506, 315}, {517, 72}, {130, 369}, {118, 121}, {376, 451}, {379, 194}};
@@ -33,7 +33,7 @@ TEST_F(BoxFixture, EveryCornerIsDrawnInTheEdgeColour)
 {
     box.Draw(surface.dc);
     for (Point corner : kCorners)
-        EXPECT_EQ(surface.At(corner.x, corner.y), kEdge) << corner.x << ", " << corner.y;
+        EXPECT_EQ(surface.ColourAt(corner.x, corner.y), kEdge) << corner.x << ", " << corner.y;
 }
 
 // The Z axis runs straight up from the centre (322, 223) to its end (322, 96). The end pixel of
@@ -42,20 +42,20 @@ TEST_F(BoxFixture, ZAxisIsGreenUpToButExcludingItsEnd)
 {
     box.Draw(surface.dc);
     for (int row = 97; row <= 222; ++row)
-        EXPECT_EQ(surface.At(322, row), kAxis) << row;
-    EXPECT_NE(surface.At(322, 96), kAxis);
-    EXPECT_EQ(surface.At(322, 223), colours::kWhite);
+        EXPECT_EQ(surface.ColourAt(322, row), kAxis) << row;
+    EXPECT_NE(surface.ColourAt(322, 96), kAxis);
+    EXPECT_EQ(surface.ColourAt(322, 223), colours::kWhite);
 }
 
 TEST_F(BoxFixture, XAndYAxesAreWhiteAndEndBeforeTheirEndPixels)
 {
     box.Draw(surface.dc);
     // Next to the centre on the way to X (247, 287) and to Y (447, 259).
-    EXPECT_EQ(surface.At(321, 224), colours::kWhite);
-    EXPECT_EQ(surface.At(248, 286), colours::kWhite);
-    EXPECT_NE(surface.At(247, 287), colours::kWhite);
-    EXPECT_EQ(surface.At(446, 259), colours::kWhite);
-    EXPECT_NE(surface.At(447, 259), colours::kWhite);
+    EXPECT_EQ(surface.ColourAt(321, 224), colours::kWhite);
+    EXPECT_EQ(surface.ColourAt(248, 286), colours::kWhite);
+    EXPECT_NE(surface.ColourAt(247, 287), colours::kWhite);
+    EXPECT_EQ(surface.ColourAt(446, 259), colours::kWhite);
+    EXPECT_NE(surface.ColourAt(447, 259), colours::kWhite);
 }
 
 TEST_F(BoxFixture, MidPlaneCornersAreInThePlaneColour)
@@ -65,7 +65,7 @@ TEST_F(BoxFixture, MidPlaneCornersAreInThePlaneColour)
         for (double y : {-400.0, 400.0}) {
             Point p;
             ASSERT_TRUE(camera.Project(x, y, 0.0, 1.0, p.x, p.y));
-            EXPECT_EQ(surface.At(p.x, p.y), kPlane) << x << ", " << y;
+            EXPECT_EQ(surface.ColourAt(p.x, p.y), kPlane) << x << ", " << y;
         }
 }
 
@@ -90,8 +90,8 @@ TEST_F(BoxFixture, PrintModeDrawsEveryLineInBlack)
     box.Draw(paper.dc);
     EXPECT_EQ(paper.Count([](Colour c) { return c != colours::kWhite && c != colours::kBlack; }), 0);
     for (Point corner : kCorners)
-        EXPECT_EQ(paper.At(corner.x, corner.y), colours::kBlack);
-    EXPECT_EQ(paper.At(322, 150), colours::kBlack); // on the Z axis
+        EXPECT_EQ(paper.ColourAt(corner.x, corner.y), colours::kBlack);
+    EXPECT_EQ(paper.ColourAt(322, 150), colours::kBlack); // on the Z axis
 }
 
 // The print pen is made for one drawing; a surface still holding it afterwards would dangle.
@@ -115,5 +115,5 @@ TEST_F(BoxFixture, ATurnedBoxIsDrawnThroughTheTurnedCamera)
     Point corner;
     ASSERT_TRUE(camera.Project(-400, -400, -400, 1, corner.x, corner.y));
     EXPECT_NE(corner, (Point{275, 246}));
-    EXPECT_EQ(surface.At(corner.x, corner.y), kEdge);
+    EXPECT_EQ(surface.ColourAt(corner.x, corner.y), kEdge);
 }

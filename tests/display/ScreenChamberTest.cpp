@@ -1,10 +1,11 @@
 #include "display/ScreenChamber.h"
 
-#include "TestSurface.h"
 #include "physics/ChamberEvent.h"
 #include "platform/seams/Clock.h"
 #include "platform/testing/ManualClock.h"
 #include "platform/gfx/Screen.h"
+#include "tests/support/TestSurface.h"
+#include "tests/support/TrackPoints.h"
 
 #include <gtest/gtest.h>
 
@@ -20,21 +21,11 @@ constexpr int kWidth = 640;
 constexpr int kHeight = 500;
 const Colour kRedPixel = Rgb(255, 0, 0);
 
-TrackPoint At(double x, double y, double z, int32_t colour)
-{
-    TrackPoint p;
-    p.x = x;
-    p.y = y;
-    p.z = z;
-    p.colour = colour;
-    return p;
-}
-
 struct ChamberFixture : ::testing::Test {
     ChamberData conditions{500.0, 0.8, 0.6};
     ScreenCamera camera = ScreenCamera::ForChamber();
     ScreenChamber chamber{800.0, camera};
-    TestSurface surface{kWidth, kHeight};
+    TestSurface surface{kWidth, kHeight, colours::kBlack};
 
     std::shared_ptr<ChamberEvent> MakeEvent(const std::vector<TrackPoint>& points)
     {
@@ -46,7 +37,7 @@ struct ChamberFixture : ::testing::Test {
     // The box alone, for comparing pictures whose points must all be skipped.
     PixelImage BoxOnly()
     {
-        TestSurface boxOnly(kWidth, kHeight);
+        TestSurface boxOnly(kWidth, kHeight, colours::kBlack);
         ScreenBox box(800.0, camera);
         box.Draw(boxOnly.dc);
         return boxOnly.Image();
@@ -88,29 +79,29 @@ struct ClockGuard {
 
 TEST_F(ChamberFixture, RedPointAtTheCentreSetsItsTwoByTwoSquare)
 {
-    const auto event = MakeEvent({At(0, 0, 0, kRed)});
+    const auto event = MakeEvent({MakePoint(0, 0, 0, kRed)});
     chamber.SetEvent(event);
     chamber.Draw(surface.dc);
     for (int x = 322; x <= 323; ++x)
         for (int y = 223; y <= 224; ++y)
-            EXPECT_EQ(surface.At(x, y), kRedPixel) << x << ", " << y;
-    EXPECT_NE(surface.At(321, 223), kRedPixel);
-    EXPECT_NE(surface.At(324, 223), kRedPixel);
-    EXPECT_NE(surface.At(322, 222), kRedPixel);
-    EXPECT_NE(surface.At(322, 225), kRedPixel);
+            EXPECT_EQ(surface.ColourAt(x, y), kRedPixel) << x << ", " << y;
+    EXPECT_NE(surface.ColourAt(321, 223), kRedPixel);
+    EXPECT_NE(surface.ColourAt(324, 223), kRedPixel);
+    EXPECT_NE(surface.ColourAt(322, 222), kRedPixel);
+    EXPECT_NE(surface.ColourAt(322, 225), kRedPixel);
 }
 
 TEST_F(ChamberFixture, EachColourIdDrawsItsTableColour)
 {
     const Colour expected[] = {Rgb(255, 0, 0), Rgb(255, 255, 0), Rgb(0, 255, 0), Rgb(0, 0, 255), Rgb(51, 205, 255)};
     for (int32_t id = kRed; id <= kLightBlue; ++id) {
-        TestSurface picture(kWidth, kHeight);
-        const auto event = MakeEvent({At(0, 0, 200, id)});
+        TestSurface picture(kWidth, kHeight, colours::kBlack);
+        const auto event = MakeEvent({MakePoint(0, 0, 200, id)});
         chamber.SetEvent(event);
         chamber.Draw(picture.dc);
         Point p;
         ASSERT_TRUE(camera.Project(0, 0, 200, 1, p.x, p.y));
-        EXPECT_EQ(picture.At(p.x + 1, p.y + 1), expected[id - kRed]) << id;
+        EXPECT_EQ(picture.ColourAt(p.x + 1, p.y + 1), expected[id - kRed]) << id;
     }
 }
 
@@ -118,8 +109,9 @@ TEST_F(ChamberFixture, EachColourIdDrawsItsTableColour)
 // boundary pairs: 2 skipped and 3 drawn, 7 drawn and 8 skipped.
 TEST_F(ChamberFixture, PointsWithoutAColourAreSkippedInEveryForm)
 {
-    const auto skipped = MakeEvent({At(0, 0, 0, 0), At(10, 0, 0, 2), At(0, 10, 0, 8), At(0, 0, 10, -1),
-                                    At(5, 5, 5, INT_MAX), At(-5, 0, 0, INT_MIN)});
+    const auto skipped = MakeEvent({MakePoint(0, 0, 0, 0), MakePoint(10, 0, 0, 2), MakePoint(0, 10, 0, 8),
+                                    MakePoint(0, 0, 10, -1), MakePoint(5, 5, 5, INT_MAX),
+                                    MakePoint(-5, 0, 0, INT_MIN)});
     chamber.SetEvent(skipped);
     chamber.Draw(surface.dc);
     EXPECT_EQ(surface.Image().pixels, BoxOnly().pixels);
@@ -143,9 +135,11 @@ TEST_F(ChamberFixture, PointsWithoutAPixelAreSkipped)
 {
     const double nan = std::nan(""), inf = std::numeric_limits<double>::infinity();
     const double big = std::numeric_limits<double>::max();
-    TrackPoint onEyePlane = At(0, 0, 0, kRed);
+    TrackPoint onEyePlane = MakePoint(0, 0, 0, kRed);
     onEyePlane.w = -1.0;
-    const auto event = MakeEvent({At(nan, 0, 0, kRed), At(0, inf, 0, kYellow), At(-big, big, 0, kGreen), onEyePlane});
+    const auto event =
+        MakeEvent({MakePoint(nan, 0, 0, kRed), MakePoint(0, inf, 0, kYellow), MakePoint(-big, big, 0, kGreen),
+                   onEyePlane});
     chamber.SetEvent(event);
     chamber.Draw(surface.dc);
     EXPECT_EQ(surface.Image().pixels, BoxOnly().pixels);
@@ -163,16 +157,16 @@ TEST_F(ChamberFixture, PointsOutsideTheCubeAreNotClipped)
     Point p;
     ASSERT_TRUE(camera.Project(0, 0, 560, 1, p.x, p.y));
     ASSERT_GT(p.y, 0);
-    const auto event = MakeEvent({At(0, 0, 560, kBlue)});
+    const auto event = MakeEvent({MakePoint(0, 0, 560, kBlue)});
     chamber.SetEvent(event);
     chamber.Draw(surface.dc);
-    EXPECT_EQ(surface.At(p.x, p.y), Rgb(0, 0, 255));
+    EXPECT_EQ(surface.ColourAt(p.x, p.y), Rgb(0, 0, 255));
 }
 
 TEST_F(ChamberFixture, HiddenTracksAreStillPrinted)
 {
     chamber.showAxes = 0;
-    const auto event = MakeEvent({At(0, 0, 200, kRed)});
+    const auto event = MakeEvent({MakePoint(0, 0, 200, kRed)});
     chamber.SetEvent(event);
     chamber.hideTracks = 1;
     chamber.Draw(surface.dc);
@@ -182,7 +176,7 @@ TEST_F(ChamberFixture, HiddenTracksAreStillPrinted)
     ASSERT_TRUE(camera.Project(0, 0, 200, 1, p.x, p.y));
     TestSurface paper(kWidth, kHeight, colours::kWhite);
     chamber.PrintDraw(paper.dc);
-    EXPECT_EQ(paper.At(p.x, p.y), colours::kBlack);
+    EXPECT_EQ(paper.ColourAt(p.x, p.y), colours::kBlack);
     EXPECT_EQ(chamber.printMode, 0);
     EXPECT_EQ(chamber.hideTracks, 1);
 }
@@ -191,16 +185,16 @@ TEST_F(ChamberFixture, HiddenTracksAreStillPrinted)
 TEST_F(ChamberFixture, PrintedPointIsOneBlackPixel)
 {
     chamber.showAxes = 0;
-    const auto event = MakeEvent({At(0, 0, 200, kYellow)});
+    const auto event = MakeEvent({MakePoint(0, 0, 200, kYellow)});
     chamber.SetEvent(event);
     Point p;
     ASSERT_TRUE(camera.Project(0, 0, 200, 1, p.x, p.y));
     TestSurface paper(kWidth, kHeight, colours::kWhite);
     chamber.PrintDraw(paper.dc);
-    EXPECT_EQ(paper.At(p.x, p.y), colours::kBlack);
-    EXPECT_EQ(paper.At(p.x + 1, p.y), colours::kWhite);
-    EXPECT_EQ(paper.At(p.x, p.y + 1), colours::kWhite);
-    EXPECT_EQ(paper.At(p.x + 1, p.y + 1), colours::kWhite);
+    EXPECT_EQ(paper.ColourAt(p.x, p.y), colours::kBlack);
+    EXPECT_EQ(paper.ColourAt(p.x + 1, p.y), colours::kWhite);
+    EXPECT_EQ(paper.ColourAt(p.x, p.y + 1), colours::kWhite);
+    EXPECT_EQ(paper.ColourAt(p.x + 1, p.y + 1), colours::kWhite);
 }
 
 TEST_F(ChamberFixture, EmptyEventDrawsTheBoxOnlyAndAnimatesAtOnce)
@@ -218,7 +212,7 @@ TEST_F(ChamberFixture, EmptyEventDrawsTheBoxOnlyAndAnimatesAtOnce)
 // The renderer holds the event weakly: once its owner lets go, nothing of it is drawn.
 TEST_F(ChamberFixture, AnEventItsOwnerDestroyedIsNeverDrawn)
 {
-    auto event = MakeEvent({At(0, 0, 0, kRed)});
+    auto event = MakeEvent({MakePoint(0, 0, 0, kRed)});
     chamber.SetEvent(event);
     ASSERT_NE(chamber.Event(), nullptr);
     event.reset();
@@ -231,7 +225,7 @@ TEST_F(ChamberFixture, AnimateWaitsBeforeEveryPointAndFlushesAfterIt)
 {
     std::vector<TrackPoint> points;
     for (int i = 0; i < 350; ++i)
-        points.push_back(At(-300.0 + 2.0 * i, 0.1 * i, 50.0 * std::sin(i * 0.1), kRed + i % 5));
+        points.push_back(MakePoint(-300.0 + 2.0 * i, 0.1 * i, 50.0 * std::sin(i * 0.1), kRed + i % 5));
     const auto event = MakeEvent(points);
     chamber.SetEvent(event);
 
@@ -265,12 +259,12 @@ TEST_F(ChamberFixture, AnimateOfTheLargestEventDrawsWhatDrawPointsDraws)
 {
     std::vector<TrackPoint> points;
     for (int i = 0; i < 350; ++i)
-        points.push_back(At(400.0 * std::cos(i * 0.05), 400.0 * std::sin(i * 0.05), i - 175.0, kRed + i % 5));
+        points.push_back(MakePoint(400.0 * std::cos(i * 0.05), 400.0 * std::sin(i * 0.05), i - 175.0, kRed + i % 5));
     const auto event = MakeEvent(points);
     chamber.SetEvent(event);
     chamber.DrawPoints(surface.dc);
 
-    TestSurface animated(kWidth, kHeight);
+    TestSurface animated(kWidth, kHeight, colours::kBlack);
     ClockGuard guard;
     guard.clock.advancePerTickRead = 5;
     chamber.Animate(animated.dc, 10);
@@ -281,7 +275,7 @@ TEST_F(ChamberFixture, AnimateOfTheLargestEventDrawsWhatDrawPointsDraws)
 // The tick count wraps like a 32-bit counter; a pause that spans the wrap still lasts its 10 ms.
 TEST_F(ChamberFixture, AnimatePauseSpanningTheTickCountWrapStillWaits)
 {
-    const auto event = MakeEvent({At(0, 0, 0, kRed)});
+    const auto event = MakeEvent({MakePoint(0, 0, 0, kRed)});
     chamber.SetEvent(event);
     ClockGuard guard;
     const int64_t start = int64_t(0xFFFFFFFFu) - 3;
@@ -289,7 +283,7 @@ TEST_F(ChamberFixture, AnimatePauseSpanningTheTickCountWrapStillWaits)
     guard.clock.advancePerTickRead = 1;
     chamber.Animate(surface.dc, 10);
     EXPECT_EQ(guard.clock.milliseconds - start, 11);
-    EXPECT_EQ(surface.At(322, 223), kRedPixel);
+    EXPECT_EQ(surface.ColourAt(322, 223), kRedPixel);
 }
 
 TEST(ScreenChamberValues, CaptionTextForTheStartingConditions)
@@ -310,7 +304,7 @@ TEST_F(ChamberFixture, CaptionIsWhiteAndCentredAtTheTopOfItsRectangle)
     Rect white{kWidth, kHeight, 0, 0};
     for (int y = 0; y < kHeight; ++y)
         for (int x = 0; x < kWidth; ++x)
-            if (surface.At(x, y) == colours::kWhite)
+            if (surface.ColourAt(x, y) == colours::kWhite)
                 white = {std::min(white.left, x), std::min(white.top, y), std::max(white.right, x + 1),
                          std::max(white.bottom, y + 1)};
     ASSERT_FALSE(white.IsEmpty());

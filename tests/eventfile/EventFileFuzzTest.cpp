@@ -1,7 +1,7 @@
 #include "eventfile/EventFileReader.h"
 #include "eventfile/EventFileWriter.h"
 
-#include "FileBytes.h"
+#include "tests/support/FileBytes.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 #include "eventfile/EventFileReader.h"
 
-#include "FileBytes.h"
+#include "tests/support/FileBytes.h"
 
 #include <gtest/gtest.h>
 

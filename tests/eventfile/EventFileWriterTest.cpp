@@ -2,7 +2,7 @@
 
 #include "eventfile/EventFileReader.h"
 
-#include "FileBytes.h"
+#include "tests/support/FileBytes.h"
 
 #include <gtest/gtest.h>
 

@@ -1,28 +1,11 @@
 #pragma once
 
 #include "platform/gfx/DC.h"
+#include "tests/support/TestSurface.h"
 
 #include <memory>
 #include <set>
 #include <utility>
-
-// A memory surface with its own colour (or monochrome) bitmap, for the drawing tests.
-struct TestSurface {
-    CBitmap bitmap;
-    CDC dc;
-
-    TestSurface(int width, int height, bool monochrome = false)
-    {
-        dc.CreateCompatibleDC(nullptr);
-        if (monochrome)
-            bitmap.CreateBitmap(width, height, 1, 1);
-        else
-            bitmap.CreateCompatibleBitmap(width, height);
-        dc.SelectObject(&bitmap);
-    }
-    PixelImage& Image() { return *bitmap.Image(); }
-    Pixel At(int x, int y) const { return bitmap.Image()->At(x, y); }
-};
 
 using PixelSet = std::set<std::pair<int, int>>;
 

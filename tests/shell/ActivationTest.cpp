@@ -1,6 +1,7 @@
 // The activation list through activate, close and show, and Exit's order of destruction.
 #include "ShellTestSupport.h"
 
+#include "display/ProgramValues.h"
 #include "physics/ChamberEvent.h"
 #include "platform/window/MessageQueue.h"
 #include "shell/CommandIds.h"

@@ -2,6 +2,7 @@
 // of the frame, the splash and the command-line file.
 #include "ShellTestSupport.h"
 
+#include "display/ProgramValues.h"
 #include "display/ScreenChamberWindow.h"
 #include "physics/Random.h"
 #include "shell/CommandIds.h"

@@ -1,6 +1,6 @@
 // Runs the built tracelume-events program for its exit codes and streams.
 
-#include "FileBytes.h"
+#include "tests/support/FileBytes.h"
 
 #include <gtest/gtest.h>
 

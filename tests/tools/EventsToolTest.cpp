@@ -5,7 +5,8 @@
 #include "physics/Generators.h"
 #include "physics/Random.h"
 
-#include "FileBytes.h"
+#include "tests/support/FileBytes.h"
+#include "tests/support/TextLines.h"
 
 #include <gtest/gtest.h>
 
@@ -41,15 +42,6 @@ std::vector<std::vector<uint8_t>> ExpectedFiles(uint32_t seed, int type, int cou
         files.push_back(EncodeEventFile(conditions, PointsOf(event->Points())));
     }
     return files;
-}
-
-std::vector<std::string> Lines(const std::string& text)
-{
-    std::vector<std::string> lines;
-    std::istringstream in(text);
-    for (std::string line; std::getline(in, line);)
-        lines.push_back(line);
-    return lines;
 }
 
 } // namespace

@@ -133,7 +133,7 @@ TEST(Surface, GetPixelOutsideTheTargetReadsBlack)
 
 TEST(Surface, ColoursOnMonochromeTargetsGoToTheNearerOfBlackAndWhite)
 {
-    TestSurface surface(4, 1, true);
+    TestSurface surface(4, 1, SurfaceBitmap::Monochrome);
     surface.dc.SetPixel(0, 0, Rgb(128, 128, 127)); // sum 383: nearer white
     surface.dc.SetPixel(1, 0, Rgb(128, 127, 127)); // sum 382: nearer black
     surface.dc.SetPixel(2, 0, colours::kWhite);

@@ -197,7 +197,7 @@ TEST(Text, StopsAtTheFirstLineBreak)
 
 TEST(Text, DrawsOnMonochromeSurfaces)
 {
-    TestSurface mono(60, 20, true);
+    TestSurface mono(60, 20, SurfaceBitmap::Monochrome);
     mono.dc.SetTextColor(colours::kWhite);
     mono.dc.SetBkMode(BackgroundMode::Transparent);
     mono.dc.DrawText("Hi", {0, 0, 60, 20}, kTextLeft);

@@ -2,6 +2,7 @@
 // frame's fields, the menu, the camera and the chamber window's pixels.
 #include "TestCommandsSupport.h"
 
+#include "display/ProgramValues.h"
 #include "physics/Generators.h"
 
 #include <memory>

@@ -4,6 +4,7 @@
 // and a scratch directory that removes itself.
 
 #include "physics/ChamberEvent.h"
+#include "tests/support/TrackPoints.h"
 
 #include <bit>
 #include <cstdint>
@@ -82,17 +83,6 @@ inline void AppendPTrailer(Bytes& bytes, double lengthCm, double fieldKG, double
     bytes.BigDouble(111.0).BigDouble(222.0).BigDouble(fieldKG);
     bytes.BigDouble(333.0).BigDouble(444.0).BigDouble(555.0);
     bytes.BigDouble(energyMeV);
-}
-
-inline TrackPoint MakePoint(double x, double y, double z, int32_t colour, double spare = 0.0)
-{
-    TrackPoint p;
-    p.x = x;
-    p.y = y;
-    p.z = z;
-    p.spare = spare;
-    p.colour = colour;
-    return p;
 }
 
 // A directory under the system's temporary directory, removed with its contents.

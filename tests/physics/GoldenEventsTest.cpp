@@ -1,4 +1,5 @@
 #include "GoldenEvents.h"
+#include "tests/support/TextLines.h"
 
 #include <gtest/gtest.h>
 
@@ -24,15 +25,6 @@ std::string ReadFile(const std::string& path)
     std::ostringstream text;
     text << in.rdbuf();
     return text.str();
-}
-
-std::vector<std::string> Lines(const std::string& text)
-{
-    std::vector<std::string> lines;
-    std::istringstream in(text);
-    for (std::string line; std::getline(in, line);)
-        lines.push_back(line);
-    return lines;
 }
 
 class GoldenEvents : public ::testing::TestWithParam<int> {};

@@ -3,6 +3,7 @@
 // waiting messages).
 #include "TestCommandsSupport.h"
 
+#include "display/ProgramValues.h"
 #include "platform/window/MessageQueue.h"
 #include "shell/ShowWindow.h"
 

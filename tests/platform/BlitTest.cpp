@@ -70,8 +70,8 @@ TEST(RasterOps, MonochromeTruthTables)
         {0, 1, 1, 0}, // xor
     };
     for (int o = 0; o < 4; ++o) {
-        TestSurface dest(4, 1, true);
-        TestSurface source(4, 1, true);
+        TestSurface dest(4, 1, SurfaceBitmap::Monochrome);
+        TestSurface source(4, 1, SurfaceBitmap::Monochrome);
         dest.Image().pixels = {0, 0, 1, 1};
         source.Image().pixels = {0, 1, 0, 1};
         dest.dc.BitBlt(0, 0, 4, 1, &source.dc, 0, 0, ops[o]);
@@ -158,7 +158,7 @@ TEST(MonochromeConversion, ColourToMonoIsOneExactlyWhereTheSourceHasItsBackgroun
     source.Image().pixels = {ToPixel(key), ToPixel(Rgb(10, 20, 31)), ToPixel(colours::kWhite), ToPixel(key)};
     source.dc.SetBkColor(key);
     source.dc.SetTextColor(key); // the text colour plays no part
-    TestSurface mask(4, 1, true);
+    TestSurface mask(4, 1, SurfaceBitmap::Monochrome);
     mask.Image().pixels = {0, 1, 1, 0};
     mask.dc.BitBlt(0, 0, 4, 1, &source.dc, 0, 0, RasterOp::SrcCopy);
     EXPECT_EQ(mask.Image().pixels, (std::vector<Pixel>{1, 0, 0, 1}));
@@ -166,7 +166,7 @@ TEST(MonochromeConversion, ColourToMonoIsOneExactlyWhereTheSourceHasItsBackgroun
 
 TEST(MonochromeConversion, MonoToColourUsesTheDestinationsBackgroundForOneAndTextForZero)
 {
-    TestSurface mask(3, 1, true);
+    TestSurface mask(3, 1, SurfaceBitmap::Monochrome);
     mask.Image().pixels = {1, 0, 1};
     mask.dc.SetBkColor(Rgb(1, 1, 1)); // the source's colours play no part
     mask.dc.SetTextColor(Rgb(2, 2, 2));
@@ -181,10 +181,10 @@ TEST(MonochromeConversion, MonoToColourUsesTheDestinationsBackgroundForOneAndTex
 
 TEST(MonochromeConversion, MonoToMonoCopiesBitsWhateverTheColours)
 {
-    TestSurface source(5, 1, true);
+    TestSurface source(5, 1, SurfaceBitmap::Monochrome);
     source.Image().pixels = {1, 0, 0, 1, 1};
     source.dc.SetBkColor(colours::kBlack);
-    TestSurface dest(5, 1, true);
+    TestSurface dest(5, 1, SurfaceBitmap::Monochrome);
     dest.dc.SetBkColor(colours::kBlack);
     dest.dc.SetTextColor(colours::kWhite);
     dest.dc.BitBlt(0, 0, 5, 1, &source.dc, 0, 0, RasterOp::SrcCopy);
