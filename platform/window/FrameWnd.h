@@ -24,7 +24,7 @@ public:
     // screen pixels (rectDefault: default position and size), and the menu resource menuId
     // (0: no menu bar).
     bool Create(const std::string& className, const std::string& title, unsigned style = WS_OVERLAPPEDWINDOW,
-                const Rect& rect = rectDefault, CWnd* owner = nullptr, int menuId = 0);
+                const Rect& rect = rectDefault, CWnd* owner = nullptr, int menuId = 0) override;
     // Creates the frame from resource resourceId: menu resourceId, accelerator table resourceId,
     // title string resourceId (empty when not registered), at the default position, not shown.
     bool LoadFrame(int resourceId, unsigned style = WS_OVERLAPPEDWINDOW, CWnd* owner = nullptr);
