@@ -72,6 +72,22 @@ TEST_F(ChamberControlsTest, ChoosingARangeSetsTheNearEndOfIt)
     }
 }
 
+TEST_F(ChamberControlsTest, TheEnergySliderShowsAndWritesMeVOfItsRange)
+{
+    T().SetValue(5.0);
+    EXPECT_EQ(Controls().rangeList->GetCurSel(), 3);
+    EXPECT_STREQ(T().format, " %-4.4f");
+    EXPECT_EQ(TText(), "T = 5.0000 MeV");
+    EXPECT_DOUBLE_EQ(Frame().pendingConditions.T(), 5.0);
+    // Released at slider value 0.5 in "1-10": 5 MeV.
+    T().ApplyValue(0.5);
+    EXPECT_DOUBLE_EQ(Frame().pendingConditions.T(), 5.0);
+    T().SetValue(10000.0);
+    EXPECT_EQ(Controls().rangeList->GetCurSel(), 0);
+    EXPECT_EQ(T().knobPosition, 0);
+    EXPECT_EQ(TText(), "T = 10000.0 MeV");
+}
+
 TEST_F(ChamberControlsTest, AFileSConditionsReachTheSliders)
 {
     ChamberData read(300.0, 1.5, 50.0);
