@@ -148,11 +148,7 @@ void CScreenChamberWindow::DrawReplay(int32_t showAxes, ReplayPoints points, Cap
         return;
     ScreenChamber& chamber = GetChamber();
     CClientDC dc(this);
-    SelectChamberPalette(dc);
-    chamber.hideTracks = 1;
-    chamber.showAxes = showAxes;
-    ClipToView(dc, *chamberView_);
-    chamberView_->DrawDirect(&dc);
+    DrawChamberDirect(dc, showAxes, 1);
     FollowScroll(dc, *chamberView_);
     if (chamber.Event()) {
         if (points == ReplayPoints::AllAtOnce)
@@ -169,10 +165,17 @@ void CScreenChamberWindow::DrawChamberNow(int32_t showAxes)
 {
     if (!chamberView_)
         return;
-    ScreenChamber& chamber = GetChamber();
     CClientDC dc(this);
+    DrawChamberDirect(dc, showAxes, 0);
+}
+
+// The view's direct drawing on dc, clipped to the view, with the chamber palette, the axes as
+// asked and the tracks hidden or not.
+void CScreenChamberWindow::DrawChamberDirect(CClientDC& dc, int32_t showAxes, int32_t hideTracks)
+{
+    ScreenChamber& chamber = GetChamber();
     SelectChamberPalette(dc);
-    chamber.hideTracks = 0;
+    chamber.hideTracks = hideTracks;
     chamber.showAxes = showAxes;
     ClipToView(dc, *chamberView_);
     chamberView_->DrawDirect(&dc);

@@ -80,6 +80,7 @@ public:
 
 private:
     void CreateChamberPalette();
+    void DrawChamberDirect(CClientDC& dc, int32_t showAxes, int32_t hideTracks);
     void CloseRateDialog();
 
     ScreenChamberView* chamberView_ = nullptr; // the pane; the view window owns itself

@@ -3,6 +3,7 @@
 #include "physics/ChamberData.h"
 #include "platform/gfx/DC.h"
 #include "platform/window/Wnd.h"
+#include "tests/support/TestSurface.h"
 
 #include <gtest/gtest.h>
 
@@ -19,20 +20,6 @@ constexpr int kTravel = kTrackHeight - kKnobHeight;
 constexpr Colour kTrackGrey = Rgb(128, 128, 128);
 constexpr Colour kKnobGrey = Rgb(192, 192, 192);
 constexpr Colour kArrow = Rgb(0, 0, 0);
-
-// A memory surface with a bitmap of its own.
-struct Surface {
-    CBitmap bitmap;
-    CDC dc;
-    Surface(int width, int height, Colour fill)
-    {
-        dc.CreateCompatibleDC(nullptr);
-        bitmap.CreateCompatibleBitmap(width, height);
-        dc.SelectObject(&bitmap);
-        dc.FillSolidRect({0, 0, width, height}, fill);
-    }
-    Colour At(int x, int y) const { return FromPixel(bitmap.Image()->At(x, y)); }
-};
 
 // A slider of the B kind on a plain parent window, with a grey track and a grey knob whose right
 // part is white but for one black arrow pixel per row.
@@ -71,9 +58,9 @@ protected:
     }
     SlideCanvas* PlainSlider(Point at = {}) { return Place<SlideCanvas>(at, kBTrack); }
 
-    Surface background{94, 177, kTrackGrey};
-    Surface knob{kKnobWidth, kKnobHeight, colours::kWhite};
-    Surface backBuffer{400, 310, colours::kWhite};
+    TestSurface background{94, 177, kTrackGrey};
+    TestSurface knob{kKnobWidth, kKnobHeight, colours::kWhite};
+    TestSurface backBuffer{400, 310, colours::kWhite};
     CWnd parent;
 };
 
@@ -130,11 +117,11 @@ TEST_F(SliderTest, KnobRightPartIsSeeThroughWhereWhite)
 {
     SlideCanvas* slider = PlainSlider({26, 24});
     slider->Draw(&backBuffer.dc);
-    EXPECT_EQ(backBuffer.At(26 + 3, 24 + 3), kKnobGrey);
-    EXPECT_EQ(backBuffer.At(26 + kOpaqueWidth, 24 + 3), kArrow);
-    EXPECT_EQ(backBuffer.At(26 + kOpaqueWidth + 2, 24 + 3), kTrackGrey);
-    EXPECT_EQ(backBuffer.At(26 + 30, 24 + 100), kTrackGrey);
-    EXPECT_EQ(backBuffer.At(26 + 47, 24 + 100), colours::kWhite);
+    EXPECT_EQ(backBuffer.ColourAt(26 + 3, 24 + 3), kKnobGrey);
+    EXPECT_EQ(backBuffer.ColourAt(26 + kOpaqueWidth, 24 + 3), kArrow);
+    EXPECT_EQ(backBuffer.ColourAt(26 + kOpaqueWidth + 2, 24 + 3), kTrackGrey);
+    EXPECT_EQ(backBuffer.ColourAt(26 + 30, 24 + 100), kTrackGrey);
+    EXPECT_EQ(backBuffer.ColourAt(26 + 47, 24 + 100), colours::kWhite);
 }
 
 TEST_F(SliderTest, DisplaySliderPrintsTheValueOfItsKnob)
