@@ -1,0 +1,23 @@
+#pragma once
+
+#include "platform/gfx/Geometry.h"
+
+// A measuring line dragged across a picture. It keeps its two ends in canvas pixels, the area
+// to restore when the line is erased, and the centimetres that one pixel stands for. The
+// Projector and the Trackmaker measure with it.
+class TapeMeasure {
+public:
+    // start = point and end = point: a tape of length 0.
+    void SetStart(Point point);
+    // end = point; bounds becomes the rectangle from start to end, normalised and grown by 2
+    // pixels on every side, so that it covers the whole drawn line.
+    void SetEnd(Point point);
+    // The distance from start to end in centimetres: scale x the pixel distance.
+    double Length() const;
+    void SetScale(double centimetresPerPixel) { scale = centimetresPerPixel; }
+
+    Rect bounds;       // canvas pixels; the area the line may cover
+    Point start;       // canvas pixels
+    Point end;         // canvas pixels
+    double scale = 1.0; // cm per pixel
+};
