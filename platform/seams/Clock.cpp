@@ -41,3 +41,11 @@ Clock& CurrentClock() { return installedClock ? *installedClock : RealClock(); }
 void SetClock(Clock* clock) { installedClock = clock; }
 
 } // namespace platform
+
+std::tm platform::LocalTime()
+{
+    const std::time_t now = std::time_t(CalendarTime());
+    std::tm local{};
+    localtime_r(&now, &local);
+    return local;
+}

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <ctime>
 
 // The program's clocks, behind a seam that tests replace. All reads go through the current
 // clock; the real one is used until a test installs another. The real clock counts nanoseconds
@@ -27,4 +28,6 @@ inline int64_t QueryPerformanceCounter() { return CurrentClock().PerformanceCoun
 inline int64_t QueryPerformanceFrequency() { return CurrentClock().PerformanceFrequency(); }
 inline uint32_t GetTickCount() { return CurrentClock().TickCount(); }
 inline int64_t CalendarTime() { return CurrentClock().CalendarTime(); }
+// The current clock's calendar time broken down in the local time zone (the TZ setting).
+std::tm LocalTime();
 }
