@@ -202,3 +202,10 @@ void ChamberRotationFrames::DrawFrame()
     view->DrawDirect(&dc_);
     dc_.Flush();
 }
+
+void CScreenChamberWindow::PrintPicture(CDC& dc)
+{
+    assert(chamberView_ && "PrintPicture needs the chamber view: call CreateView first");
+    if (chamberView_)
+        GetChamber().PrintDraw(dc);
+}

@@ -42,6 +42,8 @@ public:
     // The renderer of the view. Needs CreateView first.
     ScreenChamber& GetChamber();
     ScreenChamberView* ChamberView() const { return chamberView_; }
+    // The chamber renderer's print form: the box and every point of the event. Needs the view.
+    void PrintPicture(CDC& dc) override;
 
     // Minimum 192 x 48, maximum 640 x 520; every call also tells the rotation loop to rebuild its
     // clip (clipDirty).

@@ -40,3 +40,5 @@ unsigned RealiseWindowPalette(CWnd& window, CPalette& palette)
     dc.SelectPalette(previous, false);
     return changed;
 }
+
+void CScrollWindow::PrintPicture(CDC&) {}

@@ -2,6 +2,7 @@
 
 #include "platform/window/FrameWnd.h"
 
+class CDC;
 class CPalette;
 class DoubleBufferView;
 
@@ -21,6 +22,11 @@ public:
 
     // Creates a plain DoubleBufferView with a 500 x 500 picture as the visible pane.
     virtual void CreateView();
+
+    // Draws the window's picture in its paper form (dark lines and dots on white) onto dc, with
+    // the picture's top-left corner at the logical origin. Windows without a printable picture
+    // draw nothing.
+    virtual void PrintPicture(CDC& dc);
 
     DoubleBufferView* view = nullptr; // not owned: the view window owns itself
 
