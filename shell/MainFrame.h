@@ -90,6 +90,10 @@ public:
     void ToggleShowValues();
     void ToggleResetEachEvent();
     void CloseActive();
+    // Prints one page with the active tool window's picture (the Particle Chamber or the
+    // Projector; any other window prints nothing) under the date, its title and the current
+    // conditions, on the printer chosen in the print dialog. Failures are shown in message boxes.
+    void PrintActiveWindow();
     void Exit();
 
     bool OnCommand(int id, int code = 0, CWnd* control = nullptr) override;

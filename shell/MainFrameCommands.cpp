@@ -18,6 +18,7 @@ struct CommandRoute {
 // Every command the frame handles, by id. A menu item whose command is not listed does nothing.
 constexpr CommandRoute kCommandRoutes[] = {
     {cmd::kClose, cmd::kClose, [](CMainFrame& f, int) { f.CloseActive(); }},
+    {cmd::kPrint, cmd::kPrint, [](CMainFrame& f, int) { f.PrintActiveWindow(); }},
     {cmd::kExit, cmd::kExit, [](CMainFrame& f, int) { f.Exit(); }},
     {cmd::kNewEvent, cmd::kNewEvent, [](CMainFrame& f, int) { f.NewEvent(); }},
     {cmd::kReplayEvent, cmd::kReplayEvent, [](CMainFrame& f, int) { f.ReplayEvent(); }},

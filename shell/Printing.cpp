@@ -1,0 +1,126 @@
+#include "shell/Printing.h"
+
+#include "display/ProgramValues.h"
+#include "display/ScreenChamber.h"
+#include "display/ScrollWindow.h"
+#include "physics/ChamberData.h"
+#include "platform/gfx/PrinterDC.h"
+#include "platform/seams/Clock.h"
+#include "platform/seams/MessageBox.h"
+#include "platform/seams/PrintDialog.h"
+#include "shell/MainFrame.h"
+
+#include <cstdio>
+#include <memory>
+
+namespace printing {
+
+namespace {
+
+constexpr const char* kWeekdays[] = {"Sun", "Mon", "Tue", "Wed", "Thu", "Fri", "Sat"};
+constexpr const char* kMonths[] = {"Jan", "Feb", "Mar", "Apr", "May", "Jun",
+                                   "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
+constexpr double kMetresPerCentimetre = 0.01;
+
+const char* Named(const char* const* names, int count, int index)
+{
+    return index >= 0 && index < count ? names[index] : "???";
+}
+
+void DrawHeader(CPrinterDC& dc, const std::string& title, const ChamberData& conditions)
+{
+    dc.DrawText(DateLine(platform::LocalTime()), kDateRect, kTextLeft | kTextTop);
+    dc.DrawText(title, kTitleRect, kTextCentre);
+    const std::string values =
+        ScreenChamber::ValuesText(conditions.B(), conditions.T(), conditions.L() * kMetresPerCentimetre);
+    dc.DrawText(values, kConditionsRect, kTextCentre);
+}
+
+} // namespace
+
+std::string DateLine(const std::tm& local)
+{
+    char text[64];
+    std::snprintf(text, sizeof text, "%.3s %.3s%3d %.2d:%.2d:%.2d %d\n", Named(kWeekdays, 7, local.tm_wday),
+                  Named(kMonths, 12, local.tm_mon), local.tm_mday, local.tm_hour, local.tm_min, local.tm_sec,
+                  local.tm_year + 1900);
+    return text;
+}
+
+const char* StatusMessage(int code, bool endingJob)
+{
+    switch (code) {
+    case SP_ERROR: return "general error";
+    case SP_USERABORT: return "user abort";
+    case SP_OUTOFDISK: return "out of disk error";
+    // The job's text has carried a stray letter from the start; users know it that way.
+    case SP_OUTOFMEMORY: return endingJob ? "gout of memory error" : "out of memory error";
+    default: return nullptr;
+    }
+}
+
+void DrawPage(CPrinterDC& dc, CScrollWindow& window, int pictureX, const ChamberData& conditions)
+{
+    std::string title = window.GetWindowText();
+    if (title.size() >= size_t(kTitleBufferSize))
+        title.resize(kTitleBufferSize - 1);
+    dc.StartPage();
+    Rect client;
+    window.GetClientRect(&client);
+    dc.SetMapMode(MapMode::Isotropic);
+    dc.SetWindowExt(client.Width(), client.Height());
+    dc.SetViewportExt(dc.GetDeviceCaps(DeviceCap::HorzRes), dc.GetDeviceCaps(DeviceCap::VertRes));
+    dc.OffsetWindowOrg(0, kPageTop);
+    DrawHeader(dc, title, conditions);
+    dc.OffsetWindowOrg(-pictureX, 0);
+    window.PrintPicture(dc);
+}
+
+} // namespace printing
+
+namespace {
+
+// Shows a failed status's message, if its code has one.
+void ReportStatus(CWnd* owner, int code, bool endingJob)
+{
+    if (const char* message = printing::StatusMessage(code, endingJob))
+        platform::ShowMessageBox(owner, message, endingJob ? "end doc error" : "end page error", MB_OK);
+}
+
+} // namespace
+
+void CMainFrame::PrintActiveWindow()
+{
+    int pictureX = 0;
+    if (activeToolWindow != nullptr && activeToolWindow == ChamberWnd())
+        pictureX = 0;
+    else if (activeToolWindow != nullptr && activeToolWindow == projectorWindow)
+        pictureX = printing::kProjectorPictureX;
+    else
+        return;
+    auto* window = dynamic_cast<CScrollWindow*>(activeToolWindow);
+    if (window == nullptr)
+        return;
+
+    CPrintDialog dialog(PD_NOPAGENUMS | PD_NOSELECTION | PD_HIDEPRINTTOFILE | PD_USEDEVMODECOPIES, this);
+    dialog.request.documentName = printing::kDocumentName;
+    const int answer = dialog.DoModal();
+    if (answer == kPrintDialogFailed) {
+        platform::ShowMessageBox(this, "Print Setup Failure", "Error Message", MB_OK);
+        return;
+    }
+    if (answer != IDOK)
+        return;
+    const std::unique_ptr<CPrinterDC> printer = dialog.TakePrinterDC();
+    if (printer->StartDoc(printing::kDocumentName) <= 0) {
+        platform::ShowMessageBox(this, "error", "start page error", MB_OK);
+        return;
+    }
+    printing::DrawPage(*printer, *window, pictureX, conditions);
+    if (const int status = printer->EndPage(); status < 0) {
+        ReportStatus(this, status, false);
+        return;
+    }
+    if (const int status = printer->EndDoc(); status < 0)
+        ReportStatus(this, status, true);
+}

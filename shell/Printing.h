@@ -1,0 +1,35 @@
+#pragma once
+
+#include "platform/gfx/Geometry.h"
+
+#include <ctime>
+#include <string>
+
+class CPrinterDC;
+class CScrollWindow;
+class ChamberData;
+
+// The printed page of a tool window, in the window's client pixels: the picture's top-left
+// corner is the logical origin and the three header lines lie above it, at negative y.
+namespace printing {
+
+constexpr const char* kDocumentName = "Tracelume";
+constexpr int kPageTop = -180;          // logical y of the page's top edge
+constexpr int kProjectorPictureX = 50;  // where the Projector's picture starts
+constexpr Rect kDateRect{45, -150, 400, -130};
+constexpr Rect kTitleRect{70, -70, 500, -50};
+constexpr Rect kConditionsRect{70, -35, 500, -15};
+constexpr int kTitleBufferSize = 256;   // the title is read with this buffer, its end included
+
+// "Mon Dec  7 21:10:57 2026\n": weekday, month, day, time and year of a local time.
+std::string DateLine(const std::tm& local);
+
+// The message for a failed page or job status, null for the codes that have none.
+const char* StatusMessage(int code, bool endingJob);
+
+// One page: maps the window's client area onto the printable area, draws the header and then
+// the window's picture from x = pictureX. The job must have been started; the page is begun here
+// and not ended.
+void DrawPage(CPrinterDC& dc, CScrollWindow& window, int pictureX, const ChamberData& conditions);
+
+}
