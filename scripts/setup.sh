@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian packages that building, running and testing Tracelume need,
-# but only those that are missing. Safe to run again.
+# but only those that are missing. Safe to run again. Extra package names given as arguments
+# are installed too (the tests add the PDF tools they check printed pages with).
 set -euo pipefail
 
 packages=(
@@ -9,6 +10,7 @@ packages=(
   qt6-base-dev libgl-dev
   xvfb xauth xdotool x11-utils imagemagick
   fonts-dejavu-core
+  "$@"
 )
 
 missing=()
