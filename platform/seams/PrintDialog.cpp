@@ -5,6 +5,7 @@
 #include "platform/window/Wnd.h"
 #include "platform/window/WndPrivate.h"
 
+#include <QDir>
 #include <QGuiApplication>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -31,12 +32,16 @@ PrintDialogAnswer ShowRealDialog(const PrintDialogRequest& request)
     if (request.owner != nullptr && request.owner->IsWindow())
         parent = request.owner->GetTopLevelParent()->Private()->Outer();
     auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
-    printer->setDocName(QString::fromStdString(request.documentName));
+    const QString documentName = QString::fromStdString(request.documentName);
+    printer->setDocName(documentName);
+    // Without any printer the PDF file is the only thing the dialog can offer; it goes to the
+    // current folder, named after the document.
+    const bool noPrinter = QPrinterInfo::availablePrinters().isEmpty();
+    if (noPrinter)
+        printer->setOutputFileName(QDir::current().absoluteFilePath(documentName + ".pdf"));
     QPrintDialog dialog(printer.get(), parent);
     dialog.setOption(QAbstractPrintDialog::PrintSelection, (request.flags & PD_NOSELECTION) == 0);
     dialog.setOption(QAbstractPrintDialog::PrintPageRange, (request.flags & PD_NOPAGENUMS) == 0);
-    // Without any printer the PDF file is the only thing the dialog can offer.
-    const bool noPrinter = QPrinterInfo::availablePrinters().isEmpty();
     dialog.setOption(QAbstractPrintDialog::PrintToFile, noPrinter || (request.flags & PD_HIDEPRINTTOFILE) == 0);
     if (dialog.exec() != QDialog::Accepted)
         return {PrintDialogOutcome::Cancelled, nullptr};
