@@ -91,16 +91,12 @@ void ReportStatus(CWnd* owner, int code, bool endingJob)
 
 void CMainFrame::PrintActiveWindow()
 {
-    int pictureX = 0;
-    if (activeToolWindow != nullptr && activeToolWindow == ChamberWnd())
-        pictureX = 0;
-    else if (activeToolWindow != nullptr && activeToolWindow == projectorWindow)
-        pictureX = printing::kProjectorPictureX;
-    else
-        return;
+    const bool chamber = activeToolWindow != nullptr && activeToolWindow == ChamberWnd();
+    const bool projector = activeToolWindow != nullptr && activeToolWindow == projectorWindow;
     auto* window = dynamic_cast<CScrollWindow*>(activeToolWindow);
-    if (window == nullptr)
+    if ((!chamber && !projector) || window == nullptr)
         return;
+    const int pictureX = projector ? printing::kProjectorPictureX : 0;
 
     CPrintDialog dialog(PD_NOPAGENUMS | PD_NOSELECTION | PD_HIDEPRINTTOFILE | PD_USEDEVMODECOPIES, this);
     dialog.request.documentName = printing::kDocumentName;

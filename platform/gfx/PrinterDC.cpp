@@ -106,30 +106,21 @@ Point CPrinterDC::OffsetWindowOrg(int dx, int dy)
     return previous;
 }
 
-// Isotropic: the smaller of the two ratios, each keeping its own sign.
-double CPrinterDC::ScaleX() const
+// Isotropic: the smaller of the two ratios, each axis keeping its own sign.
+double CPrinterDC::Scale(bool vertical) const
 {
     if (mapMode_ == MapMode::Text || windowExtent_.width == 0 || windowExtent_.height == 0)
         return 1.0;
     const double sx = double(viewportExtent_.width) / windowExtent_.width;
     const double sy = double(viewportExtent_.height) / windowExtent_.height;
-    return std::copysign(std::min(std::fabs(sx), std::fabs(sy)), sx);
-}
-
-double CPrinterDC::ScaleY() const
-{
-    if (mapMode_ == MapMode::Text || windowExtent_.width == 0 || windowExtent_.height == 0)
-        return 1.0;
-    const double sx = double(viewportExtent_.width) / windowExtent_.width;
-    const double sy = double(viewportExtent_.height) / windowExtent_.height;
-    return std::copysign(std::min(std::fabs(sx), std::fabs(sy)), sy);
+    return std::copysign(std::min(std::fabs(sx), std::fabs(sy)), vertical ? sy : sx);
 }
 
 Point CPrinterDC::LPtoDP(Point logical) const
 {
     const Point viewport = GetViewportOrg();
-    return {int(viewport.x + (double(logical.x) - windowOrigin_.x) * ScaleX()),
-            int(viewport.y + (double(logical.y) - windowOrigin_.y) * ScaleY())};
+    return {int(viewport.x + (double(logical.x) - windowOrigin_.x) * Scale(false)),
+            int(viewport.y + (double(logical.y) - windowOrigin_.y) * Scale(true))};
 }
 
 QPainter* CPrinterDC::MappedPainter()
@@ -139,7 +130,7 @@ QPainter* CPrinterDC::MappedPainter()
     const Point viewport = GetViewportOrg();
     QTransform mapping;
     mapping.translate(viewport.x, viewport.y);
-    mapping.scale(ScaleX(), ScaleY());
+    mapping.scale(Scale(false), Scale(true));
     mapping.translate(-windowOrigin_.x, -windowOrigin_.y);
     painter_->setTransform(mapping);
     painter_->setClipping(false);

@@ -68,8 +68,8 @@ public:
     int GetDeviceCaps(DeviceCap cap) const override;
 
 private:
-    double ScaleX() const;
-    double ScaleY() const;
+    // Device pixels per logical unit along x (or y when vertical).
+    double Scale(bool vertical) const;
     // The painter with the mapping applied; null outside a job.
     QPainter* MappedPainter();
     void StrokeSegment(Point from, Point to);

@@ -41,13 +41,12 @@ public:
         texts.push_back({std::string(text), rect, format});
         CPrinterDC::DrawText(text, rect, format);
     }
-    int EndPage() override { ++endPages; return pageStatus < 0 ? pageStatus : CPrinterDC::EndPage(); }
+    int EndPage() override { return pageStatus < 0 ? pageStatus : CPrinterDC::EndPage(); }
     int EndDoc() override { ++endDocs; return jobStatus < 0 ? jobStatus : CPrinterDC::EndDoc(); }
 
     std::vector<DrawnText> texts;
     int pageStatus = 1;
     int jobStatus = 1;
-    int endPages = 0;
     int endDocs = 0;
 };
 
@@ -128,16 +127,6 @@ protected:
     int dialogs = 0;
     PrintDialogRequest lastRequest;
 };
-
-TEST(PrintDateLine, HasTheClassicLayoutWithAPaddedDay)
-{
-    setenv("TZ", "UTC0", 1);
-    tzset();
-    const std::time_t when = kSomeMonday;
-    std::tm local{};
-    localtime_r(&when, &local);
-    EXPECT_EQ(printing::DateLine(local), "Mon Dec  7 21:10:57 2026\n");
-}
 
 TEST(PrintStatusMessage, NamesEverySpoolerFailureButTheProgramsOwnCancel)
 {
@@ -320,7 +309,7 @@ TEST_F(PrintTest, FailedStatusesShowTheirMessageAndStop)
     }
 }
 
-TEST_F(PrintTest, DialogOutcomesAndOtherWindowsPrintNothing)
+TEST_F(PrintTest, DialogOutcomesAFailedJobStartAndOtherWindows)
 {
     StartProgram();
     outcome = PrintDialogOutcome::Cancelled;
@@ -335,9 +324,16 @@ TEST_F(PrintTest, DialogOutcomesAndOtherWindowsPrintNothing)
     EXPECT_EQ(boxes.Shown()[0].text, "Print Setup Failure");
     EXPECT_EQ(boxes.Shown()[0].caption, "Error Message");
 
+    outcome = PrintDialogOutcome::Chosen;
+    pdf = "/nonexistent-folder/Tracelume.pdf"; // the job cannot start
+    Print();
+    ASSERT_EQ(boxes.Shown().size(), 2u);
+    EXPECT_EQ(boxes.Shown()[1].text, "error");
+    EXPECT_EQ(boxes.Shown()[1].caption, "start page error");
+
     Frame().ActivateToolWindow(Frame().controlsWindow);
     Print();
-    EXPECT_EQ(dialogs, 2) << "only the chamber and the Projector print";
+    EXPECT_EQ(dialogs, 3) << "only the chamber and the Projector print";
 }
 
 } // namespace
