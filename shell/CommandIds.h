@@ -56,4 +56,8 @@ constexpr int kProgramIcon = 100;
 constexpr int kAboutBitmap = 169; // the About picture, also the splash: 503 x 288, 16 colours
 constexpr int kSplashWidth = 503;
 constexpr int kSplashHeight = 288;
+constexpr int kRateDialog = 175;     // "Chamber Rotation Rate"
+constexpr int kRateSlider = 177;
+constexpr int kSpeedDialog = 178;    // "Trackmaker Screen Speed"
+constexpr int kSpeedSlider = 180;
 }

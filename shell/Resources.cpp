@@ -3,6 +3,7 @@
 #include "shell/CommandIds.h"
 
 #include "platform/gfx/Gdi.h"
+#include "platform/window/Dialog.h"
 #include "platform/window/Wnd.h"
 
 namespace res {
@@ -149,8 +150,25 @@ void ApplyProgramIcon(CWnd& window)
         window.SetIcon(*icon.Image());
 }
 
+// The two rate dialogs: a track bar with a tick per position over a label at each end, 130 x 48
+// units in the 8-point dialog font.
+DialogTemplate RateDialogTemplate(const std::string& title, int sliderId, const std::string& leftLabel)
+{
+    DialogTemplate rate;
+    rate.title = title;
+    rate.units = Rect::FromSize(40, 40, 130, 48);
+    rate.items = {
+        {DialogItemKind::TrackBar, "", sliderId, Rect::FromSize(15, 8, 100, 20), TBS_AUTOTICKS | WS_TABSTOP},
+        {DialogItemKind::Static, leftLabel, -1, Rect::FromSize(10, 30, 38, 8), SS_LEFT},
+        {DialogItemKind::Static, "Fastest", -1, Rect::FromSize(95, 30, 30, 8), SS_LEFT},
+    };
+    return rate;
+}
+
 void RegisterMainFrameResources()
 {
+    RegisterDialogTemplate(kRateDialog, RateDialogTemplate("Chamber Rotation Rate", kRateSlider, "Smoothest"));
+    RegisterDialogTemplate(kSpeedDialog, RateDialogTemplate("Trackmaker Screen Speed", kSpeedSlider, "Slowest"));
     platform::RegisterMenuResource(kMainFrame, MainMenu());
     platform::RegisterAcceleratorResource(kMainFrame, MainAccelerators());
     platform::RegisterStringResource(kMainFrame, Title());

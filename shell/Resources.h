@@ -30,7 +30,7 @@ constexpr int kRemindersPopup = 6;
 void ApplyProgramIcon(CWnd& window);
 
 // Registers menu, accelerators and title under resource 100 with the platform, so that
-// CFrameWnd::LoadFrame finds them. Safe to call again.
+// CFrameWnd::LoadFrame finds them, and the dialog templates 175 and 178. Safe to call again.
 void RegisterMainFrameResources();
 
 }

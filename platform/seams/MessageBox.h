@@ -1,10 +1,10 @@
 #pragma once
 
+#include "platform/window/Wnd.h"
+
 #include <functional>
 #include <string>
 #include <vector>
-
-class CWnd;
 
 // Message boxes: a text, a caption and buttons (here only OK is used), owned by a window or by
 // the desktop. They go through a seam: a handler that tests replace; the real one is a modal
@@ -13,8 +13,6 @@ class CWnd;
 
 constexpr unsigned MB_OK = 0x0000;
 constexpr unsigned MB_ICONEXCLAMATION = 0x0030;
-constexpr int IDOK = 1;
-constexpr int IDCANCEL = 2;
 
 struct MessageBoxRequest {
     const CWnd* owner = nullptr; // null or the desktop window: owned by the desktop

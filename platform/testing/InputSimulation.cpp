@@ -42,6 +42,9 @@ QMouseEvent* MakeMouse(WndPrivate* d, MouseAction action, Point client)
 
 QKeyEvent* MakeKey(char key, bool control)
 {
+    if (key == VK_RETURN || key == VK_ESCAPE)
+        return new QKeyEvent(QEvent::KeyPress, key == VK_RETURN ? Qt::Key_Return : Qt::Key_Escape, Qt::NoModifier,
+                             QString(QChar(key)));
     const int qtKey = key >= '0' && key <= '9' ? Qt::Key_0 + (key - '0') : Qt::Key_A + (key - 'A');
     return new QKeyEvent(QEvent::KeyPress, qtKey, control ? Qt::ControlModifier : Qt::NoModifier,
                          control ? QString() : QString(QChar(key)));

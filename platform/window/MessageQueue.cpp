@@ -55,6 +55,20 @@ MessageKind MouseKind(QEvent::Type type)
     }
 }
 
+// Return, Enter and Escape as the window system's key codes; other keys keep Qt's code.
+int VirtualKey(int qtKey)
+{
+    switch (qtKey) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        return VK_RETURN;
+    case Qt::Key_Escape:
+        return VK_ESCAPE;
+    default:
+        return qtKey;
+    }
+}
+
 } // namespace
 
 QEvent::Type QuitEventType()
@@ -202,10 +216,13 @@ bool Hub::FilterKey(QObject* watched, QEvent* event)
         return false;
     auto* keyEvent = static_cast<QKeyEvent*>(event);
     const char key = AcceleratorKey(keyEvent->key());
-    Msg message = MakeMsg(MessageKind::KeyDown, WndPrivate::FromWidget(widget));
-    message.key = key != 0 ? key : keyEvent->key();
+    CWnd* target = WndPrivate::FromWidget(widget);
+    Msg message = MakeMsg(MessageKind::KeyDown, target);
+    message.key = key != 0 ? key : VirtualKey(keyEvent->key());
     message.control = (keyEvent->modifiers() & Qt::ControlModifier) != 0;
     if (!Inspect(message))
+        return true;
+    if (!message.control && target != nullptr && target->GetTopLevelParent()->PreTranslateKey(message.key))
         return true;
     if (!message.control || key == 0)
         return false;
@@ -233,6 +250,16 @@ bool PumpWaitingMessages(const MessageInspector& inspect)
     detail::Hub::Pump pump{&inspect};
     hub.PushPump(&pump);
     QCoreApplication::processEvents(QEventLoop::AllEvents);
+    hub.PopPump(&pump);
+    return !pump.stopped;
+}
+
+bool WaitAndPumpMessages(const MessageInspector& inspect)
+{
+    detail::Hub& hub = detail::Hub::Instance();
+    detail::Hub::Pump pump{&inspect};
+    hub.PushPump(&pump);
+    QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents);
     hub.PopPump(&pump);
     return !pump.stopped;
 }

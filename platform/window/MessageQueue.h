@@ -60,6 +60,8 @@ namespace platform {
 // posted message sees what is posted or typed after that message, while messages that were
 // already queued behind it are handled after the nested pump's caller returns.
 bool PumpWaitingMessages(const MessageInspector& inspect = {});
+// The same, but when nothing is waiting it first waits for a message (a modal loop's step).
+bool WaitAndPumpMessages(const MessageInspector& inspect = {});
 
 } // namespace platform
 

@@ -373,6 +373,7 @@ bool CWnd::OnQueryNewPalette() { return false; }
 void CWnd::OnPaletteChanged(CWnd*) {}
 bool CWnd::OnCommand(int, int, CWnd*) { return false; }
 void CWnd::OnHScroll(unsigned, unsigned, CWnd*) {}
+bool CWnd::PreTranslateKey(int) { return false; }
 void CWnd::PostNcDestroy() {}
 
 CFrameWnd* CWnd::AsFrame() { return nullptr; }

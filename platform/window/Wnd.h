@@ -124,6 +124,14 @@ constexpr unsigned WM_CLOSE = 0x0010;
 constexpr unsigned WM_COMMAND = 0x0111;
 constexpr unsigned WM_LBUTTONDOWN = 0x0201;
 
+// Answers of message boxes and dialogs: the button that ended them.
+constexpr int IDOK = 1;
+constexpr int IDCANCEL = 2;
+
+// Key codes of the keys that are neither letters nor digits, as key handlers receive them.
+constexpr int VK_RETURN = 0x0D;
+constexpr int VK_ESCAPE = 0x1B;
+
 // The hit-test code that OnMouseActivate receives for a click into a client area.
 constexpr unsigned HTCLIENT = 1;
 
@@ -328,6 +336,10 @@ public:
     // A horizontal track bar child was moved by the user: the TB_ code of the move, its new
     // position and the track bar (platform/window/Controls.h). Default: nothing.
     virtual void OnHScroll(unsigned code, unsigned position, CWnd* scrollBar);
+    // A key pressed in this top-level window or in one of its children, before the window with
+    // the focus gets it: key is 'A'..'Z', '0'..'9', VK_RETURN or VK_ESCAPE. Returns whether it
+    // was handled (and goes no further). Asked of top-level windows only. Default: false.
+    virtual bool PreTranslateKey(int key);
     // The last notice of a window; the window is gone when it returns. Default: nothing.
     virtual void PostNcDestroy();
 
