@@ -80,10 +80,12 @@ public:
     int32_t paletteValid = 0;
     CalibrationDialog* rateDialog = nullptr;
 
+    // Destroys the open rate dialog (through destroyRateDialog) and clears rateDialog.
+    void CloseRateDialog();
+
 private:
     void CreateChamberPalette();
     void DrawChamberDirect(CClientDC& dc, int32_t showAxes, int32_t hideTracks);
-    void CloseRateDialog();
 
     ScreenChamberView* chamberView_ = nullptr; // the pane; the view window owns itself
 };

@@ -90,6 +90,8 @@ public:
     void ToggleShowValues();
     void ToggleResetEachEvent();
     void CloseActive();
+    // Opens the Chamber Rotation Rate dialog, or brings the open one forward.
+    void AdjustRotationRate();
     // Prints one page with the active tool window's picture (the Particle Chamber or the
     // Projector; any other window prints nothing) under the date, its title and the current
     // conditions, on the printer chosen in the print dialog. Failures are shown in message boxes.

@@ -32,6 +32,7 @@ constexpr CommandRoute kCommandRoutes[] = {
     {cmd::kShowValues, cmd::kShowValues, [](CMainFrame& f, int) { f.ToggleShowValues(); }},
     {cmd::kResetEachEvent, cmd::kResetEachEvent, [](CMainFrame& f, int) { f.ToggleResetEachEvent(); }},
     {cmd::kShowChamber, cmd::kShowProjector, [](CMainFrame& f, int id) { f.ShowToolWindow(id); }},
+    {cmd::kAdjustRotationRate, cmd::kAdjustRotationRate, [](CMainFrame& f, int) { f.AdjustRotationRate(); }},
     {cmd::kDecay1, cmd::kDecay6, [](CMainFrame& f, int id) { f.SelectDecay(id); }},
 };
 

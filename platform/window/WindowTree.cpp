@@ -33,10 +33,14 @@ void WindowTree::Unlink()
 
 void WindowTree::DestroyDependents()
 {
-    for (CWnd* window : std::vector<CWnd*>(owned_))
-        window->DestroyWindow();
-    for (CWnd* window : std::vector<CWnd*>(children_))
-        window->DestroyWindow();
-    owned_.clear();
-    children_.clear();
+    // One at a time from the live lists: a window's OnDestroy may destroy (and delete) a
+    // sibling of it, which then leaves the list before its turn comes.
+    for (auto* list : {&owned_, &children_}) {
+        while (!list->empty()) {
+            CWnd* window = list->front();
+            window->DestroyWindow();
+            if (!list->empty() && list->front() == window)
+                list->erase(list->begin());
+        }
+    }
 }
