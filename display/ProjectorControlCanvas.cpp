@@ -2,6 +2,7 @@
 
 #include "display/ProjectorShowCanvas.h"
 #include "display/ProjectorView.h"
+#include "platform/window/ClientDC.h"
 
 namespace {
 
@@ -59,6 +60,17 @@ bool ProjectorControlCanvas::OnCommand(int id, int code, CWnd*)
     default:
         return false;
     }
+}
+
+void ProjectorControlCanvas::OnPaint()
+{
+    CPaintDC dc(this);
+    if (!view || !view->backBuffer)
+        return;
+    Rect client;
+    GetClientRect(&client);
+    dc.BitBlt(0, 0, client.Width(), client.Height(), view->backBuffer.get(), view->controlOrigin.x,
+              view->controlOrigin.y, RasterOp::SrcCopy);
 }
 
 void ProjectorControlCanvas::PostNcDestroy() { delete this; }

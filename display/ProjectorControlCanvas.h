@@ -7,8 +7,8 @@
 class ProjectorView;
 
 // The Projector's strip of controls: three plane buttons, the zoom list and the tools list. It
-// paints nothing of its own, so the view's readout shows through between the controls. It
-// deletes itself when its window is destroyed.
+// paints nothing of its own: it shows its part of the view's back buffer, so the view's readout
+// appears between the controls. It deletes itself when its window is destroyed.
 class ProjectorControlCanvas : public CWnd {
 public:
     static constexpr int kXYButtonId = 155;
@@ -25,6 +25,7 @@ public:
     void SetView(ProjectorView* owner) { view = owner; }
 
     bool OnCommand(int id, int code, CWnd* control) override;
+    void OnPaint() override;
     void PostNcDestroy() override;
 
     ProjectorView* view = nullptr;

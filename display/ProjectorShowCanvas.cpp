@@ -2,6 +2,7 @@
 
 #include "display/ProjectorView.h"
 #include "physics/ChamberData.h"
+#include "platform/window/ClientDC.h"
 
 #include <cmath>
 
@@ -155,6 +156,22 @@ void ProjectorShowCanvas::RestoreFromBackBuffer(const Rect& rect)
         return;
     windowContext->BitBlt(rect.left, rect.top, rect.Width(), rect.Height(), backBuffer, rect.left + position.x,
                           rect.top + position.y, RasterOp::SrcCopy);
+}
+
+void ProjectorShowCanvas::OnPaint()
+{
+    CPaintDC dc(this);
+    const CDC* picture = view ? view->backBuffer.get() : nullptr;
+    if (!picture)
+        return;
+    dc.BitBlt(0, 0, size.width, size.height, picture, position.x, position.y, RasterOp::SrcCopy);
+    if (tapeShown) {
+        CPen pen(PenStyle::Solid, 1, kTapeColour);
+        CPen* previous = dc.SelectObject(&pen);
+        dc.MoveTo(lineStart.x, lineStart.y);
+        dc.LineTo(lineEnd.x, lineEnd.y);
+        dc.SelectObject(previous);
+    }
 }
 
 void ProjectorShowCanvas::OnLButtonDown(unsigned, Point point)

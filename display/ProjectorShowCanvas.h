@@ -54,6 +54,8 @@ public:
     // Centimetres per pixel of the tape: L / (zoom x halfSize).
     double TapeScale() const;
 
+    // The pane's part of the view's back buffer (the view draws the whole picture there).
+    void OnPaint() override;
     void OnLButtonDown(unsigned flags, Point point) override;
     void OnMouseMove(unsigned flags, Point point) override;
     void OnLButtonUp(unsigned flags, Point point) override;

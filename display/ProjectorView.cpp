@@ -20,6 +20,7 @@ ProjectorView::~ProjectorView() = default;
 
 void ProjectorView::CreateControlCanvas(const Rect& rect)
 {
+    controlOrigin = rect.TopLeft();
     // From here on the canvas belongs to its window, which may delete it even when it fails.
     pendingControlCanvas_.release();
     if (!controlCanvas->Create("", "", WS_CHILD | WS_VISIBLE, rect, this, kControlCanvasId))
@@ -68,6 +69,12 @@ void ProjectorView::Refresh()
         Rect area = showCanvas->frame;
         area = {area.left - scroll.x, area.top - scroll.y, area.right - scroll.x, area.bottom - scroll.y};
         InvalidateRect(&area, false);
+        // The pane is a window of its own that shows its part of the back buffer: the picture
+        // is brought up to date there first.
+        if (backBuffer)
+            DrawBackBuffer();
+        if (showCanvas->IsWindow())
+            showCanvas->Invalidate(false);
     }
     projected = 1;
 }
@@ -141,11 +148,10 @@ void ProjectorView::ShowReadout(double length)
     backBuffer->SetBkColor(colours::kWhite);
     backBuffer->SetBkMode(BackgroundMode::Opaque);
     backBuffer->DrawText(text, readoutRect, kTextCentre | kTextSingleLine);
-    if (!IsWindow())
+    if (!controlCanvas->IsWindow())
         return;
-    CClientDC screen(this);
-    const Point scroll = GetDeviceScrollPosition();
-    screen.SetViewportOrg(-scroll.x, -scroll.y);
+    CClientDC screen(controlCanvas);
+    screen.SetViewportOrg(-controlOrigin.x, -controlOrigin.y);
     screen.BitBlt(readoutRect.left, readoutRect.top, readoutRect.Width(), readoutRect.Height(), backBuffer.get(),
                   readoutRect.left, readoutRect.top, RasterOp::SrcCopy);
     screen.Flush();

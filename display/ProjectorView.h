@@ -49,13 +49,14 @@ public:
     // The base repaint, then the shown tape line over it.
     void OnDraw(CDC* target) override;
     // Writes "D = ... CM" for length (cm) centred in readoutRect of the back buffer and copies
-    // that rectangle to the screen at once.
+    // that rectangle to the screen at once, through the control strip that lies over it.
     void ShowReadout(double length);
     static std::string ReadoutText(double length);
 
     ProjectorControlCanvas* controlCanvas; // owned by its window once created
     ProjectorShowCanvas* showCanvas;       // owned by its window once created
     Rect readoutRect{490, 265, 600, 285};
+    Point controlOrigin; // where the control strip lies in the back buffer
     std::vector<double> uValues; // as many as the event has points
     std::vector<double> vValues;
     std::weak_ptr<const ChamberEvent> event;

@@ -7,6 +7,7 @@
 #include "physics/ChamberEvent.h"
 #include "platform/testing/InputSimulation.h"
 
+
 #include <gtest/gtest.h>
 
 #include <array>
@@ -185,4 +186,19 @@ TEST_F(ProjectorWindowTest, GrabberDragCarriesTheShownTapeLine)
     EXPECT_EQ(canvas().outline[0], (Point{before[0].x + 30, before[0].y - 10}));
     EXPECT_EQ(canvas().lineStart, (Point{130, 90}));
     EXPECT_EQ(canvas().lineEnd, (Point{140, 90}));
+}
+
+// The repainted window shows the worked point white on the black pane, inside the white outline.
+TEST_F(ProjectorWindowTest, ShowsTheProjectedPointOnTheBlackPane)
+{
+    const auto event = EventEndingAt(2, chamber, TrackPoint{100.0, -200.0, 300.0});
+    window->UpdateWindow();
+    view().SetEvent(event);
+    canvas().UpdateWindow();
+    const Rect area = view().ClientAreaInTopLevel();
+    const auto shown = [&](int x, int y) { return FromPixel(view().TopLevelImage()->At(area.left + x, area.top + y)); };
+    EXPECT_EQ(shown(135, 260), colours::kWhite);
+    EXPECT_EQ(shown(35, 100), colours::kWhite);
+    EXPECT_EQ(shown(200, 200), colours::kBlack);
+    EXPECT_EQ(shown(490, 400), colours::kWhite);
 }
