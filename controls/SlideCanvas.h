@@ -1,6 +1,6 @@
 #pragma once
 
-#include "controls/ImageCanvas.h"
+#include "display/ImageCanvas.h"
 #include "platform/gfx/Gdi.h"
 
 #include <cstdint>

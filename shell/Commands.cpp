@@ -4,6 +4,8 @@
 
 #include "controls/ChamberControlWindow.h"
 #include "display/ProgramValues.h"
+#include "display/ProjectorView.h"
+#include "display/ProjectorWindow.h"
 #include "display/ScreenChamberView.h"
 #include "display/ScreenChamberWindow.h"
 #include "physics/ChamberEvent.h"
@@ -67,13 +69,21 @@ void CMainFrame::ShowNewEvent()
         if (haveChamber)
             chamberWindow->GetChamber().SetEvent(event);
         ReplayEvent();
+        ShowEventInProjector();
         return;
     }
     if (projectorWindow && activeToolWindow != projectorWindow)
         ShowOnTop(projectorWindow);
+    ShowEventInProjector();
     if (haveChamber)
         chamberWindow->GetChamber().SetEvent(event);
     ReplayEvent();
+}
+
+void CMainFrame::ShowEventInProjector()
+{
+    if (projectorWindow && projectorWindow->GetView())
+        projectorWindow->GetView()->SetEvent(event);
 }
 
 void CMainFrame::ShowOnTop(CWnd* window)
@@ -141,14 +151,16 @@ void CMainFrame::InvalidateChamber(bool erase)
         view->Invalidate(erase);
 }
 
-// The Projector comes forward here once it exists; until then its item only ends the Trackmaker
-// mode.
 void CMainFrame::ShowToolWindow(int id)
 {
     assert(id >= cmd::kShowChamber && id <= cmd::kShowProjector && "ShowToolWindow takes the id of a Show item");
     if (trackmakerActive)
         SetTrackmakerMode(0);
-    CWnd* window = id == cmd::kShowChamber ? ChamberWnd() : id == cmd::kShowControls ? controlsWindow : projectorWindow;
+    CWnd* window = projectorWindow;
+    if (id == cmd::kShowChamber)
+        window = ChamberWnd();
+    else if (id == cmd::kShowControls)
+        window = controlsWindow;
     if (!window)
         return;
     ShowOnTop(window);

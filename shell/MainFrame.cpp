@@ -3,6 +3,7 @@
 #include "controls/ChamberControlWindow.h"
 #include "display/ChamberPicture.h"
 #include "display/ProgramValues.h"
+#include "display/ProjectorWindow.h"
 #include "display/ScreenChamberWindow.h"
 #include "physics/ChamberEvent.h"
 #include "physics/Random.h"
@@ -188,7 +189,21 @@ void CMainFrame::CreateControlsWindow()
     controlsWindow->UpdateWindow();
 }
 
-void CMainFrame::CreateProjectorWindow() { projectorWindow = nullptr; }
+void CMainFrame::CreateProjectorWindow()
+{
+    auto* window = new CProjectorWindow();
+    if (!window->Create(toolWindowClass, "Projector: Empty", kToolWindowStyle, CFrameWnd::rectDefault, this)) {
+        delete window;
+        projectorWindow = nullptr;
+        return;
+    }
+    projectorWindow = window;
+    res::ApplyProgramIcon(*projectorWindow);
+    projectorWindow->SetConditions(&conditions);
+    projectorWindow->CreateView();
+    PlaceHidden(projectorWindow, ProjectorPlacement());
+    projectorWindow->UpdateWindow();
+}
 
 // Places a tool window hidden, with its position and size in one operation.
 void CMainFrame::PlaceHidden(CWnd* window, const Placement& where)

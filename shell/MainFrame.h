@@ -14,6 +14,7 @@
 class ChamberEvent;
 class CChamberControlWindow;
 class CScreenChamberWindow;
+class CProjectorWindow;
 
 // Window placements in screen pixels (x, y, width, height of the outer rectangle).
 struct Placement {
@@ -125,7 +126,7 @@ public:
     std::shared_ptr<ChamberEvent> event;    // the current event; views hold it weakly
     CChamberControlWindow* controlsWindow = nullptr;
     CScreenChamberWindow* chamberWindow = nullptr;
-    CWnd* projectorWindow = nullptr;
+    CProjectorWindow* projectorWindow = nullptr;
     CWnd* trackmakerWindow = nullptr;
     std::string pictureClass;
     std::unique_ptr<CShowWindow> aboutWindow;
@@ -183,6 +184,8 @@ private:
     void ShowNewEvent();
     // Shows a tool window on top without moving or resizing it.
     static void ShowOnTop(CWnd* window);
+    // Hands the current event to the Projector's view.
+    void ShowEventInProjector();
     // Handles the messages waiting between two rotation frames.
     void PumpRotationMessages();
     // The angle of the next rotation frame from the counter readings around the last one.

@@ -1,4 +1,4 @@
-#include "controls/ImageCanvas.h"
+#include "display/ImageCanvas.h"
 
 #include "platform/window/ClientDC.h"
 

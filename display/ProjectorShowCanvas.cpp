@@ -1,0 +1,240 @@
+#include "display/ProjectorShowCanvas.h"
+
+#include "display/ProjectorView.h"
+#include "physics/ChamberData.h"
+#include "platform/window/ClientDC.h"
+
+#include <cmath>
+
+namespace {
+
+constexpr Colour kTapeColour = Rgb(255, 0, 0);
+
+int Truncate(double value) { return static_cast<int>(std::trunc(value)); }
+
+// The row of plane coordinate u: trunc((offsetY / zoom - u) x zoom / 2), computed without the
+// division so that whole offsets give exact rows at zoom 3 too.
+int Row(double offsetY, double zoom, double u) { return Truncate((offsetY - u * zoom) * 0.5); }
+
+} // namespace
+
+ProjectorShowCanvas::ProjectorShowCanvas() { BuildOutline(); }
+
+ProjectorShowCanvas::~ProjectorShowCanvas() = default;
+
+void ProjectorShowCanvas::SetHome(double x, double y)
+{
+    homeX = offsetX = x;
+    homeY = offsetY = y;
+    BuildOutline();
+}
+
+void ProjectorShowCanvas::ResetPan()
+{
+    offsetX = homeX;
+    offsetY = homeY;
+    BuildOutline();
+}
+
+void ProjectorShowCanvas::SetZoom(double value)
+{
+    zoom = value;
+    BuildOutline();
+    RefreshView();
+    tape.SetScale(TapeScale());
+    tapeShown = 0;
+}
+
+void ProjectorShowCanvas::SetTool(int32_t value)
+{
+    tool = value;
+    ShowToolCursor();
+}
+
+void ProjectorShowCanvas::ShowToolCursor()
+{
+    if (IsWindow())
+        SetCursor(tool == kTape ? CursorShape::Cross : CursorShape::SizeAll);
+}
+
+void ProjectorShowCanvas::Pan(int dx, int dy)
+{
+    offsetX += (2.0 / zoom) * dx;
+    offsetY += 2.0 * dy;
+    BuildOutline();
+    RefreshView();
+}
+
+void ProjectorShowCanvas::SetPoints(const double* u, const double* v, int n)
+{
+    pixelX.clear();
+    pixelY.clear();
+    count = n > 0 ? n : 0;
+    pixelX.resize(count);
+    pixelY.resize(count);
+    const double k = 0.5 * zoom;
+    for (int i = 0; i < count; ++i) {
+        pixelY[i] = Row(offsetY, zoom, u[i]);
+        pixelX[i] = Truncate((offsetX + v[i]) * k);
+    }
+}
+
+void ProjectorShowCanvas::BuildOutline()
+{
+    const double k = 0.5 * zoom;
+    const int left = Truncate((offsetX - halfSize) * k);
+    const int right = Truncate((offsetX + halfSize) * k);
+    const int top = Row(offsetY, zoom, halfSize);
+    const int bottom = Row(offsetY, zoom, -halfSize);
+    outline = {Point{left, top}, Point{left, bottom}, Point{right, bottom}, Point{right, top}, Point{left, top}};
+}
+
+double ProjectorShowCanvas::TapeScale() const
+{
+    const double length = conditions ? conditions->L() : 0.0;
+    return length / (zoom * halfSize);
+}
+
+void ProjectorShowCanvas::RefreshView()
+{
+    if (!view)
+        return;
+    view->projected = 0;
+    view->Refresh();
+}
+
+void ProjectorShowCanvas::DrawPoints(CDC& surface)
+{
+    if (printMode) {
+        surface.SelectStockObject(StockObject::BlackPen);
+        const CBrush black(colours::kBlack);
+        for (int i = 0; i < count; ++i)
+            surface.FillRect(Rect::FromSize(pixelX[i], pixelY[i], 1, 1), &black);
+    } else {
+        surface.SelectStockObject(StockObject::WhitePen);
+        for (int i = 0; i < count; ++i)
+            surface.FillSolidRect(Rect::FromSize(pixelX[i], pixelY[i], 1, 1), colours::kWhite);
+    }
+    surface.Polyline(outline.data(), static_cast<int>(outline.size()));
+}
+
+void ProjectorShowCanvas::DrawTape(CDC& surface)
+{
+    if (printMode) {
+        CPen pen(PenStyle::Solid, 1, colours::kBlack);
+        CPen* previous = surface.SelectObject(&pen);
+        surface.MoveTo(lineStart.x, lineStart.y);
+        surface.LineTo(lineEnd.x, lineEnd.y);
+        surface.SelectObject(previous);
+        return;
+    }
+    if (!windowContext)
+        CreateDrawingContext();
+    CPen pen(PenStyle::Solid, 1, kTapeColour);
+    CPen* previous = windowContext->SelectObject(&pen);
+    windowContext->MoveTo(lineStart.x, lineStart.y);
+    windowContext->LineTo(lineEnd.x, lineEnd.y);
+    windowContext->SelectObject(previous);
+    windowContext->Flush();
+    lastLength = tape.Length();
+    if (view)
+        view->ShowReadout(lastLength);
+}
+
+void ProjectorShowCanvas::PrintDraw(CDC& surface)
+{
+    printMode = 1;
+    DrawPoints(surface);
+    if (tapeShown)
+        DrawTape(surface);
+    printMode = 0;
+}
+
+void ProjectorShowCanvas::RestoreFromBackBuffer(const Rect& rect)
+{
+    if (!backBuffer || !windowContext)
+        return;
+    windowContext->BitBlt(rect.left, rect.top, rect.Width(), rect.Height(), backBuffer, rect.left + position.x,
+                          rect.top + position.y, RasterOp::SrcCopy);
+}
+
+void ProjectorShowCanvas::OnPaint()
+{
+    CPaintDC dc(this);
+    const CDC* picture = view ? view->backBuffer.get() : nullptr;
+    if (!picture)
+        return;
+    dc.BitBlt(0, 0, size.width, size.height, picture, position.x, position.y, RasterOp::SrcCopy);
+    if (tapeShown) {
+        CPen pen(PenStyle::Solid, 1, kTapeColour);
+        CPen* previous = dc.SelectObject(&pen);
+        dc.MoveTo(lineStart.x, lineStart.y);
+        dc.LineTo(lineEnd.x, lineEnd.y);
+        dc.SelectObject(previous);
+    }
+}
+
+void ProjectorShowCanvas::OnLButtonDown(unsigned, Point point)
+{
+    anchor = point;
+    dragging = 1;
+    SetCapture();
+    if (!backBuffer && view)
+        SetBackBuffer(view->backBuffer.get());
+    CreateDrawingContext();
+    if (tool != kTape)
+        return;
+    RestoreFromBackBuffer(Rect::FromSize(0, 0, size.width, size.height));
+    tapePen = std::make_unique<CPen>(PenStyle::Solid, 1, kTapeColour);
+    windowContext->SelectObject(tapePen.get());
+    windowContext->Flush();
+    lineEnd = anchor;
+    tape.SetStart(anchor);
+    tape.SetScale(TapeScale());
+}
+
+void ProjectorShowCanvas::OnMouseMove(unsigned, Point point)
+{
+    if (!dragging)
+        return;
+    if (tool == kTape) {
+        RestoreFromBackBuffer(tape.bounds);
+        if (windowContext) {
+            windowContext->MoveTo(anchor.x, anchor.y);
+            windowContext->LineTo(point.x, point.y);
+            windowContext->Flush();
+        }
+        lineEnd = point;
+        tape.SetEnd(point);
+        lastLength = tape.Length();
+        if (view)
+            view->ShowReadout(lastLength);
+        return;
+    }
+    const int dx = point.x - anchor.x;
+    const int dy = point.y - anchor.y;
+    Pan(dx, dy);
+    anchor = point;
+    if (tapeShown) {
+        lineStart = {lineStart.x + dx, lineStart.y + dy};
+        lineEnd = {lineEnd.x + dx, lineEnd.y + dy};
+    }
+}
+
+void ProjectorShowCanvas::OnLButtonUp(unsigned, Point)
+{
+    if (!dragging)
+        return;
+    dragging = 0;
+    ReleaseCapture();
+    if (tool != kTape)
+        return;
+    if (windowContext)
+        windowContext->SelectStockObject(StockObject::BlackPen);
+    tapePen.reset();
+    tapeShown = 1;
+    lineStart = anchor;
+    lastLength = tape.Length();
+    if (view)
+        view->ShowReadout(lastLength);
+}

@@ -1,0 +1,58 @@
+#include "display/ProjectorWindow.h"
+
+#include "display/FrameLink.h"
+#include "display/ProjectorView.h"
+
+namespace {
+
+constexpr Rect kControlCanvasRect{480, 0, 600, 480};
+constexpr Rect kShowCanvasRect{0, 0, 480, 480};
+constexpr double kHomeX = 470.0;
+constexpr double kHomeY = 420.0;
+
+} // namespace
+
+CProjectorWindow::CProjectorWindow() = default;
+
+CProjectorWindow::~CProjectorWindow() = default;
+
+void CProjectorWindow::CreateView()
+{
+    auto* newView = new ProjectorView();
+    if (!AttachView(newView, ProjectorView::kBufferWidth, ProjectorView::kBufferHeight)) {
+        projectorView_ = nullptr;
+        return;
+    }
+    projectorView_ = newView;
+    newView->CreateControlCanvas(kControlCanvasRect);
+    newView->CreateShowCanvas(kShowCanvasRect, 1.0, kHomeX, kHomeY, conditions);
+}
+
+void CProjectorWindow::OnGetMinMaxInfo(MinMaxInfo* info)
+{
+    CScrollWindow::OnGetMinMaxInfo(info);
+    info->ptMinTrackSize = kMinTrackSize;
+    info->ptMaxTrackSize = kMaxTrackSize;
+}
+
+void CProjectorWindow::OnClose()
+{
+    ShowWindow(SW_HIDE);
+    UpdateActivationAfterClose(this, ClosedWindowPlace::BackOfList);
+    if (frameLink)
+        frameLink->BringFrameToTop();
+}
+
+void CProjectorWindow::OnWindowPosChanged(const WindowPos* position)
+{
+    if (frameLink)
+        frameLink->SetTrackmakerMode(0);
+    CScrollWindow::OnWindowPosChanged(position);
+}
+
+void CProjectorWindow::OnActivate(unsigned state, CWnd* other, bool minimized)
+{
+    if (state != WA_INACTIVE && frameLink)
+        frameLink->ActivateToolWindow(this);
+    CScrollWindow::OnActivate(state, other, minimized);
+}

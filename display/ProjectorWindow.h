@@ -1,0 +1,35 @@
+#pragma once
+
+#include "display/ScrollWindow.h"
+
+class ChamberData;
+class ProjectorView;
+
+// The Projector tool window: a ProjectorView of 624 x 440 pixels holding the picture pane and
+// the control strip. Closing it only hides it.
+class CProjectorWindow : public CScrollWindow {
+public:
+    static constexpr Point kMinTrackSize{192, 48};
+    static constexpr Point kMaxTrackSize{632, 480};
+
+    CProjectorWindow();
+    ~CProjectorWindow() override;
+
+    // The main frame's current conditions, given right after the window is created; not owned.
+    void SetConditions(const ChamberData* chamber) { conditions = chamber; }
+    // Creates the view and its two panes; called once after the window is created.
+    void CreateView() override;
+    ProjectorView* GetView() const { return projectorView_; }
+
+    void OnGetMinMaxInfo(MinMaxInfo* info) override;
+    // Hides the window and hands the activation on.
+    void OnClose() override;
+    // A move or resize turns the Trackmaker mode off.
+    void OnWindowPosChanged(const WindowPos* position) override;
+    void OnActivate(unsigned state, CWnd* other, bool minimized) override;
+
+    const ChamberData* conditions = nullptr;
+
+private:
+    ProjectorView* projectorView_ = nullptr;
+};
