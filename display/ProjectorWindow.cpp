@@ -1,6 +1,7 @@
 #include "display/ProjectorWindow.h"
 
 #include "display/FrameLink.h"
+#include "display/ProjectorShowCanvas.h"
 #include "display/ProjectorView.h"
 
 namespace {
@@ -33,6 +34,12 @@ void CProjectorWindow::OnGetMinMaxInfo(MinMaxInfo* info)
     CScrollWindow::OnGetMinMaxInfo(info);
     info->ptMinTrackSize = kMinTrackSize;
     info->ptMaxTrackSize = kMaxTrackSize;
+}
+
+void CProjectorWindow::PrintPicture(CDC& dc)
+{
+    if (projectorView_ && projectorView_->showCanvas)
+        projectorView_->showCanvas->PrintDraw(dc);
 }
 
 void CProjectorWindow::OnClose()

@@ -20,6 +20,8 @@ public:
     // Creates the view and its two panes; called once after the window is created.
     void CreateView() override;
     ProjectorView* GetView() const { return projectorView_; }
+    // The picture pane: its points and the chamber outline in dark on white.
+    void PrintPicture(CDC& dc) override;
 
     void OnGetMinMaxInfo(MinMaxInfo* info) override;
     // Hides the window and hands the activation on.

@@ -1,5 +1,6 @@
 #include "shell/Printing.h"
 
+#include "display/ProjectorWindow.h"
 #include "display/ProgramValues.h"
 #include "display/ScreenChamber.h"
 #include "display/ScrollWindow.h"

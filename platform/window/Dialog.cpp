@@ -140,6 +140,7 @@ bool CDialog::Build(int templateId, CWnd* owner)
     result_ = 0;
     if (!CreateEx(0, "", dialogTemplate->title, style, client.left, client.top, client.Width(), client.Height(), owner))
         return false;
+    WndPrivate::Of(this)->Placement().KeepClientSizeWhenFrameAppears();
     Rect outer = client;
     CalcWindowRect(&outer);
     MoveWindow(outer.left, outer.top, outer.Width(), outer.Height());

@@ -83,6 +83,7 @@ private:
     void CreateItem(const DialogItem& item, Size base);
 
     CFont font_;
+
     std::vector<std::unique_ptr<CControl>> controls_;
     bool modal_ = false;
     bool ended_ = false;

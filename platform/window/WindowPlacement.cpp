@@ -199,6 +199,12 @@ void WindowPlacement::KeepPlacementAfterFrameAppeared()
 {
     if (!d_.IsTopLevel() || !d_.Outer() || FrameMargins() == placedMargins_)
         return;
+    if (keepClientSize_) {
+        // The frame grows the outer rectangle around the client area instead of eating into it.
+        const QMargins m = FrameMargins();
+        requestedOuter_.right += m.left() + m.right() - placedMargins_.left() - placedMargins_.right();
+        requestedOuter_.bottom += m.top() + m.bottom() - placedMargins_.top() - placedMargins_.bottom();
+    }
     Place(requestedOuter_, true, true);
 }
 

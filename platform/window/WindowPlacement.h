@@ -53,6 +53,9 @@ public:
     // A window manager tells the size of its frame only once the window is shown. Placements are
     // outer rectangles, so a window placed before that is placed again with the real frame.
     void KeepPlacementAfterFrameAppeared();
+    // Windows sized by their client area (dialogs): a frame that appears later keeps the client
+    // size and grows the outer rectangle.
+    void KeepClientSizeWhenFrameAppears() { keepClientSize_ = true; }
 
     // Tests without a window manager: the frame to assume in place of Qt's (none: Qt's).
     void AssumeFrameMargins(std::optional<QMargins> margins) { assumedMargins_ = margins; }
@@ -67,7 +70,8 @@ private:
     WndPrivate& d_;
     Rect lastOuter_;
     Rect requestedOuter_;    // top-levels: the outer rectangle last asked for
-    QMargins placedMargins_; // top-levels: the window-manager frame that placement assumed
+    QMargins placedMargins_;
+    bool keepClientSize_ = false; // a frame that appears later grows the outer rectangle // top-levels: the window-manager frame that placement assumed
     std::optional<QMargins> assumedMargins_;
     Size lastClientSize_{-1, -1};
     bool placing_ = false;   // our own geometry change runs: Qt's echoes are ignored

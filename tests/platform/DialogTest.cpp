@@ -94,6 +94,12 @@ TEST_F(Dialogs, ModelessDialogTakesItsSizeAndPlacesFromItsFont)
     EXPECT_EQ(sliderRect, DialogUnitsToPixels(Rect::FromSize(15, 8, 100, 20), base));
     EXPECT_TRUE(dialog.IsWindowVisible());
     EXPECT_TRUE(Enabled(owner)) << "a modeless dialog leaves its owner usable";
+
+    // A window manager's frame arriving later leaves the client area as the template made it.
+    const Rect made = client;
+    platform::simulate::WindowManagerFrameAppears(&dialog, 4, 22, 4, 4);
+    dialog.GetClientRect(&client);
+    EXPECT_EQ(client, made);
 }
 
 TEST_F(Dialogs, EscapeAndTheCloseButtonCancelAModelessDialog)

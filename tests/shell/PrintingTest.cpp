@@ -2,6 +2,7 @@
 // messages and the dialog's outcomes, checked on recording printers and on a printed PDF.
 #include "TestCommandsSupport.h"
 
+#include "display/ProjectorWindow.h"
 #include "display/ProgramValues.h"
 #include "controls/ChamberControlWindow.h"
 #include "display/ScrollWindow.h"
@@ -51,7 +52,7 @@ public:
 };
 
 // A Projector stand-in: remembers where the page put its picture.
-class FakeProjector : public CScrollWindow {
+class FakeProjector : public CProjectorWindow {
 public:
     void PrintPicture(CDC& dc) override
     {
@@ -258,7 +259,7 @@ TEST_F(PrintTest, ProjectorPictureStartsAtFiftyUnderItsOwnTitle)
     auto* projector = new FakeProjector;
     ASSERT_TRUE(projector->Create(Frame().toolWindowClass, "Projector: Empty", WS_OVERLAPPEDWINDOW,
                                  {0, 37, 640, 445}, &Frame()));
-    Frame().projectorWindow = projector;
+    CProjectorWindow* realProjector = std::exchange(Frame().projectorWindow, projector);
     Frame().SetEventTitle("Untitled Type 3 Decay");
     Frame().ActivateToolWindow(projector);
     std::vector<DrawnText> texts;
@@ -267,7 +268,7 @@ TEST_F(PrintTest, ProjectorPictureStartsAtFiftyUnderItsOwnTitle)
     EXPECT_EQ(projector->windowOrigin, (Point{-printing::kProjectorPictureX, printing::kPageTop}));
     ASSERT_EQ(texts.size(), 3u);
     EXPECT_EQ(texts[1].text, "Projector: Untitled Type 3 Decay");
-    Frame().projectorWindow = nullptr;
+    Frame().projectorWindow = realProjector;
     projector->DestroyWindow();
 }
 
