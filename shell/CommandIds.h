@@ -56,4 +56,9 @@ constexpr int kProgramIcon = 100;
 constexpr int kAboutBitmap = 169; // the About picture, also the splash: 503 x 288, 16 colours
 constexpr int kSplashWidth = 503;
 constexpr int kSplashHeight = 288;
+// The reminder pictures, 256 colours each.
+constexpr int kEnergyBitmap = 170;   // 418 x 323
+constexpr int kRealLifeBitmap = 171; // 436 x 346
+constexpr int kMotionBitmap = 172;   // 432 x 324
+constexpr int kToolsBitmap = 174;    // 511 x 346
 }

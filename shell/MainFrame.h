@@ -91,6 +91,10 @@ public:
     void ToggleResetEachEvent();
     void CloseActive();
     void Exit();
+    // Opens the reminder picture of a Reminders item (165 to 168), or brings it forward when it
+    // is open already; ShowAbout does the same for the About picture, centred on the desktop.
+    void ShowReminder(int id);
+    void ShowAbout();
 
     bool OnCommand(int id, int code = 0, CWnd* control = nullptr) override;
 
@@ -177,6 +181,8 @@ private:
     void ShowNewEvent();
     // Shows a tool window on top without moving or resizing it.
     static void ShowOnTop(CWnd* window);
+    // Creates the picture window held in field on first use, later brings it forward.
+    void ShowPicture(std::unique_ptr<CShowWindow>& field, int bitmapId, const char* title, bool centred);
     // Handles the messages waiting between two rotation frames.
     void PumpRotationMessages();
     // The angle of the next rotation frame from the counter readings around the last one.

@@ -32,6 +32,8 @@ constexpr CommandRoute kCommandRoutes[] = {
     {cmd::kResetEachEvent, cmd::kResetEachEvent, [](CMainFrame& f, int) { f.ToggleResetEachEvent(); }},
     {cmd::kShowChamber, cmd::kShowProjector, [](CMainFrame& f, int id) { f.ShowToolWindow(id); }},
     {cmd::kDecay1, cmd::kDecay6, [](CMainFrame& f, int id) { f.SelectDecay(id); }},
+    {cmd::kUsefulTools, cmd::kRealLife, [](CMainFrame& f, int id) { f.ShowReminder(id); }},
+    {cmd::kAbout, cmd::kAbout, [](CMainFrame& f, int) { f.ShowAbout(); }},
 };
 
 }

@@ -2,6 +2,7 @@
 
 #include "display/FrameLink.h"
 #include "display/ProgramValues.h"
+#include "display/ScrollWindow.h"
 #include "platform/window/ClientDC.h"
 #include "platform/seams/MessageBox.h"
 #include "platform/gfx/Screen.h"
@@ -115,4 +116,17 @@ void CShowWindow::OnDestroy()
     if (activeToolWindow == this)
         activeToolWindow = nullptr;
     CWnd::OnDestroy();
+}
+
+bool CShowWindow::OnQueryNewPalette()
+{
+    if (!palette)
+        return false;
+    return RealiseWindowPalette(*this, *palette) != 0;
+}
+
+void CShowWindow::OnPaletteChanged(CWnd* focusWindow)
+{
+    if (focusWindow != this && palette)
+        RealiseWindowPalette(*this, *palette);
 }

@@ -24,6 +24,10 @@ public:
     // front of the activation list.
     void OnClose() override;
     void OnDestroy() override;
+    // Realises the picture's palette when this window gets the focus; answers the number of
+    // entries that changed (0 without a palette).
+    bool OnQueryNewPalette() override;
+    void OnPaletteChanged(CWnd* focusWindow) override;
 
     int32_t active = 0;     // 1 after activation, 0 after a close
     int32_t paletteMade = 0;
