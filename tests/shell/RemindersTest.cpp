@@ -10,20 +10,22 @@ namespace {
 struct PictureCase {
     int command;
     const char* title;
+    int width;
+    int height;
     std::unique_ptr<CShowWindow> CMainFrame::*field;
 };
 
 const PictureCase kPictures[] = {
-    {cmd::kUsefulTools, "Useful tools", &CMainFrame::toolsWindow},
-    {cmd::kEnergyMomentum, "Courtesy of Quillon", &CMainFrame::energyWindow},
-    {cmd::kMotionInField, "Motion in a Magnetic Field", &CMainFrame::motionWindow},
-    {cmd::kRealLife, "We have to admit...", &CMainFrame::realLifeWindow},
-    {cmd::kAbout, " ", &CMainFrame::aboutWindow},
+    {cmd::kUsefulTools, "Useful tools", 511, 346, &CMainFrame::toolsWindow},
+    {cmd::kEnergyMomentum, "Courtesy of Quillon", 418, 323, &CMainFrame::energyWindow},
+    {cmd::kMotionInField, "Motion in a Magnetic Field", 432, 324, &CMainFrame::motionWindow},
+    {cmd::kRealLife, "We have to admit...", 436, 346, &CMainFrame::realLifeWindow},
+    {cmd::kAbout, " ", 503, 288, &CMainFrame::aboutWindow},
 };
 
 class Reminders : public ShellTest, public ::testing::WithParamInterface<PictureCase> {};
 
-TEST_P(Reminders, OpensOnceWithItsTitleAndComesForwardAgainAfterClose)
+TEST_P(Reminders, OpensOnceWithItsTitleAndSizeAndComesForwardAgainAfterClose)
 {
     const PictureCase& picture = GetParam();
     ASSERT_TRUE(Start(Screen(768)));
@@ -34,6 +36,10 @@ TEST_P(Reminders, OpensOnceWithItsTitleAndComesForwardAgainAfterClose)
     ASSERT_NE(window, nullptr);
     EXPECT_EQ(window->GetWindowText(), picture.title);
     EXPECT_TRUE(window->IsWindowVisible());
+    Rect client;
+    window->GetClientRect(&client);
+    EXPECT_EQ(client, (Rect{0, 0, picture.width, picture.height}));
+    EXPECT_TRUE(boxes.Shown().empty()); // the picture loaded and painted
 
     window->OnClose();
     ASSERT_FALSE(window->IsWindowVisible());
