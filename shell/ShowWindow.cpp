@@ -72,6 +72,17 @@ void CShowWindow::SelectBitmapPalette(CDC& dc)
     }
 }
 
+void CShowWindow::OnSize(unsigned type, int cx, int cy)
+{
+    CWnd::OnSize(type, cx, cy);
+    const Size size = bitmap.GetSize();
+    if (!sizing_ && bitmap.IsCreated() && type == SIZE_RESTORED && (cx != size.width || cy != size.height)) {
+        sizing_ = true;
+        SizeToBitmap();
+        sizing_ = false;
+    }
+}
+
 void CShowWindow::OnPaint()
 {
     CPaintDC dc(this);

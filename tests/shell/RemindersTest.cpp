@@ -40,6 +40,11 @@ TEST_P(Reminders, OpensOnceWithItsTitleAndSizeAndComesForwardAgainAfterClose)
     window->GetClientRect(&client);
     EXPECT_EQ(client, (Rect{0, 0, picture.width, picture.height}));
     EXPECT_TRUE(boxes.Shown().empty()); // the picture loaded and painted
+    // A frame other than the one it was sized for (as a window manager may give it) does not
+    // shrink the picture.
+    window->SetWindowPos(nullptr, 0, 0, 200, 150, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    window->GetClientRect(&client);
+    EXPECT_EQ(client, (Rect{0, 0, picture.width, picture.height}));
 
     window->OnClose();
     ASSERT_FALSE(window->IsWindowVisible());
