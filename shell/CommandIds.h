@@ -60,4 +60,9 @@ constexpr int kRateDialog = 175;     // "Chamber Rotation Rate"
 constexpr int kRateSlider = 177;
 constexpr int kSpeedDialog = 178;    // "Trackmaker Screen Speed"
 constexpr int kSpeedSlider = 180;
+// The reminder pictures, 256 colours each.
+constexpr int kEnergyBitmap = 170;   // 418 x 323
+constexpr int kRealLifeBitmap = 171; // 436 x 346
+constexpr int kMotionBitmap = 172;   // 432 x 324
+constexpr int kToolsBitmap = 174;    // 511 x 346
 }

@@ -98,6 +98,10 @@ public:
     // conditions, on the printer chosen in the print dialog. Failures are shown in message boxes.
     void PrintActiveWindow();
     void Exit();
+    // Opens the reminder picture of a Reminders item (165 to 168), or brings it forward when it
+    // is open already; ShowAbout does the same for the About picture, centred on the desktop.
+    void ShowReminder(int id);
+    void ShowAbout();
 
     bool OnCommand(int id, int code = 0, CWnd* control = nullptr) override;
 
@@ -186,6 +190,8 @@ private:
     static void ShowOnTop(CWnd* window);
     // Hands the current event to the Projector's view.
     void ShowEventInProjector();
+    // Creates the picture window held in field on first use, later brings it forward.
+    void ShowPicture(std::unique_ptr<CShowWindow>& field, int bitmapId, const char* title, bool centred);
     // Handles the messages waiting between two rotation frames.
     void PumpRotationMessages();
     // The angle of the next rotation frame from the counter readings around the last one.

@@ -34,6 +34,8 @@ constexpr CommandRoute kCommandRoutes[] = {
     {cmd::kShowChamber, cmd::kShowProjector, [](CMainFrame& f, int id) { f.ShowToolWindow(id); }},
     {cmd::kAdjustRotationRate, cmd::kAdjustRotationRate, [](CMainFrame& f, int) { f.AdjustRotationRate(); }},
     {cmd::kDecay1, cmd::kDecay6, [](CMainFrame& f, int id) { f.SelectDecay(id); }},
+    {cmd::kUsefulTools, cmd::kRealLife, [](CMainFrame& f, int id) { f.ShowReminder(id); }},
+    {cmd::kAbout, cmd::kAbout, [](CMainFrame& f, int) { f.ShowAbout(); }},
 };
 
 }

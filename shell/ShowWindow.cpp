@@ -2,6 +2,7 @@
 
 #include "display/FrameLink.h"
 #include "display/ProgramValues.h"
+#include "display/ScrollWindow.h"
 #include "platform/window/ClientDC.h"
 #include "platform/seams/MessageBox.h"
 #include "platform/gfx/Screen.h"
@@ -71,6 +72,17 @@ void CShowWindow::SelectBitmapPalette(CDC& dc)
     }
 }
 
+void CShowWindow::OnSize(unsigned type, int cx, int cy)
+{
+    CWnd::OnSize(type, cx, cy);
+    const Size size = bitmap.GetSize();
+    if (!sizing_ && bitmap.IsCreated() && type == SIZE_RESTORED && (cx != size.width || cy != size.height)) {
+        sizing_ = true;
+        SizeToBitmap();
+        sizing_ = false;
+    }
+}
+
 void CShowWindow::OnPaint()
 {
     CPaintDC dc(this);
@@ -115,4 +127,17 @@ void CShowWindow::OnDestroy()
     if (activeToolWindow == this)
         activeToolWindow = nullptr;
     CWnd::OnDestroy();
+}
+
+bool CShowWindow::OnQueryNewPalette()
+{
+    if (!palette)
+        return false;
+    return RealiseWindowPalette(*this, *palette) != 0;
+}
+
+void CShowWindow::OnPaletteChanged(CWnd* focusWindow)
+{
+    if (focusWindow != this && palette)
+        RealiseWindowPalette(*this, *palette);
 }

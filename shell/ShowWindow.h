@@ -19,11 +19,18 @@ public:
     void SizeToBitmap();
 
     void OnPaint() override;
+    // A window manager may give the window a frame other than the one it was sized for; the
+    // client area then goes back to the picture's size.
+    void OnSize(unsigned type, int cx, int cy) override;
     void OnActivate(unsigned state, CWnd* other, bool minimized) override;
     // Hides the window (it is never destroyed by a close) and activates the window now at the
     // front of the activation list.
     void OnClose() override;
     void OnDestroy() override;
+    // Realises the picture's palette when this window gets the focus; answers the number of
+    // entries that changed (0 without a palette).
+    bool OnQueryNewPalette() override;
+    void OnPaletteChanged(CWnd* focusWindow) override;
 
     int32_t active = 0;     // 1 after activation, 0 after a close
     int32_t paletteMade = 0;
@@ -32,6 +39,7 @@ public:
     std::unique_ptr<CPalette> palette; // built at the first paint on a palette display
 
 private:
+    bool sizing_ = false; // inside SizeToBitmap, which may itself be told of the new size
     void SelectBitmapPalette(CDC& dc);
     bool BuildPalette();
 };

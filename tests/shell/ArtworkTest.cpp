@@ -69,6 +69,22 @@ TEST(IndexedBitmap, RowsArePaddedToFourBytes)
     EXPECT_EQ(nine.back(), 0);
 }
 
+TEST(IndexedBitmap, EightBitRowsTakeAByteAPixelAndTheWholeTable)
+{
+    std::array<Colour, 256> palette{};
+    palette[200] = Rgb(10, 20, 30);
+    const auto bmp = artwork::EncodeBmp8({5, 2, {200, 1, 2, 3, 4, /* second row */ 9, 8, 7, 6, 255}}, palette);
+    const size_t pixelOffset = 14 + 40 + 256 * 4;
+    ASSERT_EQ(bmp.size(), pixelOffset + 2 * 8); // 5 bytes a row, padded to 8
+    EXPECT_EQ(Read16(bmp, 28), 8u);
+    EXPECT_EQ(Read32(bmp, 46), 256u);
+    EXPECT_EQ(bmp[54 + 200 * 4 + 2], 10); // red of entry 200
+    const uint8_t firstStored[8] = {9, 8, 7, 6, 255, 0, 0, 0};
+    const uint8_t secondStored[8] = {200, 1, 2, 3, 4, 0, 0, 0};
+    EXPECT_EQ(std::memcmp(&bmp[pixelOffset], firstStored, 8), 0);
+    EXPECT_EQ(std::memcmp(&bmp[pixelOffset + 8], secondStored, 8), 0);
+}
+
 class ArtworkDrawing : public ::testing::Test {
 protected:
     void SetUp() override { ASSERT_TRUE(platform::EnsureGuiApplication(platform::ApplicationKind::Widgets)); }

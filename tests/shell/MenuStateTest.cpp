@@ -242,7 +242,7 @@ TEST_F(RadioGroups, CheckItemsFlipTheirFieldAndMark)
 TEST_F(RadioGroups, CommandsWithoutAHandlerDoNothing)
 {
     ASSERT_TRUE(Start(Screen(768)));
-    for (int id : {cmd::kElectron, cmd::kTrackmakerActivate, cmd::kAbout})
+    for (int id : {cmd::kElectron, cmd::kTrackmakerActivate, cmd::kAdjustScreenSpeed})
         EXPECT_FALSE(Frame().OnCommand(id)) << id;
     EXPECT_EQ(Frame().trackmakerActive, 0);
 }

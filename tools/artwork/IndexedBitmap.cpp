@@ -12,7 +12,6 @@ namespace {
 
 constexpr int kFileHeaderBytes = 14;
 constexpr int kInfoHeaderBytes = 40;
-constexpr int kBitsPerPixel = 4;
 
 int Square(int v) { return v * v; }
 
@@ -33,14 +32,14 @@ void Put32(std::vector<uint8_t>& out, uint32_t v)
     Put16(out, v >> 16);
 }
 
-// Bytes of one stored row: two pixels per byte, padded to a multiple of four bytes.
-int RowBytes(int width) { return ((width * kBitsPerPixel + 31) / 32) * 4; }
+// Bytes of one stored row, padded to a multiple of four bytes.
+int RowBytes(int width, int bits) { return ((width * bits + 31) / 32) * 4; }
 
-void PutHeaders(std::vector<uint8_t>& out, const IndexedImage& image, int colours)
+void PutHeaders(std::vector<uint8_t>& out, const IndexedImage& image, int colours, int bits)
 {
     const uint32_t tableBytes = uint32_t(colours) * 4;
     const uint32_t pixelOffset = kFileHeaderBytes + kInfoHeaderBytes + tableBytes;
-    const uint32_t pixelBytes = uint32_t(RowBytes(image.width)) * uint32_t(image.height);
+    const uint32_t pixelBytes = uint32_t(RowBytes(image.width, bits)) * uint32_t(image.height);
     out.push_back('B');
     out.push_back('M');
     Put32(out, pixelOffset + pixelBytes);
@@ -50,7 +49,7 @@ void PutHeaders(std::vector<uint8_t>& out, const IndexedImage& image, int colour
     Put32(out, uint32_t(image.width));
     Put32(out, uint32_t(image.height)); // positive: rows are stored bottom-up
     Put16(out, 1);
-    Put16(out, kBitsPerPixel);
+    Put16(out, uint32_t(bits));
     Put32(out, 0); // no compression
     Put32(out, pixelBytes);
     Put32(out, 2835); // 72 dots per inch, in dots per metre
@@ -69,9 +68,9 @@ void PutColourTable(std::vector<uint8_t>& out, std::span<const Colour> palette)
     }
 }
 
-void PutRows(std::vector<uint8_t>& out, const IndexedImage& image, int colours)
+void PutRows(std::vector<uint8_t>& out, const IndexedImage& image, int colours, int bits)
 {
-    const int rowBytes = RowBytes(image.width);
+    const int rowBytes = RowBytes(image.width, bits);
     for (int y = image.height - 1; y >= 0; --y) {
         std::vector<uint8_t> row(size_t(rowBytes), 0);
         for (int x = 0; x < image.width; ++x) {
@@ -79,7 +78,10 @@ void PutRows(std::vector<uint8_t>& out, const IndexedImage& image, int colours)
             assert(index < colours && "an index outside the palette: quantise with the same palette");
             if (index >= colours)
                 index = 0;
-            row[size_t(x / 2)] |= (x % 2 == 0) ? uint8_t(index << 4) : index;
+            if (bits == 8)
+                row[size_t(x)] = index;
+            else
+                row[size_t(x / 2)] |= (x % 2 == 0) ? uint8_t(index << 4) : index;
         }
         out.insert(out.end(), row.begin(), row.end());
     }
@@ -110,18 +112,33 @@ IndexedImage Quantise(const PixelImage& image, std::span<const Colour> palette)
     return out;
 }
 
-std::vector<uint8_t> EncodeBmp4(const IndexedImage& image, std::span<const Colour> palette)
+namespace {
+
+std::vector<uint8_t> EncodeBmp(const IndexedImage& image, std::span<const Colour> palette, int bits)
 {
-    assert(!palette.empty() && palette.size() <= 16 && "a 4-bit bitmap holds 1 to 16 colours");
-    const int colours = int(std::min<size_t>(std::max<size_t>(palette.size(), 1), 16));
+    const size_t most = size_t(1) << bits;
+    assert(!palette.empty() && palette.size() <= most && "the palette does not fit the depth");
+    const int colours = int(std::min<size_t>(std::max<size_t>(palette.size(), 1), most));
     std::vector<uint8_t> out;
-    PutHeaders(out, image, colours);
+    PutHeaders(out, image, colours, bits);
     if (palette.empty())
         PutColourTable(out, std::span<const Colour>(&colours::kBlack, 1));
     else
         PutColourTable(out, palette.first(size_t(colours)));
-    PutRows(out, image, colours);
+    PutRows(out, image, colours, bits);
     return out;
+}
+
+}
+
+std::vector<uint8_t> EncodeBmp4(const IndexedImage& image, std::span<const Colour> palette)
+{
+    return EncodeBmp(image, palette, 4);
+}
+
+std::vector<uint8_t> EncodeBmp8(const IndexedImage& image, std::span<const Colour> palette)
+{
+    return EncodeBmp(image, palette, 8);
 }
 
 bool WriteFile(const std::string& path, const std::vector<uint8_t>& bytes)

@@ -30,6 +30,8 @@ IndexedImage Quantise(const PixelImage& image, std::span<const Colour> palette);
 // 4 bytes, a colour table of palette.size() entries, biClrUsed = palette.size()). The palette
 // holds 1 to 16 colours and every index of image must be below its size.
 std::vector<uint8_t> EncodeBmp4(const IndexedImage& image, std::span<const Colour> palette);
+// The same with one byte per pixel and a palette of 1 to 256 colours.
+std::vector<uint8_t> EncodeBmp8(const IndexedImage& image, std::span<const Colour> palette);
 
 // Writes bytes to path; false when the file cannot be written completely.
 bool WriteFile(const std::string& path, const std::vector<uint8_t>& bytes);

@@ -2,11 +2,14 @@
 //   tracelume-artwork <folder>   writes into <folder> bitmap169.bmp (the About and splash
 //                                picture), icon100.bmp (the program icon), bitmap139.bmp and
 //                                bitmap142.bmp (the slider knob and tracks) and bitmap160.bmp to
-//                                bitmap162.bmp (the slider labels, black and white only).
+//                                bitmap162.bmp (the slider labels, black and white only), and
+//                                bitmap170.bmp to bitmap172.bmp and bitmap174.bmp (the reminder
+//                                pictures, 8-bit).
 // The build does not run it; run it after changing a picture and commit the files it writes,
 // normally with the folder shell/resources.
 #include "tools/artwork/Artwork.h"
 #include "tools/artwork/IndexedBitmap.h"
+#include "tools/artwork/ReminderArt.h"
 #include "tools/artwork/SliderArt.h"
 
 #include "platform/gfx/DC.h"
@@ -26,6 +29,7 @@ const std::array<Colour, 2> kBlackAndWhite{colours::kBlack, colours::kWhite};
 // Renders a picture of the given size, quantises it to palette and writes it.
 bool WritePicture(const std::string& path, int width, int height, DrawFunction draw, std::span<const Colour> palette)
 {
+    const bool eightBit = palette.size() > 16;
     CDC dc;
     CBitmap bitmap;
     if (!dc.CreateCompatibleDC(nullptr) || !bitmap.CreateCompatibleBitmap(width, height))
@@ -34,7 +38,7 @@ bool WritePicture(const std::string& path, int width, int height, DrawFunction d
     draw(dc);
     dc.SelectObject(old);
     const IndexedImage indexed = artwork::Quantise(*bitmap.Image(), palette);
-    return artwork::WriteFile(path, artwork::EncodeBmp4(indexed, palette));
+    return artwork::WriteFile(path, eightBit ? artwork::EncodeBmp8(indexed, palette) : artwork::EncodeBmp4(indexed, palette));
 }
 
 }
@@ -64,6 +68,10 @@ int main(int argc, char** argv)
         {"bitmap160.bmp", artwork::kSidesLabelWidth, artwork::kLabelHeight, artwork::DrawSidesLabel, kBlackAndWhite},
         {"bitmap161.bmp", artwork::kEnergyLabelWidth, artwork::kLabelHeight, artwork::DrawEnergyLabel, kBlackAndWhite},
         {"bitmap162.bmp", artwork::kFieldLabelWidth, artwork::kLabelHeight, artwork::DrawFieldLabel, kBlackAndWhite},
+        {"bitmap170.bmp", artwork::kEnergyWidth, artwork::kEnergyHeight, artwork::DrawEnergyMomentum, artwork::Palette256()},
+        {"bitmap171.bmp", artwork::kRealLifeWidth, artwork::kRealLifeHeight, artwork::DrawRealLife, artwork::Palette256()},
+        {"bitmap172.bmp", artwork::kMotionWidth, artwork::kMotionHeight, artwork::DrawMotionInField, artwork::Palette256()},
+        {"bitmap174.bmp", artwork::kToolsWidth, artwork::kToolsHeight, artwork::DrawUsefulTools, artwork::Palette256()},
     };
     for (const auto& picture : pictures) {
         const std::string path = folder + "/" + picture.name;
