@@ -2,7 +2,10 @@
 
 #include <cerrno>
 #include <cstring>
-#include <filesystem>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 FileCause MemorySource::ReadExact(void* out, std::size_t size)
 {
@@ -34,16 +37,31 @@ FileSource::~FileSource()
     Close();
 }
 
+// The file is opened without waiting (a FIFO with no writer would block an ordinary open) and
+// looked at before anything is read from it: only a regular file is an event file.
 FileCause FileSource::Open(const std::string& path)
 {
     Close();
-    std::error_code error;
-    if (std::filesystem::is_directory(path, error))
-        return CauseFromErrno(EISDIR);
     errno = 0;
-    file_ = std::fopen(path.c_str(), "rb");
-    if (!file_)
+    const int descriptor = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+    if (descriptor < 0)
         return errno != 0 ? CauseFromErrno(errno) : FileCause::Generic;
+    struct stat facts {};
+    FileCause refused = FileCause::None;
+    if (::fstat(descriptor, &facts) != 0)
+        refused = errno != 0 ? CauseFromErrno(errno) : FileCause::Generic;
+    else if (S_ISDIR(facts.st_mode))
+        refused = CauseFromErrno(EISDIR);
+    else if (!S_ISREG(facts.st_mode))
+        refused = FileCause::InvalidFile;
+    else if (const int flags = ::fcntl(descriptor, F_GETFL); flags < 0 || ::fcntl(descriptor, F_SETFL, flags & ~O_NONBLOCK) != 0)
+        refused = errno != 0 ? CauseFromErrno(errno) : FileCause::Generic;
+    if (refused == FileCause::None && !(file_ = ::fdopen(descriptor, "rb")))
+        refused = errno != 0 ? CauseFromErrno(errno) : FileCause::Generic;
+    if (refused != FileCause::None) {
+        ::close(descriptor);
+        return refused;
+    }
     remaining_ = StreamLength(file_);
     return FileCause::None;
 }

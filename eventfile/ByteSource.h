@@ -40,7 +40,8 @@ public:
     FileSource(const FileSource&) = delete;
     FileSource& operator=(const FileSource&) = delete;
 
-    // Opens path for reading. A directory cannot be opened (BadPath).
+    // Opens path for reading. A directory cannot be opened (BadPath), nor anything else that is
+    // not a regular file, such as a FIFO or a device (InvalidFile); neither waits for a writer.
     FileCause Open(const std::string& path);
     FileCause ReadExact(void* out, std::size_t size) override;
     std::optional<uint64_t> Remaining() const override;

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <new>
 
 using namespace eventfile;
 
@@ -59,23 +60,42 @@ TrackPoint DecodePPoint(const Record& record)
     return point;
 }
 
+// A count the reader refuses before it looks further: below zero, or above what any event can
+// hold.
+bool IsPossibleCount(int32_t count) { return count >= 0 && count <= kMaxEventPoints; }
+
+// A source of known length must hold exactly the bytes that the count announces, here the
+// points and what follows them. Fewer is found by the read that runs out; more means the count
+// does not describe the file, whose later values would otherwise be read from point bytes.
+bool HoldsMoreThan(const ByteSource& source, int32_t count, uint64_t bytesAfterPoints)
+{
+    const std::optional<uint64_t> remaining = source.Remaining();
+    return remaining && *remaining > static_cast<uint64_t>(count) * kPointBytes + bytesAfterPoints;
+}
+
 // Reads count points. The count is checked against the bytes left before any storage is
-// reserved, so no count can make the reader allocate more than the file holds.
+// reserved, so no count can make the reader allocate more than the file holds; a source of
+// unknown length grows the storage with the points actually read, up to the count.
 template <typename Decode>
 FileCause ReadPoints(ByteSource& source, int32_t count, Decode decode, std::vector<TrackPoint>& points)
 {
     const std::optional<uint64_t> remaining = source.Remaining();
     if (remaining && *remaining / kPointBytes < static_cast<uint64_t>(count))
         return FileCause::EndOfFile;
-    points.reserve(static_cast<std::size_t>(remaining ? count : std::min(count, kUnknownLengthReserve)));
-    Record record;
-    for (int32_t i = 0; i < count; ++i) {
-        if (FileCause cause = source.ReadExact(record.data(), record.size()); cause != FileCause::None)
-            return cause;
-        const TrackPoint point = decode(record);
-        if (!HasFinitePosition(point))
-            return FileCause::InvalidFile;
-        points.push_back(point);
+    try {
+        points.reserve(static_cast<std::size_t>(remaining ? count : std::min(count, kUnknownLengthReserve)));
+        Record record;
+        for (int32_t i = 0; i < count; ++i) {
+            if (FileCause cause = source.ReadExact(record.data(), record.size()); cause != FileCause::None)
+                return cause;
+            const TrackPoint point = decode(record);
+            if (!HasFinitePosition(point))
+                return FileCause::InvalidFile;
+            points.push_back(point);
+        }
+    } catch (const std::bad_alloc&) {
+        points = {};
+        return FileCause::Generic;
     }
     return FileCause::None;
 }
@@ -98,7 +118,7 @@ ReadOutcome ReadWEvent(ByteSource& source)
     if (FileCause cause = source.ReadExact(countBytes.data(), countBytes.size()); cause != FileCause::None)
         return Failed(ReadStage::WCount, cause);
     const int32_t count = LittleInt32(countBytes.data());
-    if (count < 0)
+    if (!IsPossibleCount(count) || HoldsMoreThan(source, count, 0))
         return Failed(ReadStage::WCount, FileCause::InvalidFile);
 
     StoredEvent stored;
@@ -142,7 +162,7 @@ ReadOutcome ReadPEvent(ByteSource& source)
     if (FileCause cause = source.ReadExact(countBytes.data(), countBytes.size()); cause != FileCause::None)
         return Failed(ReadStage::PCount, cause);
     const int16_t count = byteorder::BigInt16(countBytes.data());
-    if (count < 0)
+    if (!IsPossibleCount(count) || HoldsMoreThan(source, count, kPTrailerBytes))
         return Failed(ReadStage::PCount, FileCause::InvalidFile);
 
     StoredEvent stored;

@@ -46,10 +46,13 @@ struct ReadOutcome {
 };
 
 // Parses one event from the source, reading from its current position to the end of the
-// event. Bytes after the event are not read, so a file with trailing bytes reads as the event
-// it begins with. Counts are checked against what the source still holds before anything is
-// allocated for them; numbers that are not finite, and an L or scale that is not above 0, make
-// the file invalid (InvalidFile at the stage that read them).
+// event. A source of known length must end with the event: the count fixes the length of the
+// rest (48 N bytes of points in kind 'W', 48 N + 72 in kind 'P'), and a longer source is
+// refused at the count (InvalidFile), a shorter one at the read that runs out (EndOfFile).
+// Counts above kMaxEventPoints are refused at the count. Counts are checked against what the
+// source still holds before anything is allocated for them, and running out of memory fails
+// the points' stage (Generic) instead of escaping. Numbers that are not finite, and an L or
+// scale that is not above 0, make the file invalid (InvalidFile at the stage that read them).
 ReadOutcome ReadEvent(ByteSource& source);
 
 // Opens, parses and closes the file at path.
@@ -69,4 +72,7 @@ constexpr uint64_t kWHeaderBytes = 53;   // kind byte, 48-byte conditions image,
 constexpr uint64_t kPHeaderBytes = 3;    // kind byte, int16 count
 constexpr uint64_t kPTrailerBytes = 72;  // L, ignored, three doubles (B third), three ignored, T
 constexpr uint64_t kConditionsImageBytes = 48;
+// The most points an event file may hold: far above any event the program makes (350) or any
+// real one, and low enough that reading one always fits in memory.
+constexpr int32_t kMaxEventPoints = 10'000'000;
 } // namespace eventfile

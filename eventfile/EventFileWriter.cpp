@@ -9,6 +9,9 @@
 #include <filesystem>
 #include <random>
 
+#include <fcntl.h>
+#include <unistd.h>
+
 using namespace eventfile;
 
 namespace {
@@ -23,6 +26,43 @@ constexpr std::size_t kCountOffset = 49;
 
 // Attempts at a temporary name that no other file has.
 constexpr int kTemporaryNameAttempts = 16;
+
+// Symbolic links followed before a save gives up and replaces the last one itself (the
+// operating system's own limit on a path).
+constexpr int kMaxLinksFollowed = 40;
+
+// The file a save through path must replace: path itself, or, when path is a symbolic link,
+// the file it leads to, so that the link stays a link to the saved event.
+std::string FileBehindLinks(const std::string& path)
+{
+    namespace fs = std::filesystem;
+    fs::path current = path;
+    for (int hop = 0; hop < kMaxLinksFollowed; ++hop) {
+        std::error_code error;
+        if (!fs::is_symlink(fs::symlink_status(current, error)))
+            break;
+        const fs::path target = fs::read_symlink(current, error);
+        if (error)
+            break;
+        current = target.is_absolute() ? target : current.parent_path() / target;
+    }
+    return current.string();
+}
+
+// Makes a rename inside directory durable: after a power cut the folder names the new file.
+// Some file systems cannot sync a folder; the file itself is on disk already, so that is no
+// reason to fail the save.
+void SyncDirectoryOf(const std::string& path)
+{
+    std::filesystem::path directory = std::filesystem::path(path).parent_path();
+    if (directory.empty())
+        directory = ".";
+    const int descriptor = ::open(directory.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (descriptor < 0)
+        return;
+    ::fsync(descriptor);
+    ::close(descriptor);
+}
 
 FileCause CauseOfErrno(FileCause fallback)
 {
@@ -84,7 +124,7 @@ std::vector<uint8_t> EncodeEventFile(const ChamberData& conditions, std::span<co
 }
 
 ReplacingFile::ReplacingFile(std::string path)
-    : path_(std::move(path))
+    : path_(FileBehindLinks(path))
 {
 }
 
@@ -144,11 +184,17 @@ FileCause ReplacingFile::Write(std::span<const uint8_t> bytes)
     return FileCause::None;
 }
 
+// The bytes reach the disk before the file may take the target's name.
 FileCause ReplacingFile::CloseTemporary()
 {
     errno = 0;
+    const bool synced = std::fflush(file_) == 0 && ::fsync(::fileno(file_)) == 0;
+    const FileCause syncCause = synced ? FileCause::None : CauseOfErrno(FileCause::HardIO);
+    errno = 0;
     const int result = std::fclose(file_);
     file_ = nullptr;
+    if (syncCause != FileCause::None)
+        return syncCause;
     return result == 0 ? FileCause::None : CauseOfErrno(FileCause::Generic);
 }
 
@@ -166,6 +212,7 @@ FileCause ReplacingFile::Commit()
     if (std::rename(temporaryPath_.c_str(), path_.c_str()) != 0)
         return CauseOfErrno(FileCause::Generic);
     temporaryPath_.clear();
+    SyncDirectoryOf(path_);
     return FileCause::None;
 }
 
@@ -194,7 +241,7 @@ std::optional<WriteFailure> FailAndAbandon(SaveTarget& target, WriteStage stage,
 std::optional<WriteFailure> SaveEvent(SaveTarget& target, const ChamberData& conditions,
                                       std::span<const TrackPoint> points)
 {
-    if (points.size() > INT32_MAX)
+    if (points.size() > static_cast<std::size_t>(kMaxEventPoints))
         return WriteFailure{WriteStage::Write, FileCause::InvalidFile};
     if (FileCause cause = target.Open(); cause != FileCause::None)
         return FailAndAbandon(target, WriteStage::Open, cause);

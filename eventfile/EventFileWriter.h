@@ -41,7 +41,10 @@ public:
 // the bytes go to a temporary file in the same directory, which replaces the target by a
 // rename only once everything was written and closed. An existing target that cannot be
 // opened for writing fails at Open (as an in-place save would), so a read-only file stays
-// read-only. Permissions of an existing target are carried over to its replacement.
+// read-only. Permissions of an existing target are carried over to its replacement. The file
+// and then its folder are synced to disk around the rename, so that after a power cut the name
+// holds either the old file or the whole new one. A path that is a symbolic link saves into
+// the file the link leads to; the link stays.
 class ReplacingFile : public SaveTarget {
 public:
     explicit ReplacingFile(std::string path);
@@ -69,7 +72,8 @@ private:
 };
 
 // Writes a kind 'W' file of the event to target: open, then the kind byte and the conditions
-// image, then the count and the points, then commit. Returns the stage and cause of a
+// image, then the count and the points, then commit. More than kMaxEventPoints points fail the
+// write stage before anything is opened, as a reader would refuse the file. Returns the stage and cause of a
 // failure, or nothing when the file was written and closed.
 std::optional<WriteFailure> SaveEvent(SaveTarget& target, const ChamberData& conditions,
                                       std::span<const TrackPoint> points);

@@ -8,6 +8,7 @@
 #include <cstring>
 #include <limits>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -66,16 +67,6 @@ TEST(WFileReading, PaddingWordIsNotCarried)
     ASSERT_TRUE(outcome.Ok());
     EXPECT_EQ(outcome.event->points[0].colour, kGreen);
     EXPECT_EQ(outcome.event->points[0].padding, 0);
-}
-
-TEST(WFileReading, TrailingBytesAreIgnored)
-{
-    std::vector<uint8_t> file = WFile({}, {MakePoint(1, 2, 3, kBlue)});
-    file.insert(file.end(), {'g', 'a', 'r', 'b', 'a', 'g', 'e'});
-    const ReadOutcome outcome = ParseEventBytes(file);
-    ASSERT_TRUE(outcome.Ok());
-    ASSERT_EQ(outcome.event->points.size(), 1u);
-    EXPECT_EQ(outcome.event->points[0].colour, kBlue);
 }
 
 TEST(WFileReading, NegativeFieldIsReportedAndLeftForTheCallerToFlip)
@@ -203,7 +194,11 @@ INSTANTIATE_TEST_SUITE_P(
         Malformed{"countShortByOne", Truncated(kOnePointW, 52), ReadStage::WCount, FileCause::EndOfFile, "bombed 3: 14"},
         Malformed{"countMinusOne", WithCount(-1, 48), ReadStage::WCount, FileCause::InvalidFile, "bombed 3: 6"},
         Malformed{"countLowest", WithCount(INT32_MIN, 0), ReadStage::WCount, FileCause::InvalidFile, "bombed 3: 6"},
-        Malformed{"countHighest", WithCount(INT32_MAX, 48), ReadStage::WPoints, FileCause::EndOfFile, "bombed 4: 14"},
+        Malformed{"countHighest", WithCount(INT32_MAX, 48), ReadStage::WCount, FileCause::InvalidFile, "bombed 3: 6"},
+        Malformed{"countAboveTheLimit", WithCount(eventfile::kMaxEventPoints + 1, 48), ReadStage::WCount,
+                  FileCause::InvalidFile, "bombed 3: 6"},
+        Malformed{"trailingBytesAfterThePoints", WithCount(1, 48 + 7), ReadStage::WCount, FileCause::InvalidFile,
+                  "bombed 3: 6"},
         Malformed{"countOneMoreThanPoints", WithCount(3, 2 * 48 + 47), ReadStage::WPoints, FileCause::EndOfFile,
                   "bombed 4: 14"},
         Malformed{"lastPointShortByOne", Truncated(kOnePointW, 53 + 47), ReadStage::WPoints, FileCause::EndOfFile,
@@ -236,6 +231,9 @@ INSTANTIATE_TEST_SUITE_P(
                   "bombed on data: 14"},
         Malformed{"pointShortByOne", PWithCount(1, 47), ReadStage::PPoints, FileCause::EndOfFile,
                   "bombed on data: 14"},
+        // Read by its count, the second point's bytes would give L, B and T.
+        Malformed{"countOneLowerThanItsPoints", PWithCount(1, 2 * 48 + 72), ReadStage::PCount,
+                  FileCause::InvalidFile, "bombed on size: 6"},
         Malformed{"lengthShortByOne", Truncated(kEmptyP, 10), ReadStage::PLength, FileCause::EndOfFile,
                   "bombed 3: 14"},
         Malformed{"afterLengthOnly", Truncated(kEmptyP, 11), ReadStage::PTail, FileCause::EndOfFile, "bombed 4: 14"},
@@ -281,7 +279,7 @@ private:
 
 TEST(ReadingBoundaries, HugeCountFromAStreamStopsAtItsEnd)
 {
-    Bytes bytes = WHeader({}, INT32_MAX);
+    Bytes bytes = WHeader({}, eventfile::kMaxEventPoints);
     AppendWPoint(bytes, MakePoint(1, 2, 3, kRed));
     AppendWPoint(bytes, MakePoint(4, 5, 6, kRed));
     UnknownLengthSource source(bytes.data);
@@ -327,10 +325,43 @@ TEST(LoadingFiles, FileOnDiskReadsLikeItsBytes)
 TEST(LoadingFiles, HugeCountInAShortFileIsRejectedBeforeReadingPoints)
 {
     ScratchDir dir;
-    const ReadOutcome outcome = LoadEventFile(dir.Write("huge.cwd", WithCount(INT32_MAX, 100)));
+    const ReadOutcome outcome = LoadEventFile(dir.Write("huge.cwd", WithCount(eventfile::kMaxEventPoints, 100)));
     ASSERT_FALSE(outcome.Ok());
     EXPECT_EQ(outcome.failure.stage, ReadStage::WPoints);
     EXPECT_EQ(outcome.failure.cause, FileCause::EndOfFile);
+}
+
+// Its length confirms the count, but its points would need 100 GB of memory.
+TEST(HostileFiles, SparseFileWithTheLengthOfTheLargestCountIsRefusedAtTheCount)
+{
+    ScratchDir dir;
+    const std::string path = dir.Write("sparse.cwd", WithCount(INT32_MAX, 0));
+    if (truncate(path.c_str(), off_t(53) + off_t(48) * INT32_MAX) != 0)
+        GTEST_SKIP() << "this file system cannot hold a sparse file of that length";
+    const ReadOutcome outcome = LoadEventFile(path);
+    ASSERT_FALSE(outcome.Ok());
+    EXPECT_EQ(outcome.failure.stage, ReadStage::WCount);
+    EXPECT_EQ(outcome.failure.cause, FileCause::InvalidFile);
+}
+
+TEST(HostileFiles, StreamCannotAnnounceMorePointsThanTheLimit)
+{
+    UnknownLengthSource source(WithCount(eventfile::kMaxEventPoints + 1, 48));
+    const ReadOutcome outcome = ReadEvent(source);
+    ASSERT_FALSE(outcome.Ok());
+    EXPECT_EQ(outcome.failure.stage, ReadStage::WCount);
+    EXPECT_EQ(source.reads, 3);
+}
+
+// Opening a FIFO that nobody writes to would wait for ever.
+TEST(HostileFiles, FifoIsRefusedAtOpenWithoutWaiting)
+{
+    ScratchDir dir;
+    const std::string path = dir.Path("fifo.cwd");
+    ASSERT_EQ(mkfifo(path.c_str(), 0600), 0);
+    const ReadOutcome outcome = LoadEventFile(path);
+    ASSERT_FALSE(outcome.Ok());
+    EXPECT_EQ(ReadFailureMessage(outcome.failure, OpenOrigin::Menu).text, "open bomb: 6");
 }
 
 TEST(LoadingFiles, MissingFileFailsToOpenWithBothMessages)

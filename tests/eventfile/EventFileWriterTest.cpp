@@ -165,6 +165,19 @@ TEST(WFileWriting, FailedWriteLeavesTheOldFileAndNoTemporary)
     }
 }
 
+// Replacing the link itself would leave the file it names unsaved and the link gone.
+TEST(WFileWriting, SavingThroughASymbolicLinkReplacesTheFileItNames)
+{
+    ScratchDir dir;
+    std::filesystem::create_directory(dir.Path("events"));
+    dir.Write("events/real.cwd", WFile({}, {}));
+    std::filesystem::create_symlink("events/real.cwd", dir.Path("link.cwd"));
+    ASSERT_FALSE(SaveEventFile(dir.Path("link.cwd"), ChamberData(500, 0.8, 0.6), SamplePoints()).has_value());
+    EXPECT_TRUE(std::filesystem::is_symlink(dir.Path("link.cwd")));
+    EXPECT_EQ(dir.Read("events/real.cwd"), EncodeEventFile(ChamberData(500, 0.8, 0.6), SamplePoints()));
+    EXPECT_EQ(dir.Names().size(), 2u);
+}
+
 TEST(WFileWriting, MissingDirectoryFailsAtOpenAndCreatesNothing)
 {
     ScratchDir dir;
