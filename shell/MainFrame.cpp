@@ -231,8 +231,6 @@ void CMainFrame::OpenCommandLineFile()
     ReadEventFile(*path);
 }
 
-void CMainFrame::ReadEventFile(const std::string&) { fromCommandLine = 0; }
-
 void CMainFrame::ActivateToolWindow(CWnd* window)
 {
     assert(window && "ActivateToolWindow needs a window: pass the window that became active");

@@ -62,9 +62,17 @@ public:
 
     // Titles the Particle Chamber "Particle Chamber: <name>" and the Projector "Projector: <name>".
     void SetEventTitle(const std::string& name);
-    // Reads the event file at path and shows its event. fromCommandLine tells it whether the
-    // path came from the command line; it clears the flag.
+    // Reads the event file at path and shows its event with the file's conditions, as New Event
+    // with no decay type. A file that cannot be read changes nothing and shows the message of
+    // the stage that failed. fromCommandLine picks the message of a failed open (the start-up
+    // open's is owned by the desktop); every read clears it.
     virtual void ReadEventFile(const std::string& path);
+    // Save As: writes the current conditions and event to a file chosen in the save dialog and
+    // titles the event with it.
+    void SaveAs();
+    // Open (event files) or Import (anyFile: every file is listed): reads a file chosen in the
+    // open dialog and titles the event with it, whether or not it could be read.
+    void OpenEventFile(bool anyFile);
     // Sets showValues and its check mark without repainting.
     void SetShowValues(int on);
 

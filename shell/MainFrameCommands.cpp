@@ -17,6 +17,9 @@ struct CommandRoute {
 
 // Every command the frame handles, by id. A menu item whose command is not listed does nothing.
 constexpr CommandRoute kCommandRoutes[] = {
+    {cmd::kOpenEventFile, cmd::kOpenEventFile, [](CMainFrame& f, int) { f.OpenEventFile(false); }},
+    {cmd::kImportEventFile, cmd::kImportEventFile, [](CMainFrame& f, int) { f.OpenEventFile(true); }},
+    {cmd::kSaveAs, cmd::kSaveAs, [](CMainFrame& f, int) { f.SaveAs(); }},
     {cmd::kClose, cmd::kClose, [](CMainFrame& f, int) { f.CloseActive(); }},
     {cmd::kPrint, cmd::kPrint, [](CMainFrame& f, int) { f.PrintActiveWindow(); }},
     {cmd::kExit, cmd::kExit, [](CMainFrame& f, int) { f.Exit(); }},

@@ -2,6 +2,8 @@
 // of the frame, the splash and the command-line file.
 #include "ShellTestSupport.h"
 
+#include "eventfile/EventFileWriter.h"
+
 #include "display/ProgramValues.h"
 #include "display/ScreenChamberWindow.h"
 #include "physics/Random.h"
@@ -209,7 +211,8 @@ protected:
         const auto folder = std::filesystem::temp_directory_path() / "tracelume-shell-test";
         std::filesystem::create_directories(folder);
         const auto path = folder / name;
-        std::ofstream(path) << "W";
+        const std::vector<uint8_t> bytes = EncodeEventFile(ChamberData(300, 1.2, 0.5), {});
+        std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
         return path.string();
     }
 };
@@ -232,6 +235,10 @@ TEST_F(CommandLine, ExistingFileIsFoundWithoutAMessage)
     const std::string path = MakeFile("found.cwd");
     ASSERT_TRUE(Start(Screen(768), {path}));
     EXPECT_TRUE(boxes.Shown().empty());
+    EXPECT_EQ(Frame().ChamberWnd()->GetWindowText(), "Particle Chamber: found");
+    ASSERT_NE(Frame().event, nullptr);
+    EXPECT_EQ(Frame().conditions.L(), 300.0);
+    EXPECT_EQ(Frame().fromCommandLine, 0);
 }
 
 TEST_F(CommandLine, ArgumentsAreJoinedIntoOneName)
