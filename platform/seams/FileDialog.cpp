@@ -29,12 +29,17 @@ std::vector<std::string> Split(const std::string& text, char separator)
     return parts;
 }
 
+// Qt reads a filter's patterns from the parentheses that end its name. Names that show their
+// patterns already ("Event Files (*.cwd)") are passed as they are, so that the list does not
+// show them twice.
 QString QtFilter(const FileFilter& filter)
 {
     QString patterns;
     for (const std::string& pattern : filter.patterns)
         patterns += (patterns.isEmpty() ? "" : " ") + QString::fromStdString(pattern);
-    return QString::fromStdString(filter.name) + " (" + patterns + ")";
+    const QString name = QString::fromStdString(filter.name).trimmed();
+    const QString shown = "(" + patterns + ")";
+    return name.endsWith(shown) ? name : name + " " + shown;
 }
 
 std::optional<std::string> ShowRealDialog(const FileDialogRequest& request)

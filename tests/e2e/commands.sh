@@ -9,11 +9,7 @@ binary=$1
 source "$(dirname "$0")/lib.sh" || exit 1
 e2e_require_tools
 
-e2e_workdir=$(mktemp -d)
-shots=${2:-$e2e_workdir}
-mkdir -p "$shots"
-trap e2e_cleanup EXIT
-e2e_start_xvfb
+e2e_begin "${2:-}"
 
 # The chamber's picture (640 x 500 from the client origin) saved as $1.
 grab_chamber() {
@@ -41,14 +37,11 @@ press() {
     xdotool key --clearmodifiers "$1"
 }
 
-"$binary" >"$e2e_workdir/app.log" 2>&1 &
-e2e_app_pid=$!
-
-chamber=$(e2e_wait_window "Particle Chamber: Empty" 30) || { echo "FAIL: no Particle Chamber"; cat "$e2e_workdir/app.log"; exit 1; }
+e2e_start_program "Particle Chamber: Empty" "$binary"
 sleep 0.5
 e2e_window_origin "$chamber"
 echo "chamber client origin at $X, $Y, $WIDTH x $HEIGHT"
-xdotool windowactivate --sync "$chamber" 2>/dev/null || xdotool windowfocus --sync "$chamber"
+e2e_focus "$chamber"
 
 # New Event: the first showing appears at once.
 press ctrl+e
@@ -114,7 +107,7 @@ grab_chamber "$shots/z-stopped.png"
 
 # Ctrl+1 then Ctrl+G: about X the picture keeps changing, the Z axis leaves its place, and a
 # click in the chamber stops it.
-xdotool windowactivate --sync "$chamber" 2>/dev/null || xdotool windowfocus --sync "$chamber"
+e2e_focus "$chamber"
 press ctrl+1
 press ctrl+g
 sleep 0.5

@@ -11,11 +11,7 @@ events=$2
 source "$(dirname "$0")/lib.sh" || exit 1
 e2e_require_tools
 
-e2e_workdir=$(mktemp -d)
-shots=${3:-$e2e_workdir}
-mkdir -p "$shots"
-trap e2e_cleanup EXIT
-e2e_start_xvfb
+e2e_begin "${3:-}"
 
 # The white pixels (the caption's letters) of the caption rows of a 640 x 500 chamber picture,
 # cut to the letters: the picture in a window and the rendered one need not start at the same
@@ -44,15 +40,12 @@ press() {
     xdotool key --clearmodifiers "$1"
 }
 
-"$binary" >"$e2e_workdir/app.log" 2>&1 &
-e2e_app_pid=$!
-
-chamber=$(e2e_wait_window "Particle Chamber: Empty" 30) || { echo "FAIL: no Particle Chamber"; cat "$e2e_workdir/app.log"; exit 1; }
+e2e_start_program "Particle Chamber: Empty" "$binary"
 sleep 0.5
 e2e_window_origin "$chamber"
 CX=$X
 CY=$Y
-xdotool windowactivate --sync "$chamber" 2>/dev/null || xdotool windowfocus --sync "$chamber"
+e2e_focus "$chamber"
 
 press ctrl+k
 controls=$(e2e_wait_window "Chamber Controls" 10) || { echo "FAIL: Ctrl+K did not show the Chamber Controls"; exit 1; }

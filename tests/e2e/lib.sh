@@ -66,6 +66,35 @@ e2e_start_xvfb() {
     exit 1
 }
 
+# The start of every test: a work folder, the folder for screenshots (shots: $1, or the work
+# folder), the clean-up on exit and a private X server.
+e2e_begin() {
+    e2e_workdir=$(mktemp -d)
+    shots=${1:-$e2e_workdir}
+    mkdir -p "$shots"
+    trap e2e_cleanup EXIT
+    e2e_start_xvfb
+}
+
+# Starts the program (the command from $2 on) with its output in app.log and sets chamber to
+# the id of the Particle Chamber once a window titled $1 shows, within 30 s.
+e2e_start_program() {
+    local title=$1
+    shift
+    "$@" >"$e2e_workdir/app.log" 2>&1 &
+    e2e_app_pid=$!
+    chamber=$(e2e_wait_window "$title" 30) || {
+        echo "FAIL: no window \"$title\""
+        cat "$e2e_workdir/app.log"
+        exit 1
+    }
+}
+
+# Gives window $1 the keyboard, with or without a window manager.
+e2e_focus() {
+    xdotool windowactivate --sync "$1" 2>/dev/null || xdotool windowfocus --sync "$1"
+}
+
 # Prints the id of the first visible window whose whole title is $1, polling up to $2 seconds.
 e2e_wait_window() {
     local title=$1 seconds=$2 id
@@ -131,7 +160,7 @@ e2e_wait_exit() {
 # Presses Ctrl+Q in window $1 and checks that the program ends with status 0 within 10 s.
 e2e_quit_with_ctrl_q() {
     local window=$1
-    xdotool windowactivate --sync "$window" 2>/dev/null || xdotool windowfocus --sync "$window"
+    e2e_focus "$window"
     xdotool key --clearmodifiers ctrl+q
     if ! e2e_wait_exit "$e2e_app_pid" 10; then
         echo "FAIL: the program did not end after Ctrl+Q"

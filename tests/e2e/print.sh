@@ -26,7 +26,7 @@ e2e_start_xvfb
 e2e_app_pid=$!
 
 chamber=$(e2e_wait_window "Particle Chamber: Empty" 20) || { echo "FAIL: no Particle Chamber"; cat "$e2e_workdir/app.log"; exit 1; }
-xdotool windowactivate --sync "$chamber" 2>/dev/null || xdotool windowfocus --sync "$chamber"
+e2e_focus "$chamber"
 xdotool key --clearmodifiers ctrl+e
 chamber=$(e2e_wait_window "Particle Chamber: Untitled Type 1 Decay" 10) || { echo "FAIL: New Event did not title the chamber"; exit 1; }
 sleep 0.5

@@ -8,18 +8,11 @@ binary=$1
 source "$(dirname "$0")/lib.sh" || exit 1
 e2e_require_tools
 
-e2e_workdir=$(mktemp -d)
-shots=${2:-$e2e_workdir}
-mkdir -p "$shots"
-trap e2e_cleanup EXIT
-e2e_start_xvfb
+e2e_begin "${2:-}"
 
-"$binary" >"$e2e_workdir/app.log" 2>&1 &
-e2e_app_pid=$!
-
-chamber=$(e2e_wait_window "Particle Chamber: Empty" 30) || { echo "FAIL: no Particle Chamber"; cat "$e2e_workdir/app.log"; exit 1; }
+e2e_start_program "Particle Chamber: Empty" "$binary"
 sleep 0.5
-xdotool windowactivate --sync "$chamber" 2>/dev/null || xdotool windowfocus --sync "$chamber"
+e2e_focus "$chamber"
 xdotool key --clearmodifiers ctrl+e
 sleep 0.5
 xdotool key --clearmodifiers ctrl+p
