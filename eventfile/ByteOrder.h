@@ -3,26 +3,43 @@
 #include <bit>
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
 
 // Numbers of the event files, byte by byte, whatever the byte order of this machine.
 // 'W' files are little-endian, 'P' files big-endian; doubles are IEEE 754 binary64.
 namespace byteorder {
 
+// The bytes of value in the opposite order.
+template <typename Unsigned>
+constexpr Unsigned Reversed(Unsigned value)
+{
+    Unsigned reversed = 0;
+    for (std::size_t i = 0; i < sizeof(Unsigned); ++i) {
+        reversed = static_cast<Unsigned>((reversed << 8) | (value & 0xFF));
+        value = static_cast<Unsigned>(value >> 8);
+    }
+    return reversed;
+}
+
+// Loads go through memcpy, which compilers turn into one load (and a byte swap where the
+// orders differ).
 template <typename Unsigned>
 Unsigned LoadLittle(const uint8_t* bytes)
 {
-    Unsigned value = 0;
-    for (std::size_t i = sizeof(Unsigned); i-- > 0;)
-        value = static_cast<Unsigned>((value << 8) | bytes[i]);
+    Unsigned value;
+    std::memcpy(&value, bytes, sizeof value);
+    if constexpr (std::endian::native == std::endian::big)
+        value = Reversed(value);
     return value;
 }
 
 template <typename Unsigned>
 Unsigned LoadBig(const uint8_t* bytes)
 {
-    Unsigned value = 0;
-    for (std::size_t i = 0; i < sizeof(Unsigned); ++i)
-        value = static_cast<Unsigned>((value << 8) | bytes[i]);
+    Unsigned value;
+    std::memcpy(&value, bytes, sizeof value);
+    if constexpr (std::endian::native == std::endian::little)
+        value = Reversed(value);
     return value;
 }
 

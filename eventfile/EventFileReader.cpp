@@ -12,9 +12,13 @@ using namespace eventfile;
 namespace {
 
 using Record = std::array<uint8_t, kPointBytes>;
+static_assert(sizeof(Record) == kPointBytes, "records are read back to back");
 
 // While the length of a source is unknown, storage grows with the points actually read.
 constexpr int32_t kUnknownLengthReserve = 1024;
+
+// Points are read this many records at a time (48 kB).
+constexpr int32_t kRecordsPerRead = 1024;
 
 // 'P' files mark light blue with 2, the 'W' files and the colour table with 7.
 constexpr int16_t kPLightBlue = 2;
@@ -84,14 +88,18 @@ FileCause ReadPoints(ByteSource& source, int32_t count, Decode decode, std::vect
         return FileCause::EndOfFile;
     try {
         points.reserve(static_cast<std::size_t>(remaining ? count : std::min(count, kUnknownLengthReserve)));
-        Record record;
-        for (int32_t i = 0; i < count; ++i) {
-            if (FileCause cause = source.ReadExact(record.data(), record.size()); cause != FileCause::None)
+        std::vector<Record> batch(static_cast<std::size_t>(std::min(count, kRecordsPerRead)));
+        for (int32_t done = 0; done < count;) {
+            const std::size_t records = static_cast<std::size_t>(std::min(count - done, kRecordsPerRead));
+            if (FileCause cause = source.ReadExact(batch.data(), records * kPointBytes); cause != FileCause::None)
                 return cause;
-            const TrackPoint point = decode(record);
-            if (!HasFinitePosition(point))
-                return FileCause::InvalidFile;
-            points.push_back(point);
+            for (std::size_t i = 0; i < records; ++i) {
+                const TrackPoint point = decode(batch[i]);
+                if (!HasFinitePosition(point))
+                    return FileCause::InvalidFile;
+                points.push_back(point);
+            }
+            done += static_cast<int32_t>(records);
         }
     } catch (const std::bad_alloc&) {
         points = {};

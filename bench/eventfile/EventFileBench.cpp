@@ -1,61 +1,165 @@
-// Kind 'W' save and read of a full 350-point event through real files.
+// Reading and writing kind 'W' files of a full 350-point event and of a 100 000-point file,
+// through real files, next to a plain read (and a plain synced write) of the same bytes. Each
+// benchmark reports its peak heap use per operation (peak_heap, bytes above what was in use
+// when the operation began) beside the file's size (file_bytes).
 
 #include "eventfile/EventFileReader.h"
 #include "eventfile/EventFileWriter.h"
 
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
+#include <atomic>
+#include <cstdio>
+#include <cstdlib>
 #include <filesystem>
+#include <new>
 #include <vector>
+
+#include <unistd.h>
 
 namespace {
 
-std::vector<TrackPoint> FullEvent()
+// Heap bytes in use and the most in use since the last ResetPeak, counted by the global
+// operator new below. Each block carries its size in a header of the largest alignment.
+std::atomic<int64_t> heapInUse{0};
+std::atomic<int64_t> heapPeak{0};
+constexpr std::size_t kHeader = alignof(std::max_align_t);
+
+void ResetPeak() { heapPeak = heapInUse.load(); }
+
+void* CountedAllocate(std::size_t size)
 {
-    std::vector<TrackPoint> points(ChamberData::kEventCapacity);
+    void* block = std::malloc(size + kHeader);
+    if (!block)
+        throw std::bad_alloc();
+    *static_cast<std::size_t*>(block) = size;
+    const int64_t now = heapInUse += int64_t(size);
+    int64_t peak = heapPeak.load();
+    while (now > peak && !heapPeak.compare_exchange_weak(peak, now)) {
+    }
+    return static_cast<char*>(block) + kHeader;
+}
+
+void CountedFree(void* pointer)
+{
+    if (!pointer)
+        return;
+    void* block = static_cast<char*>(pointer) - kHeader;
+    heapInUse -= int64_t(*static_cast<std::size_t*>(block));
+    std::free(block);
+}
+
+} // namespace
+
+void* operator new(std::size_t size) { return CountedAllocate(size); }
+void* operator new[](std::size_t size) { return CountedAllocate(size); }
+void operator delete(void* pointer) noexcept { CountedFree(pointer); }
+void operator delete[](void* pointer) noexcept { CountedFree(pointer); }
+void operator delete(void* pointer, std::size_t) noexcept { CountedFree(pointer); }
+void operator delete[](void* pointer, std::size_t) noexcept { CountedFree(pointer); }
+
+namespace {
+
+std::vector<TrackPoint> Points(std::size_t count)
+{
+    std::vector<TrackPoint> points(count);
     for (std::size_t i = 0; i < points.size(); ++i) {
-        points[i].x = 0.5 * static_cast<double>(i);
-        points[i].y = -400.0 + 2.0 * static_cast<double>(i);
-        points[i].z = 0.25 * static_cast<double>(i);
+        points[i].x = 0.5 * static_cast<double>(i % 800);
+        points[i].y = -400.0 + 2.0 * static_cast<double>(i % 400);
+        points[i].z = 0.25 * static_cast<double>(i % 1600);
         points[i].colour = kRed + static_cast<int32_t>(i % 5);
     }
     return points;
 }
 
-void WFileRoundTrip(benchmark::State& state)
-{
-    const std::string path = (std::filesystem::temp_directory_path() / "tracelume-bench-event.cwd").string();
-    const ChamberData conditions(500.0, 0.8, 0.6);
-    const std::vector<TrackPoint> points = FullEvent();
-    for (auto _ : state) {
-        if (SaveEventFile(path, conditions, points)) {
-            state.SkipWithError("save failed");
-            break;
-        }
-        const ReadOutcome outcome = LoadEventFile(path);
-        if (!outcome.Ok() || outcome.event->points.size() != points.size()) {
-            state.SkipWithError("read failed");
-            break;
-        }
-        benchmark::DoNotOptimize(outcome.event->points.data());
-    }
-    std::filesystem::remove(path);
-    state.SetItemsProcessed(state.iterations());
-}
-BENCHMARK(WFileRoundTrip);
+std::string BenchPath() { return (std::filesystem::temp_directory_path() / "tracelume-bench-event.cwd").string(); }
 
-// The codec alone, without the file system: encode and parse in memory.
-void WBytesRoundTrip(benchmark::State& state)
+const ChamberData kConditions(500.0, 0.8, 0.6);
+
+// Runs operation once per iteration and reports the peak heap of one operation.
+template <typename Operation>
+void Measure(benchmark::State& state, std::size_t fileBytes, Operation operation)
 {
-    const ChamberData conditions(500.0, 0.8, 0.6);
-    const std::vector<TrackPoint> points = FullEvent();
+    int64_t peak = 0;
     for (auto _ : state) {
-        const std::vector<uint8_t> bytes = EncodeEventFile(conditions, points);
-        const ReadOutcome outcome = ParseEventBytes(bytes);
-        benchmark::DoNotOptimize(outcome.event->points.data());
+        const int64_t before = heapInUse.load();
+        ResetPeak();
+        if (!operation()) {
+            state.SkipWithError("the file operation failed");
+            break;
+        }
+        peak = std::max(peak, heapPeak.load() - before);
     }
-    state.SetItemsProcessed(state.iterations());
+    state.counters["peak_heap"] = double(peak);
+    state.counters["file_bytes"] = double(fileBytes);
+    state.SetBytesProcessed(int64_t(state.iterations()) * int64_t(fileBytes));
 }
-BENCHMARK(WBytesRoundTrip);
+
+std::size_t FileBytes(std::size_t points) { return std::size_t(eventfile::kWHeaderBytes) + 48 * points; }
+
+void ReadEventFile(benchmark::State& state)
+{
+    const std::size_t count = std::size_t(state.range(0));
+    const std::string path = BenchPath();
+    SaveEventFile(path, kConditions, Points(count));
+    Measure(state, FileBytes(count), [&] {
+        const ReadOutcome outcome = LoadEventFile(path);
+        benchmark::DoNotOptimize(outcome.event);
+        return outcome.Ok() && outcome.event->points.size() == count;
+    });
+    std::filesystem::remove(path);
+}
+
+// The same bytes read whole into memory with no decoding: the floor for ReadEventFile.
+void PlainRead(benchmark::State& state)
+{
+    const std::size_t count = std::size_t(state.range(0));
+    const std::string path = BenchPath();
+    SaveEventFile(path, kConditions, Points(count));
+    Measure(state, FileBytes(count), [&] {
+        std::FILE* file = std::fopen(path.c_str(), "rb");
+        if (!file)
+            return false;
+        std::vector<uint8_t> bytes(FileBytes(count));
+        const std::size_t got = std::fread(bytes.data(), 1, bytes.size(), file);
+        std::fclose(file);
+        benchmark::DoNotOptimize(bytes.data());
+        return got == bytes.size();
+    });
+    std::filesystem::remove(path);
+}
+
+void WriteEventFile(benchmark::State& state)
+{
+    const std::size_t count = std::size_t(state.range(0));
+    const std::string path = BenchPath();
+    const std::vector<TrackPoint> points = Points(count);
+    Measure(state, FileBytes(count), [&] { return !SaveEventFile(path, kConditions, points).has_value(); });
+    std::filesystem::remove(path);
+}
+
+// The encoded bytes written in place and synced to disk: the floor for WriteEventFile, which
+// also writes a temporary file, renames it and syncs the folder.
+void PlainSyncedWrite(benchmark::State& state)
+{
+    const std::size_t count = std::size_t(state.range(0));
+    const std::string path = BenchPath();
+    const std::vector<uint8_t> bytes = EncodeEventFile(kConditions, Points(count));
+    Measure(state, bytes.size(), [&] {
+        std::FILE* file = std::fopen(path.c_str(), "wb");
+        if (!file)
+            return false;
+        const bool written = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size() &&
+                             std::fflush(file) == 0 && ::fsync(::fileno(file)) == 0;
+        return std::fclose(file) == 0 && written;
+    });
+    std::filesystem::remove(path);
+}
+
+BENCHMARK(ReadEventFile)->Arg(350)->Arg(100000);
+BENCHMARK(PlainRead)->Arg(350)->Arg(100000);
+BENCHMARK(WriteEventFile)->Arg(350)->Arg(100000);
+BENCHMARK(PlainSyncedWrite)->Arg(350)->Arg(100000);
 
 } // namespace
