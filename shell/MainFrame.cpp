@@ -78,7 +78,11 @@ Placement CMainFrame::ProjectorPlacement()
 
 bool CMainFrame::CreateToolWindows()
 {
-    SeedRandom(uint32_t(platform::CalendarTime()));
+    const CWinApp* app = AfxGetApp();
+    startupOptions = ParseStartupOptions(app ? app->CommandLine() : std::string(), [](const std::string& name) {
+        return platform::FindFirstFile(name).has_value();
+    });
+    SeedRandom(startupOptions.seed.value_or(uint32_t(platform::CalendarTime())));
     firstPlay = 1;
     pictureClass = AfxRegisterWndClass(0, CursorShape::Arrow);
     ShowSplash();
@@ -214,13 +218,13 @@ void CMainFrame::PlaceHidden(CWnd* window, const Placement& where)
                          SWP_NOZORDER | SWP_NOACTIVATE | SWP_HIDEWINDOW);
 }
 
-// The whole command line names an event file; it is searched for as it is, quotes included.
+// The command line (after a leading --seed N) names an event file; it is searched for as it is,
+// quotes included.
 void CMainFrame::OpenCommandLineFile()
 {
-    const CWinApp* app = AfxGetApp();
-    if (!app || app->CommandLine().empty())
+    if (startupOptions.fileName.empty())
         return;
-    const auto path = platform::FindFirstFile(app->CommandLine());
+    const auto path = platform::FindFirstFile(startupOptions.fileName);
     if (!path) {
         platform::ShowMessageBox(CWnd::GetDesktopWindow(), "Try opening file with Open under File menu.",
                                  "Problem Opening File from Desktop", MB_OK);

@@ -6,6 +6,7 @@
 #include "physics/ChamberData.h"
 #include "platform/window/FrameWnd.h"
 #include "shell/ShowWindow.h"
+#include "shell/StartupOptions.h"
 
 #include <cstdint>
 #include <memory>
@@ -180,6 +181,9 @@ protected:
     void OnDestroy() override;
 
 private:
+    // The command line as read at start-up: the seed and the event file to open.
+    StartupOptions startupOptions;
+
     void ShowSplash();
     void WaitForSplash() const;
     void CloseSplash();

@@ -34,6 +34,8 @@ void MakeQtApplication(int argc, char** argv)
     new QApplication(kept->argc, kept->argv.data());
 }
 
+} // namespace
+
 std::string JoinArguments(int argc, char** argv)
 {
     std::string joined;
@@ -44,8 +46,6 @@ std::string JoinArguments(int argc, char** argv)
     }
     return joined;
 }
-
-} // namespace
 
 CWinApp::CWinApp(int argc, char** argv)
     : m_nCmdShow(SW_SHOWNORMAL), commandLine_(JoinArguments(argc, argv)), d_(std::make_unique<AppPrivate>())

@@ -41,6 +41,10 @@ private:
     std::unique_ptr<AppPrivate> d_;
 };
 
+// main's arguments after the program's name, joined by single spaces, quotes kept: the text
+// CommandLine() gives.
+std::string JoinArguments(int argc, char** argv);
+
 // The application object, or null.
 CWinApp* AfxGetApp();
 
