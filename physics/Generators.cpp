@@ -1,17 +1,59 @@
 #include "physics/Generators.h"
 
 #include "physics/DecaySamplers.h"
+#include "physics/EventTruth.h"
 #include "physics/Kinematics.h"
 #include "physics/Particle.h"
 #include "physics/PhysicsConstants.h"
 #include "physics/Random.h"
 
+#include <algorithm>
 #include <cassert>
 #include <cmath>
 #include <functional>
+#include <limits>
 #include <new>
 
 namespace {
+
+// P_perp (MeV/c) = 0.3 R (cm) B (kG).
+constexpr double kMeVPerCmKG = 0.3;
+
+// The truth of the event being generated, when the caller asked for it; null otherwise.
+EventTruth* recordedTruth = nullptr;
+
+Vec3 InCm(Vec3 v, double scale) { return {v.x / scale, v.y / scale, v.z / scale}; }
+
+// A particle's record as it sets out in the signed field qB (kG).
+ParticleTruth SettingOut(const Particle& particle, double qB, double scale)
+{
+    ParticleTruth truth;
+    truth.kind = ParticleKind(particle.mass, particle.charge);
+    truth.charge = particle.charge;
+    truth.madeCm = InCm(particle.position, scale);
+    truth.momentum = Magnitude(particle.p);
+    truth.transverseMomentum = std::hypot(particle.p.x, particle.p.y);
+    truth.kineticEnergy = std::sqrt(truth.momentum * truth.momentum + particle.mass * particle.mass) - particle.mass;
+    if (particle.charge != 0.0 && qB != 0.0)
+        truth.radiusCm = truth.transverseMomentum / (kMeVPerCmKG * std::fabs(qB));
+    return truth;
+}
+
+// Where a straight flight from position along momentum leaves the cube of half-width half
+// (display units).
+Vec3 ExitPoint(Vec3 position, Vec3 momentum, double half)
+{
+    double t = std::numeric_limits<double>::infinity();
+    const double from[3] = {position.x, position.y, position.z};
+    const double along[3] = {momentum.x, momentum.y, momentum.z};
+    for (int axis = 0; axis < 3; ++axis) {
+        if (along[axis] != 0.0)
+            t = std::min(t, ((along[axis] > 0.0 ? half : -half) - from[axis]) / along[axis]);
+    }
+    if (!std::isfinite(t) || t < 0.0)
+        return position;
+    return {position.x + t * momentum.x, position.y + t * momentum.y, position.z + t * momentum.z};
+}
 
 // What every generator reads from the conditions, in display units, kG and MeV.
 struct Chamber {
@@ -58,13 +100,37 @@ StepEnd TrackHelix(Particle& particle, double qB, int32_t colour, int32_t endCol
     return end;
 }
 
-// One charged track: a helix in a field, a straight line without one.
+// One charged track: a helix in a field, a straight line without one. It ends at its last dot.
 StepEnd Track(Particle& particle, double qB, int32_t colour, int32_t endColour, double limit, double scale,
               double step, PointList& list)
 {
-    if (qB == 0.0)
-        return StepStraight(limit, particle, scale, step, colour, endColour, list);
-    return TrackHelix(particle, qB, colour, endColour, limit, scale, step, list);
+    ParticleTruth truth = recordedTruth ? SettingOut(particle, qB, scale) : ParticleTruth();
+    const int before = list.Count();
+    const StepEnd end = qB == 0.0 ? StepStraight(limit, particle, scale, step, colour, endColour, list)
+                                  : TrackHelix(particle, qB, colour, endColour, limit, scale, step, list);
+    if (recordedTruth) {
+        truth.decayed = end == kDecayed;
+        if (list.Count() > before)
+            truth.endCm = InCm({list.Last().x, list.Last().y, list.Last().z}, scale);
+        else
+            truth.endCm = truth.madeCm;
+        recordedTruth->push_back(std::move(truth));
+    }
+    return end;
+}
+
+// One neutral flight (fly is FlyNeutral or FlyPhoton): to its vertex, or out of the chamber.
+FlightEnd Neutral(FlightEnd (*fly)(double, Particle&, double), double half, Particle& particle, double scale)
+{
+    ParticleTruth truth = recordedTruth ? SettingOut(particle, 0.0, scale) : ParticleTruth();
+    const Vec3 start = particle.position;
+    const FlightEnd end = fly(half, particle, scale);
+    if (recordedTruth) {
+        truth.decayed = end == kDecayedInside;
+        truth.endCm = InCm(truth.decayed ? particle.position : ExitPoint(start, particle.p, half), scale);
+        recordedTruth->push_back(std::move(truth));
+    }
+    return end;
 }
 
 // Types 1 and 2: pion (red, yellow vertex) -> muon (yellow, green vertex) -> electron (green,
@@ -107,16 +173,16 @@ void ConvertAndDrawPhotons(Particle& photon1, Particle& photon2, const Chamber& 
     Particle positron1 = MakeParticle(kElectron, 1.0);
     Particle electron2 = MakeParticle(kElectron, -1.0);
     Particle positron2 = MakeParticle(kElectron, 1.0);
-    if (FlyPhoton(chamber.half, photon1, chamber.scale) == kDecayedInside) {
+    if (Neutral(FlyPhoton, chamber.half, photon1, chamber.scale) == kDecayedInside) {
         ConvertPhoton(photon1, electron1, positron1);
-        if (FlyPhoton(chamber.half, photon2, chamber.scale) == kDecayedInside) {
+        if (Neutral(FlyPhoton, chamber.half, photon2, chamber.scale) == kDecayedInside) {
             ConvertPhoton(photon2, electron2, positron2);
             DrawTwoPairs(photon1, electron1, positron1, photon2, electron2, positron2, chamber.half, chamber.B,
                          chamber.scale, kStep, points);
         } else {
             DrawPair(photon1, electron1, positron1, chamber.half, chamber.B, chamber.scale, kStep, points);
         }
-    } else if (FlyPhoton(chamber.half, photon2, chamber.scale) == kDecayedInside) {
+    } else if (Neutral(FlyPhoton, chamber.half, photon2, chamber.scale) == kDecayedInside) {
         ConvertPhoton(photon2, electron2, positron2);
         DrawPair(photon2, electron2, positron2, chamber.half, chamber.B, chamber.scale, kStep, points);
     }
@@ -125,7 +191,7 @@ void ConvertAndDrawPhotons(Particle& photon1, Particle& photon2, const Chamber& 
 // A neutral pion flies (almost nowhere) and decays into two photons that may convert.
 void DecayNeutralPion(Particle& neutralPion, const Chamber& chamber, PointList& points)
 {
-    if (FlyNeutral(chamber.half, neutralPion, chamber.scale) != kDecayedInside)
+    if (Neutral(FlyNeutral, chamber.half, neutralPion, chamber.scale) != kDecayedInside)
         return;
     Particle photon1 = MakeParticle(kPhoton, 0.0);
     Particle photon2 = MakeParticle(kPhoton, 0.0);
@@ -165,7 +231,7 @@ void FillLambdaNeutral(const Particle& lambda, const Chamber& chamber, PointList
 void FillDecay6(PointList& points, const Chamber& chamber)
 {
     Particle lambda = MakePrimary(kLambda, 0.0, chamber.T, chamber.half);
-    if (FlyNeutral(chamber.half, lambda, chamber.scale) != kDecayedInside)
+    if (Neutral(FlyNeutral, chamber.half, lambda, chamber.scale) != kDecayedInside)
         return;
     if (RandomUnit() <= kLambdaChargedFraction)
         FillLambdaCharged(lambda, chamber, points);
@@ -236,13 +302,10 @@ void DrawPair(const Particle& /*photon: not used*/, Particle& electron, Particle
 {
     TrackPair lists(out);
     const double limit = kTrackLimitFactor * half;
-    if (field == 0.0) {
-        StepStraight(limit, electron, scale, step, kYellow, kBlue, lists.first);
-        StepStraight(limit, positron, scale, step, kRed, kBlue, lists.second);
-    } else {
-        TrackHelix(electron, -field, kRed, kYellow, limit, scale, step, lists.first);
-        TrackHelix(positron, field, kYellow, kRed, limit, scale, step, lists.second);
-    }
+    // Straight without a field: electron yellow, positron red, both ending blue.
+    const bool straight = field == 0.0;
+    Track(electron, -field, straight ? kYellow : kRed, straight ? kBlue : kYellow, limit, scale, step, lists.first);
+    Track(positron, field, straight ? kRed : kYellow, straight ? kBlue : kRed, limit, scale, step, lists.second);
     MergeAlternating(lists.first, lists.second, out);
 }
 
@@ -301,6 +364,27 @@ std::unique_ptr<ChamberEvent> GenerateDecay45(double sign, const ChamberData& co
 std::unique_ptr<ChamberEvent> GenerateDecay6(const ChamberData& conditions)
 {
     return Generate(conditions, FillDecay6);
+}
+
+std::unique_ptr<ChamberEvent> GenerateDecay(int decayType, const ChamberData& conditions, EventTruth* truth)
+{
+    if (!truth)
+        return GenerateDecay(decayType, conditions);
+    truth->clear();
+    recordedTruth = truth;
+    std::unique_ptr<ChamberEvent> event;
+    try {
+        event = GenerateDecay(decayType, conditions);
+    } catch (...) {
+        recordedTruth = nullptr;
+        throw;
+    }
+    recordedTruth = nullptr;
+    // An event emptied after an overflow shows nothing of what was recorded.
+    if (!event || event->Points().Count() == 0)
+        truth->erase(std::remove_if(truth->begin(), truth->end(), [](const ParticleTruth& p) { return p.charge != 0.0; }),
+                     truth->end());
+    return event;
 }
 
 std::unique_ptr<ChamberEvent> GenerateDecay(int decayType, const ChamberData& conditions)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "physics/ChamberEvent.h"
+#include "physics/EventTruth.h"
 #include "physics/Particle.h"
 
 #include <memory>
@@ -20,6 +21,9 @@ std::unique_ptr<ChamberEvent> GenerateDecay6(const ChamberData& conditions);
 
 // Decay type 1 to 6 with the signs of the New Event table; null for any other type.
 std::unique_ptr<ChamberEvent> GenerateDecay(int decayType, const ChamberData& conditions);
+// The same, and truth (replaced) records every particle that flew, as an answer key. The event
+// and the random source are exactly those of the call without truth.
+std::unique_ptr<ChamberEvent> GenerateDecay(int decayType, const ChamberData& conditions, EventTruth* truth);
 
 // Whether the conditions can make an event: L, B, T and scale finite, L, T and scale above 0.
 // Under any other conditions every generator returns an empty event and draws nothing from the

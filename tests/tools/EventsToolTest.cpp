@@ -65,6 +65,23 @@ TEST(EventsTool, GeneratesSuccessiveEventsOfOneStreamAsSaveAsWrites)
     EXPECT_FALSE(std::filesystem::exists(dir.Path("new/sub/event-0004.cwd")));
 }
 
+TEST(EventsTool, TruthIsWrittenBesideEachEventWhichStaysAsItWas)
+{
+    ScratchDir dir;
+    ASSERT_EQ(RunTool({"generate", "1", "--seed", "99", "--count", "2", "--truth", "-o", dir.Root()}).exit, kExitOk);
+    const ChamberData conditions(500.0, 0.8, 0.6);
+    const auto expected = ExpectedFiles(99, 1, 2, conditions);
+    for (int i = 0; i < 2; ++i) {
+        const std::string name = "event-000" + std::to_string(i + 1);
+        EXPECT_EQ(dir.Read(name + ".cwd"), expected[std::size_t(i)]);
+        const std::vector<uint8_t> csv = dir.Read(name + ".csv");
+        const std::vector<std::string> lines = Lines(std::string(csv.begin(), csv.end()));
+        ASSERT_GE(lines.size(), 2u) << name;
+        EXPECT_EQ(lines[0].substr(0, 14), "particle,kind,");
+        EXPECT_EQ(lines[1].substr(0, 8), "1,pi-,-1");
+    }
+}
+
 TEST(EventsTool, DefaultSeedIsTheCalendarTime)
 {
     ScratchDir dir;
@@ -156,7 +173,8 @@ TEST(EventsTool, HelpVersionAndUsageErrors)
     EXPECT_EQ(help.exit, kExitOk);
     EXPECT_EQ(help.out, UsageText());
     EXPECT_EQ(Lines(help.out).front(),
-              "usage: tracelume-events generate TYPE [--seed S] [--count K] [--B KG] [--T MEV] [--L M] [-o DIR]");
+              "usage: tracelume-events generate TYPE [--seed S] [--count K] [--B KG] [--T MEV] [--L M] [-o DIR] "
+              "[--truth]");
     EXPECT_EQ(Lines(help.out).back(), "       tracelume-events --help | --version");
 
     const ToolRun version = RunTool({"--version"});

@@ -91,6 +91,10 @@ std::optional<std::string> TakeGenerateArg(ArgCursor& cursor, GenerateOptions& o
     const std::string& arg = cursor.Take();
     if (!LooksLikeOption(arg))
         return SetDecayType(arg, type);
+    if (arg == "--truth") {
+        options.truth = true;
+        return std::nullopt;
+    }
     const bool numeric = arg == "--seed" || arg == "--count" || arg == "--B" || arg == "--T" || arg == "--L";
     if (!numeric && arg != "-o")
         return "unknown option: " + arg;

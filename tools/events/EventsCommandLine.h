@@ -25,6 +25,7 @@ struct GenerateOptions {
     double energyMeV = 0.6;        // T, MeV, above 0
     double lengthM = 5.0;          // L, metres, above 0
     std::string directory = ".";
+    bool truth = false;            // also write each event's truth as CSV beside it
 };
 
 struct ShowOptions {

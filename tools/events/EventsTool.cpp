@@ -26,7 +26,7 @@ int RunRender(const std::vector<std::string>& args, std::ostream&, std::ostream&
 #endif
 
 const Subcommand kSubcommands[] = {
-    {"generate", "TYPE [--seed S] [--count K] [--B KG] [--T MEV] [--L M] [-o DIR]", RunGenerateCommand},
+    {"generate", "TYPE [--seed S] [--count K] [--B KG] [--T MEV] [--L M] [-o DIR] [--truth]", RunGenerateCommand},
     {"show", "FILE [--points]", RunShowCommand},
 #ifdef TRACELUME_HAS_RENDER
     {"render", "FILE -o OUT.png", RunRender},

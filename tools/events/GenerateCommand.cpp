@@ -1,6 +1,7 @@
 #include "tools/events/EventsTool.h"
 
 #include "eventfile/EventFileWriter.h"
+#include "physics/EventTruth.h"
 #include "physics/Generators.h"
 #include "physics/Random.h"
 #include "tools/events/EventsCommandLine.h"
@@ -8,6 +9,7 @@
 #include <cstdio>
 #include <ctime>
 #include <filesystem>
+#include <fstream>
 #include <ostream>
 
 namespace {
@@ -36,6 +38,19 @@ bool MakeDirectory(const std::string& directory, std::ostream& err)
     return true;
 }
 
+// The answer key of one event, beside its file.
+bool WriteTruth(const std::filesystem::path& path, const EventTruth& truth, std::ostream& err)
+{
+    std::ofstream file(path, std::ios::binary | std::ios::trunc);
+    file << TruthCsv(truth);
+    file.close();
+    if (!file) {
+        err << "tracelume-events: cannot write " << path.string() << "\n";
+        return false;
+    }
+    return true;
+}
+
 // Makes the events one after another from one random stream, as successive New Event
 // commands do, and saves each as Save As would.
 int Generate(const GenerateOptions& options, std::ostream& out, std::ostream& err)
@@ -44,15 +59,19 @@ int Generate(const GenerateOptions& options, std::ostream& out, std::ostream& er
         return kExitFailure;
     SeedRandom(options.seed.value_or(CalendarSeconds()));
     const ChamberData conditions(options.lengthM * kCentimetresPerMetre, options.fieldKG, options.energyMeV);
+    EventTruth truth;
     for (int number = 1; number <= options.count; ++number) {
-        const std::unique_ptr<ChamberEvent> event = GenerateDecay(options.decayType, conditions);
-        const std::string path = (std::filesystem::path(options.directory) / EventFileName(number)).string();
-        if (const auto failure = SaveEventFile(path, conditions, PointsOf(event->Points()))) {
+        const std::unique_ptr<ChamberEvent> event =
+            GenerateDecay(options.decayType, conditions, options.truth ? &truth : nullptr);
+        const std::filesystem::path path = std::filesystem::path(options.directory) / EventFileName(number);
+        if (const auto failure = SaveEventFile(path.string(), conditions, PointsOf(event->Points()))) {
             const FileMessage message = SaveFailureMessage(*failure);
-            err << message.caption << ": " << message.text << " (" << path << ")\n";
+            err << message.caption << ": " << message.text << " (" << path.string() << ")\n";
             return kExitFailure;
         }
-        out << path << "\n";
+        out << path.string() << "\n";
+        if (options.truth && !WriteTruth(std::filesystem::path(path).replace_extension(".csv"), truth, err))
+            return kExitFailure;
     }
     return kExitOk;
 }
