@@ -338,8 +338,8 @@ bool CDC::BitBlt(int x, int y, int width, int height, const CDC* source, int sou
     const raster::BlitConversion conversion{ToPixel(source->Resolve(source->backgroundColour_)),
                                             ToPixel(Resolve(backgroundColour_)), ToPixel(Resolve(textColour_))};
     const Point sourceTopLeft{int(device.left - shiftX), int(device.top - shiftY)};
-    raster::Blit(*dest, device, *from, sourceTopLeft, op, conversion);
-    Touch(device);
+    // Only what changed needs presenting: a frame drawn over the last one differs in part.
+    Touch(raster::Blit(*dest, device, *from, sourceTopLeft, op, conversion));
     return true;
 }
 

@@ -158,22 +158,60 @@ void Fill(PixelImage& image, const Rect& rect, Pixel value)
         std::memcpy(image.Row(y) + rect.left, first, width * sizeof(Pixel));
 }
 
-void Blit(PixelImage& dest, const Rect& destRect, const PixelImage& source, Point sourceTopLeft, RasterOp op,
+// Copies the part of a row that differs from what the destination holds; returns the span
+// [first, last] of that part, or first > last when the row was the same already. Blocks are
+// compared first, so that unchanged stretches cost little more than reading them.
+std::pair<int, int> CopyChangedSpan(Pixel* dest, const Pixel* source, int count)
+{
+    constexpr int kBlock = 16;
+    const size_t rowBytes = size_t(count) * sizeof(Pixel);
+    if (std::memcmp(dest, source, rowBytes) == 0)
+        return {count, -1};
+    int first = 0;
+    while (first + kBlock <= count && std::memcmp(dest + first, source + first, kBlock * sizeof(Pixel)) == 0)
+        first += kBlock;
+    while (dest[first] == source[first])
+        ++first;
+    int last = count - 1;
+    while (last - kBlock + 1 > first &&
+           std::memcmp(dest + last - kBlock + 1, source + last - kBlock + 1, kBlock * sizeof(Pixel)) == 0)
+        last -= kBlock;
+    while (dest[last] == source[last])
+        --last;
+    std::memcpy(dest + first, source + first, size_t(last - first + 1) * sizeof(Pixel));
+    return {first, last};
+}
+
+Rect Blit(PixelImage& dest, const Rect& destRect, const PixelImage& source, Point sourceTopLeft, RasterOp op,
           const BlitConversion& conversion)
 {
     const Rect sourceRect = Rect::FromSize(sourceTopLeft.x, sourceTopLeft.y, destRect.Width(), destRect.Height());
     assert(InsideImage(dest, destRect) && InsideImage(source, sourceRect) && "Blit takes clipped rectangles");
     if (destRect.IsEmpty() || !InsideImage(dest, destRect) || !InsideImage(source, sourceRect))
-        return;
+        return {};
     if (Overlap(dest, destRect, source, sourceRect)) {
         const PixelImage copy = CopyOut(source, sourceRect);
-        Blit(dest, destRect, copy, {0, 0}, op, conversion);
-        return;
+        return Blit(dest, destRect, copy, {0, 0}, op, conversion);
     }
+    if (op != RasterOp::SrcCopy || dest.monochrome != source.monochrome) {
+        for (int y = 0; y < destRect.Height(); ++y) {
+            BlitRow(dest.Row(destRect.top + y) + destRect.left, source.Row(sourceRect.top + y) + sourceRect.left,
+                    destRect.Width(), op, dest.monochrome, source.monochrome, conversion);
+        }
+        return destRect;
+    }
+    Rect changed{destRect.right, destRect.bottom, destRect.left, destRect.top};
     for (int y = 0; y < destRect.Height(); ++y) {
-        BlitRow(dest.Row(destRect.top + y) + destRect.left, source.Row(sourceRect.top + y) + sourceRect.left,
-                destRect.Width(), op, dest.monochrome, source.monochrome, conversion);
+        const auto [first, last] = CopyChangedSpan(dest.Row(destRect.top + y) + destRect.left,
+                                                   source.Row(sourceRect.top + y) + sourceRect.left, destRect.Width());
+        if (first > last)
+            continue;
+        changed.left = std::min(changed.left, destRect.left + first);
+        changed.right = std::max(changed.right, destRect.left + last + 1);
+        changed.top = std::min(changed.top, destRect.top + y);
+        changed.bottom = destRect.top + y + 1;
     }
+    return changed.IsEmpty() ? Rect{} : changed;
 }
 
 Rect DrawLine(PixelImage& image, const Line& line, const Rect& clip, Pixel value)

@@ -27,7 +27,9 @@ struct BlitConversion {
 // the destination) by op. The source rectangle of the same size must lie inside the source.
 // Source and destination may be the same image with overlapping rectangles: the result is as if
 // the whole source had been read first. Colour results always keep an opaque alpha byte.
-void Blit(PixelImage& dest, const Rect& destRect, const PixelImage& source, Point sourceTopLeft, RasterOp op,
+// Returns a rectangle that holds every destination pixel the blit changed: for a plain copy
+// between images of one kind only what differed (empty when nothing did), else destRect.
+Rect Blit(PixelImage& dest, const Rect& destRect, const PixelImage& source, Point sourceTopLeft, RasterOp op,
           const BlitConversion& conversion);
 
 // A line between two device points; coordinates may be anywhere in the 64-bit range that a

@@ -11,6 +11,7 @@ namespace {
 
 constexpr Pixel kBlackPixel = 0xFF000000u;
 constexpr Colour kRed = Rgb(255, 0, 0);
+constexpr Colour kBlue = Rgb(0, 0, 255);
 
 TEST(Fill, CoversLeftToRightMinusOneAndTopToBottomMinusOne)
 {
@@ -217,6 +218,7 @@ TEST(Flush, BlitsAndPixelsMarkTheirRectangles)
     CDC dc;
     dc.AttachImage(&image, [&](const Rect& r) { presented.push_back(r); });
     TestSurface source(4, 4);
+    source.dc.FillSolidRect({0, 0, 4, 4}, kBlue);
     dc.BitBlt(28, 1, 4, 4, &source.dc, 0, 0, RasterOp::SrcCopy);
     dc.Flush();
     dc.SetPixel(7, 9, kRed);
@@ -224,6 +226,30 @@ TEST(Flush, BlitsAndPixelsMarkTheirRectangles)
     ASSERT_EQ(presented.size(), 2u);
     EXPECT_EQ(presented[0], (Rect{28, 1, 30, 5}));
     EXPECT_EQ(presented[1], (Rect{7, 9, 8, 10}));
+}
+
+// A frame copied over the last one presents only the pixels that differ.
+TEST(Flush, ACopyPresentsOnlyThePixelsItChanged)
+{
+    PixelImage image(40, 30);
+    std::vector<Rect> presented;
+    CDC dc;
+    dc.AttachImage(&image, [&](const Rect& r) { presented.push_back(r); });
+    TestSurface frame(40, 30);
+    frame.dc.FillSolidRect({0, 0, 40, 30}, kBlue);
+    dc.BitBlt(0, 0, 40, 30, &frame.dc, 0, 0, RasterOp::SrcCopy);
+    dc.Flush();
+    dc.BitBlt(0, 0, 40, 30, &frame.dc, 0, 0, RasterOp::SrcCopy);
+    dc.Flush();
+    frame.dc.SetPixel(3, 20, kRed);
+    frame.dc.SetPixel(33, 7, kRed);
+    dc.BitBlt(0, 0, 40, 30, &frame.dc, 0, 0, RasterOp::SrcCopy);
+    dc.Flush();
+    ASSERT_EQ(presented.size(), 2u);
+    EXPECT_EQ(presented[0], (Rect{0, 0, 40, 30}));
+    EXPECT_EQ(presented[1], (Rect{3, 7, 34, 21}));
+    EXPECT_EQ(image.At(33, 7), ToPixel(kRed));
+    EXPECT_EQ(image.At(3, 20), ToPixel(kRed));
 }
 
 TEST(Flush, AMemorySurfaceHasNothingToPresentAndAnAttachedOneDrawsOnTheImage)
