@@ -6,6 +6,7 @@
 #include "platform/window/ClientDC.h"
 #include "platform/window/Controls.h"
 
+#include <algorithm>
 #include <array>
 #include <cassert>
 #include <utility>
@@ -211,6 +212,23 @@ void CChamberControlWindow::UpdateFromChamber(const ChamberData& data)
     Invalidate(true);
     if (controlsView)
         controlsView->Invalidate(true);
+}
+
+bool CChamberControlWindow::OnKeyDown(int key)
+{
+    if (key != VK_TAB || !bSlider || !tSlider || !lSlider || !rangeList)
+        return false;
+    const std::array<DisplayValSlideCanvas*, 3> sliders{bSlider, tSlider, lSlider};
+    const CWnd* focus = CWnd::GetFocus();
+    const auto at = std::find(sliders.begin(), sliders.end(), focus);
+    // After the last slider comes the list; after the list, or from elsewhere, the first slider.
+    if (at + 1 == sliders.end())
+        rangeList->SetFocus();
+    else if (at == sliders.end())
+        sliders.front()->FocusFromKeyboard();
+    else
+        (*(at + 1))->FocusFromKeyboard();
+    return true;
 }
 
 void CChamberControlWindow::OnGetMinMaxInfo(MinMaxInfo* info)

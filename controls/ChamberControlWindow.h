@@ -73,6 +73,9 @@ public:
     int OnMouseActivate(CWnd* desktop, unsigned hitTest, unsigned message) override;
     void OnPaletteChanged(CWnd* focusWindow) override;
     bool OnQueryNewPalette() override;
+    // Tab moves the keyboard from slider to slider, left to right (B, T, L), then to the range
+    // list and round again.
+    bool OnKeyDown(int key) override;
 
     CBitmap knobBitmap;
     CDC knobSurface;

@@ -2,11 +2,35 @@
 
 #include "platform/gfx/DC.h"
 
+#include <algorithm>
 #include <cstdio>
 
 namespace {
 constexpr int kTextGap = 8;    // pixels between the track and the value text
 constexpr int kTextBottom = 20; // bottom of the text, pixels below the track
+constexpr int kPageStep = 10;   // pixels a Page Up or Page Down moves the knob
+
+// Knob pixels a key moves (up is toward the larger values), or 0 for other keys.
+int KeyStep(int key)
+{
+    switch (key) {
+    case VK_UP:
+    case VK_RIGHT: return -1;
+    case VK_DOWN:
+    case VK_LEFT: return 1;
+    case VK_PRIOR: return -kPageStep;
+    case VK_NEXT: return kPageStep;
+    default: return 0;
+    }
+}
+
+void FrameRect(CDC& dc, const Rect& r, Colour colour)
+{
+    dc.FillSolidRect({r.left, r.top, r.right, r.top + 1}, colour);
+    dc.FillSolidRect({r.left, r.bottom - 1, r.right, r.bottom}, colour);
+    dc.FillSolidRect({r.left, r.top, r.left + 1, r.bottom}, colour);
+    dc.FillSolidRect({r.right - 1, r.top, r.right, r.bottom}, colour);
+}
 } // namespace
 
 DisplayValSlideCanvas::DisplayValSlideCanvas(CDC* background, const KnobDescription& knob, Size canvasSize,
@@ -48,6 +72,34 @@ void DisplayValSlideCanvas::Draw(CDC* surface)
     surface->DrawText(ValueText(value), textRect, kTextCentre | kTextTop | kTextSingleLine);
     if (font)
         surface->SelectObject(previous);
+    if (focusShown)
+        FrameRect(*surface, textRect, colours::kBlack);
+}
+
+bool DisplayValSlideCanvas::OnKeyDown(int key)
+{
+    const int step = KeyStep(key);
+    if (step == 0 || dragging)
+        return step != 0;
+    knobPosition = std::clamp(knobPosition + step, 0, std::max(travel, 0));
+    ApplyValue(PositionToValue(knobPosition));
+    Redraw();
+    return true;
+}
+
+void DisplayValSlideCanvas::FocusFromKeyboard()
+{
+    focusShown = true;
+    SetFocus();
+    Redraw();
+}
+
+void DisplayValSlideCanvas::OnKillFocus()
+{
+    if (!focusShown)
+        return;
+    focusShown = false;
+    Redraw();
 }
 
 void DisplayValSlideCanvas::Redraw()

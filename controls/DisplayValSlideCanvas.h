@@ -24,6 +24,12 @@ public:
     void Redraw() override;
     void OnMouseMove(unsigned flags, Point point) override;
     void OnLButtonUp(unsigned flags, Point point) override;
+    // The keyboard moves the knob: the Up and Right arrows one pixel up, Down and Left one pixel
+    // down, Page Up and Page Down ten, and each move applies the value as letting go does.
+    bool OnKeyDown(int key) override;
+    void OnKillFocus() override;
+    // Takes the keyboard focus and frames the value text while it keeps it.
+    void FocusFromKeyboard();
 
     void SetFont(CFont* valueFont) { font = valueFont; }
     // A printf format for one double; not owned.
@@ -36,4 +42,5 @@ public:
     std::string prefix;
     const char* suffix;
     const char* format = kDefaultFormat;
+    bool focusShown = false; // the value text is framed: the keyboard moves this slider
 };

@@ -40,11 +40,28 @@ QMouseEvent* MakeMouse(WndPrivate* d, MouseAction action, Point client)
     return new QMouseEvent(QEvent::MouseMove, local, global, Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
 }
 
+// The Qt key of a key code that is neither a letter nor a digit, or 0.
+int QtKeyOf(char key)
+{
+    switch (key) {
+    case VK_RETURN: return Qt::Key_Return;
+    case VK_ESCAPE: return Qt::Key_Escape;
+    case VK_TAB: return Qt::Key_Tab;
+    case VK_PRIOR: return Qt::Key_PageUp;
+    case VK_NEXT: return Qt::Key_PageDown;
+    case VK_LEFT: return Qt::Key_Left;
+    case VK_UP: return Qt::Key_Up;
+    case VK_RIGHT: return Qt::Key_Right;
+    case VK_DOWN: return Qt::Key_Down;
+    default: return 0;
+    }
+}
+
 QKeyEvent* MakeKey(char key, bool control)
 {
-    if (key == VK_RETURN || key == VK_ESCAPE)
-        return new QKeyEvent(QEvent::KeyPress, key == VK_RETURN ? Qt::Key_Return : Qt::Key_Escape, Qt::NoModifier,
-                             QString(QChar(key)));
+    if (const int special = QtKeyOf(key))
+        return new QKeyEvent(QEvent::KeyPress, special, Qt::NoModifier,
+                             key == VK_RETURN || key == VK_ESCAPE || key == VK_TAB ? QString(QChar(key)) : QString());
     const int qtKey = key >= '0' && key <= '9' ? Qt::Key_0 + (key - '0') : Qt::Key_A + (key - 'A');
     return new QKeyEvent(QEvent::KeyPress, qtKey, control ? Qt::ControlModifier : Qt::NoModifier,
                          control ? QString() : QString(QChar(key)));
@@ -66,10 +83,15 @@ void Mouse(CWnd* window, MouseAction action, Point client, bool post)
         Deliver(d->Client(), MakeMouse(d, action, client), post);
 }
 
+// As typed: to the widget of window's top-level window that has the focus there, else to the
+// window's client.
 void Key(CWnd* window, char key, bool control, bool post)
 {
-    if (WndPrivate* d = Existing(window))
-        Deliver(d->Client(), MakeKey(key, control), post);
+    WndPrivate* d = Existing(window);
+    if (!d)
+        return;
+    QWidget* focus = d->Client()->window()->focusWidget();
+    Deliver(focus ? focus : d->Client(), MakeKey(key, control), post);
 }
 
 void CloseButton(CWnd* window, bool post)

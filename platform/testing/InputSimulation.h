@@ -16,7 +16,7 @@ enum class MouseAction { Press, Move, Release };
 void SendMouse(CWnd* window, MouseAction action, Point client);
 void PostMouse(CWnd* window, MouseAction action, Point client);
 
-// A key press in window: key is 'A'..'Z', '0'..'9', VK_RETURN or VK_ESCAPE; control: Ctrl held.
+// A key press in window: key is 'A'..'Z', '0'..'9' or one of the VK_ codes; control: Ctrl held.
 void SendKey(CWnd* window, char key, bool control);
 void PostKey(CWnd* window, char key, bool control);
 

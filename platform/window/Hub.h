@@ -6,6 +6,7 @@
 #include "platform/window/MessageQueue.h"
 
 #include <QEvent>
+#include <QWidget>
 #include <QObject>
 #include <QPointer>
 
@@ -61,6 +62,7 @@ private:
     bool Inspect(const Msg& message);
     bool FilterMouse(QObject* watched, QEvent* event);
     bool FilterKey(QObject* watched, QEvent* event);
+    bool OfferToFocus(QWidget* receiver, int key);
     bool Holds(QEvent* event) const;
 
     ActivationTracker activation_;

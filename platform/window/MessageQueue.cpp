@@ -64,6 +64,20 @@ int VirtualKey(int qtKey)
         return VK_RETURN;
     case Qt::Key_Escape:
         return VK_ESCAPE;
+    case Qt::Key_Tab:
+        return VK_TAB;
+    case Qt::Key_PageUp:
+        return VK_PRIOR;
+    case Qt::Key_PageDown:
+        return VK_NEXT;
+    case Qt::Key_Left:
+        return VK_LEFT;
+    case Qt::Key_Up:
+        return VK_UP;
+    case Qt::Key_Right:
+        return VK_RIGHT;
+    case Qt::Key_Down:
+        return VK_DOWN;
     default:
         return qtKey;
     }
@@ -209,6 +223,22 @@ bool Hub::FilterMouse(QObject* watched, QEvent* event)
     return activation_.MouseActivate(widget, leftPress);
 }
 
+// The focus window of the receiver's window (or, when none of it has had the focus, the
+// receiver) and then its parents, up to its top-level window, until one takes the key. A window
+// that did not take it is still there to ask its parent.
+bool Hub::OfferToFocus(QWidget* receiver, int key)
+{
+    QWidget* focus = receiver->window()->focusWidget();
+    for (CWnd* window = WndPrivate::FromWidget(focus ? focus : receiver); window != nullptr;) {
+        if (window->OnKeyDown(key))
+            return true;
+        if ((window->GetStyle() & WS_CHILD) == 0)
+            return false;
+        window = window->GetParent();
+    }
+    return false;
+}
+
 bool Hub::FilterKey(QObject* watched, QEvent* event)
 {
     auto* widget = qobject_cast<QWidget*>(watched);
@@ -224,7 +254,9 @@ bool Hub::FilterKey(QObject* watched, QEvent* event)
         return true;
     if (!message.control && target != nullptr && target->GetTopLevelParent()->PreTranslateKey(message.key))
         return true;
-    if (!message.control || key == 0)
+    if (!message.control)
+        return OfferToFocus(widget, message.key);
+    if (key == 0)
         return false;
     CFrameWnd* frame = AcceleratorFrame(watched);
     return frame != nullptr && frame->TranslateAccelerator(key);

@@ -133,6 +133,20 @@ void ClientWidget::mouseReleaseEvent(QMouseEvent* event)
 // passed on to a parent would be offered twice.
 void ClientWidget::keyPressEvent(QKeyEvent* event) { event->accept(); }
 
+void ClientWidget::focusInEvent(QFocusEvent* event)
+{
+    QWidget::focusInEvent(event);
+    if (WndPrivate* d = WndPrivate::Of(owner_); d && d->Exists())
+        owner_->OnSetFocus();
+}
+
+void ClientWidget::focusOutEvent(QFocusEvent* event)
+{
+    QWidget::focusOutEvent(event);
+    if (WndPrivate* d = WndPrivate::Of(owner_); d && d->Exists())
+        owner_->OnKillFocus();
+}
+
 bool ClientWidget::event(QEvent* event)
 {
     if (HandlePostedMessage(owner_, event))

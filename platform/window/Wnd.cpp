@@ -6,6 +6,8 @@
 #include "platform/window/WndPrivate.h"
 
 
+#include <QApplication>
+
 #include <cassert>
 
 namespace {
@@ -374,6 +376,22 @@ void CWnd::OnPaletteChanged(CWnd*) {}
 bool CWnd::OnCommand(int, int, CWnd*) { return false; }
 void CWnd::OnHScroll(unsigned, unsigned, CWnd*) {}
 bool CWnd::PreTranslateKey(int) { return false; }
+bool CWnd::OnKeyDown(int) { return false; }
+void CWnd::OnSetFocus() {}
+void CWnd::OnKillFocus() {}
+
+CWnd* CWnd::GetFocus() { return WndPrivate::FromWidget(QApplication::focusWidget()); }
+
+// A control's widget sits inside its client widget and takes the keys itself.
+void CWnd::SetFocus()
+{
+    QWidget* client = d_->Client();
+    if (!client)
+        return;
+    const auto parts = client->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
+    QWidget* target = parts.isEmpty() ? client : parts.front();
+    target->setFocus(Qt::OtherFocusReason);
+}
 void CWnd::PostNcDestroy() {}
 
 CFrameWnd* CWnd::AsFrame() { return nullptr; }

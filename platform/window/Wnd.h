@@ -129,8 +129,15 @@ constexpr int IDOK = 1;
 constexpr int IDCANCEL = 2;
 
 // Key codes of the keys that are neither letters nor digits, as key handlers receive them.
+constexpr int VK_TAB = 0x09;
 constexpr int VK_RETURN = 0x0D;
 constexpr int VK_ESCAPE = 0x1B;
+constexpr int VK_PRIOR = 0x21; // Page Up
+constexpr int VK_NEXT = 0x22;  // Page Down
+constexpr int VK_LEFT = 0x25;
+constexpr int VK_UP = 0x26;
+constexpr int VK_RIGHT = 0x27;
+constexpr int VK_DOWN = 0x28;
 
 // The hit-test code that OnMouseActivate receives for a click into a client area.
 constexpr unsigned HTCLIENT = 1;
@@ -198,6 +205,11 @@ public:
     // The desktop: a window object (never destroyed) whose window rectangle is the desktop of the
     // screen seam (platform/gfx/Screen.h). Message boxes can be owned by it.
     static CWnd* GetDesktopWindow();
+    // The window with the keyboard focus (a control's window when one of its parts has it), or
+    // null when none of ours has it.
+    static CWnd* GetFocus();
+    // Gives this window (a control: its part that takes keys) the keyboard focus.
+    void SetFocus();
     // The top-level window that is active now, or null.
     static CWnd* GetActiveWindow();
     // The window that holds the mouse capture, or null.
@@ -340,6 +352,14 @@ public:
     // the focus gets it: key is 'A'..'Z', '0'..'9', VK_RETURN or VK_ESCAPE. Returns whether it
     // was handled (and goes no further). Asked of top-level windows only. Default: false.
     virtual bool PreTranslateKey(int key);
+    // A key without Ctrl that PreTranslateKey left alone, for the window with the keyboard focus:
+    // offered to it, then to each of its parents up to its top-level window, until one handles
+    // it. key: as for PreTranslateKey, or VK_TAB, VK_PRIOR, VK_NEXT, VK_LEFT, VK_UP, VK_RIGHT,
+    // VK_DOWN. Returns whether it was handled. Default: false.
+    virtual bool OnKeyDown(int key);
+    // The keyboard focus came to this window, or left it. Default: nothing.
+    virtual void OnSetFocus();
+    virtual void OnKillFocus();
     // The last notice of a window; the window is gone when it returns. Default: nothing.
     virtual void PostNcDestroy();
 

@@ -1,6 +1,7 @@
 #include "ShellTestSupport.h"
 
 #include "controls/ChamberControlWindow.h"
+#include "platform/testing/InputSimulation.h"
 #include "platform/window/Controls.h"
 #include "shell/CommandIds.h"
 
@@ -148,3 +149,40 @@ TEST_F(ChamberControlsTest, ClosingHidesAndGoesToTheBackOfTheList)
 }
 
 } // namespace
+
+// Keys go through the program's own key handling to the window with the focus, as typed.
+TEST_F(ChamberControlsTest, TheKeyboardAloneSetsTheConditions)
+{
+    Frame().OnCommand(cmd::kShowControls);
+    platform::simulate::ProcessEvents();
+    auto press = [&](int key) { platform::simulate::SendKey(&Controls(), char(key), false); };
+    ChamberBSlideCanvas& b = *Controls().bSlider;
+    press(VK_TAB);
+    ASSERT_EQ(CWnd::GetFocus(), &b);
+    EXPECT_TRUE(b.focusShown);
+    const int start = b.knobPosition;
+    press(VK_UP);
+    press(VK_UP);
+    press(VK_NEXT);
+    EXPECT_EQ(b.knobPosition, start - 2 + 10);
+    EXPECT_DOUBLE_EQ(Frame().pendingConditions.B(), b.PositionToValue(start + 8));
+    EXPECT_EQ(Frame().conditions.Changed(), 1);
+    for (int i = 0; i < 20; ++i)
+        press(VK_PRIOR);
+    EXPECT_EQ(b.knobPosition, 0);
+    EXPECT_DOUBLE_EQ(Frame().pendingConditions.B(), 2.0);
+
+    press(VK_TAB);
+    EXPECT_EQ(CWnd::GetFocus(), Controls().tSlider);
+    EXPECT_FALSE(b.focusShown);
+    press(VK_TAB);
+    press(VK_TAB);
+    EXPECT_EQ(CWnd::GetFocus(), Controls().rangeList);
+    // The next entry down the list is chosen as a click would choose it: "0.01-0.1" after
+    // "0.1-1" moves T to the near end of its range.
+    press(VK_DOWN);
+    EXPECT_EQ(Controls().rangeList->GetLBText(Controls().rangeList->GetCurSel()), "0.01-0.1");
+    EXPECT_DOUBLE_EQ(Frame().pendingConditions.T(), 0.1);
+    press(VK_TAB);
+    EXPECT_EQ(CWnd::GetFocus(), &b);
+}
