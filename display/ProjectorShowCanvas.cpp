@@ -4,6 +4,7 @@
 #include "physics/ChamberData.h"
 #include "platform/window/ClientDC.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -176,39 +177,22 @@ void ProjectorShowCanvas::OnPaint()
 
 void ProjectorShowCanvas::OnLButtonDown(unsigned, Point point)
 {
+    if (keyboardTape)
+        FinishTape();
     anchor = point;
     dragging = 1;
     SetCapture();
-    if (!backBuffer && view)
-        SetBackBuffer(view->backBuffer.get());
-    CreateDrawingContext();
-    if (tool != kTape)
-        return;
-    RestoreFromBackBuffer(Rect::FromSize(0, 0, size.width, size.height));
-    tapePen = std::make_unique<CPen>(PenStyle::Solid, 1, kTapeColour);
-    windowContext->SelectObject(tapePen.get());
-    windowContext->Flush();
-    lineEnd = anchor;
-    tape.SetStart(anchor);
-    tape.SetScale(TapeScale());
+    PrepareToDraw();
+    if (tool == kTape)
+        BeginTape();
 }
 
 void ProjectorShowCanvas::OnMouseMove(unsigned, Point point)
 {
-    if (!dragging)
+    if (!dragging || keyboardTape)
         return;
     if (tool == kTape) {
-        RestoreFromBackBuffer(tape.bounds);
-        if (windowContext) {
-            windowContext->MoveTo(anchor.x, anchor.y);
-            windowContext->LineTo(point.x, point.y);
-            windowContext->Flush();
-        }
-        lineEnd = point;
-        tape.SetEnd(point);
-        lastLength = tape.Length();
-        if (view)
-            view->ShowReadout(lastLength);
+        StretchTape(point);
         return;
     }
     const int dx = point.x - anchor.x;
@@ -223,12 +207,78 @@ void ProjectorShowCanvas::OnMouseMove(unsigned, Point point)
 
 void ProjectorShowCanvas::OnLButtonUp(unsigned, Point)
 {
-    if (!dragging)
+    if (!dragging || keyboardTape)
         return;
     dragging = 0;
     ReleaseCapture();
-    if (tool != kTape)
-        return;
+    if (tool == kTape)
+        FinishTape();
+}
+
+bool ProjectorShowCanvas::OnKeyDown(int key)
+{
+    if (tool != kTape || (dragging && !keyboardTape))
+        return false;
+    if (key == VK_RETURN) {
+        if (keyboardTape) {
+            FinishTape();
+            return true;
+        }
+        Point pointer = CWnd::GetCursorPos();
+        ScreenToClient(&pointer);
+        anchor = Rect::FromSize(0, 0, size.width, size.height).Contains(pointer) ? pointer
+                                                                                 : Point{size.width / 2, size.height / 2};
+        dragging = 1;
+        keyboardTape = 1;
+        PrepareToDraw();
+        BeginTape();
+        return true;
+    }
+    const Point step = key == VK_LEFT ? Point{-1, 0} : key == VK_RIGHT ? Point{1, 0} : key == VK_UP ? Point{0, -1}
+                     : key == VK_DOWN ? Point{0, 1} : Point{0, 0};
+    if (!keyboardTape || (step.x == 0 && step.y == 0))
+        return false;
+    StretchTape({std::clamp(lineEnd.x + step.x, 0, size.width - 1), std::clamp(lineEnd.y + step.y, 0, size.height - 1)});
+    return true;
+}
+
+void ProjectorShowCanvas::PrepareToDraw()
+{
+    if (!backBuffer && view)
+        SetBackBuffer(view->backBuffer.get());
+    CreateDrawingContext();
+}
+
+void ProjectorShowCanvas::BeginTape()
+{
+    RestoreFromBackBuffer(Rect::FromSize(0, 0, size.width, size.height));
+    tapePen = std::make_unique<CPen>(PenStyle::Solid, 1, kTapeColour);
+    windowContext->SelectObject(tapePen.get());
+    windowContext->Flush();
+    lineEnd = anchor;
+    tape.SetStart(anchor);
+    tape.SetScale(TapeScale());
+}
+
+void ProjectorShowCanvas::StretchTape(Point end)
+{
+    RestoreFromBackBuffer(tape.bounds);
+    if (windowContext) {
+        windowContext->MoveTo(anchor.x, anchor.y);
+        windowContext->LineTo(end.x, end.y);
+        windowContext->Flush();
+    }
+    lineEnd = end;
+    tape.SetEnd(end);
+    lastLength = tape.Length();
+    if (view)
+        view->ShowReadout(lastLength);
+}
+
+void ProjectorShowCanvas::FinishTape()
+{
+    dragging = 0;
+    keyboardTape = 0;
     if (windowContext)
         windowContext->SelectStockObject(StockObject::BlackPen);
     tapePen.reset();

@@ -59,6 +59,10 @@ public:
     void OnLButtonDown(unsigned flags, Point point) override;
     void OnMouseMove(unsigned flags, Point point) override;
     void OnLButtonUp(unsigned flags, Point point) override;
+    // The keyboard tape, with the tape tool: Enter starts a tape at the pointer (at the pane's
+    // centre when the pointer is elsewhere), the arrow keys move its end a pixel, Enter ends it.
+    // The line and the readout are those of the mouse tape; a click ends it.
+    bool OnKeyDown(int key) override;
 
     std::vector<int32_t> pixelX; // empty when there are no points
     std::vector<int32_t> pixelY;
@@ -67,6 +71,7 @@ public:
     int32_t dragging = 0;
     int32_t tapeShown = 0;
     int32_t printMode = 0;
+    int32_t keyboardTape = 0; // a tape started by Enter is being stretched by the arrow keys
     Point anchor;
     Point lineEnd;
     Point lineStart;
@@ -85,6 +90,12 @@ public:
 
 private:
     void BuildOutline();
+    // The tape from anchor: the pane restored, the red pen selected, the readout's start and scale.
+    void BeginTape();
+    void StretchTape(Point end);
+    void FinishTape();
+    // A back buffer and a fresh window context for drawing on the pane.
+    void PrepareToDraw();
     void ShowToolCursor();
     // The view recomputes the projection and repaints the pane.
     void RefreshView();

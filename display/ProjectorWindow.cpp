@@ -36,6 +36,11 @@ void CProjectorWindow::OnGetMinMaxInfo(MinMaxInfo* info)
     info->ptMaxTrackSize = kMaxTrackSize;
 }
 
+bool CProjectorWindow::OnKeyDown(int key)
+{
+    return projectorView_ && projectorView_->showCanvas && projectorView_->showCanvas->OnKeyDown(key);
+}
+
 void CProjectorWindow::PrintPicture(CDC& dc)
 {
     if (projectorView_ && projectorView_->showCanvas)

@@ -29,6 +29,8 @@ public:
     // A move or resize turns the Trackmaker mode off.
     void OnWindowPosChanged(const WindowPos* position) override;
     void OnActivate(unsigned state, CWnd* other, bool minimized) override;
+    // Keys typed anywhere in the window reach the picture pane's keyboard tape.
+    bool OnKeyDown(int key) override;
 
     const ChamberData* conditions = nullptr;
 

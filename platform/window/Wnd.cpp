@@ -7,6 +7,7 @@
 
 
 #include <QApplication>
+#include <QCursor>
 
 #include <cassert>
 
@@ -381,6 +382,12 @@ void CWnd::OnSetFocus() {}
 void CWnd::OnKillFocus() {}
 
 CWnd* CWnd::GetFocus() { return WndPrivate::FromWidget(QApplication::focusWidget()); }
+
+Point CWnd::GetCursorPos()
+{
+    const QPoint pointer = QCursor::pos();
+    return {pointer.x(), pointer.y()};
+}
 
 // A control's widget sits inside its client widget and takes the keys itself.
 void CWnd::SetFocus()

@@ -210,6 +210,8 @@ public:
     static CWnd* GetFocus();
     // Gives this window (a control: its part that takes keys) the keyboard focus.
     void SetFocus();
+    // Where the mouse pointer is, in screen coordinates.
+    static Point GetCursorPos();
     // The top-level window that is active now, or null.
     static CWnd* GetActiveWindow();
     // The window that holds the mouse capture, or null.

@@ -176,6 +176,24 @@ TEST_F(ProjectorWindowTest, TapeMeasuresChamberCentimetresAtTheZoom)
     EXPECT_DOUBLE_EQ(Drag({100, 100}, {103, 104}), 3.125);
 }
 
+// Enter, three steps right and four down, Enter: the 5-pixel tape of the mouse, from the keys.
+TEST_F(ProjectorWindowTest, KeyboardTapeMeasuresLikeTheMouseTape)
+{
+    window->UpdateWindow();
+    for (int key : {VK_RETURN, VK_RIGHT, VK_RIGHT, VK_RIGHT, VK_DOWN, VK_DOWN, VK_DOWN, VK_DOWN})
+        platform::simulate::SendKey(window, char(key), false);
+    EXPECT_EQ(canvas().keyboardTape, 1);
+    EXPECT_DOUBLE_EQ(canvas().lastLength, 6.25);
+    EXPECT_EQ(canvas().lineEnd, (Point{canvas().anchor.x + 3, canvas().anchor.y + 4}));
+    platform::simulate::SendKey(window, char(VK_RETURN), false);
+    EXPECT_EQ(canvas().keyboardTape, 0);
+    EXPECT_EQ(canvas().tapeShown, 1);
+    // With the grabber the keys do nothing.
+    view().controlCanvas->toolsList.Choose(1);
+    platform::simulate::SendKey(window, char(VK_RETURN), false);
+    EXPECT_EQ(canvas().keyboardTape, 0);
+}
+
 TEST_F(ProjectorWindowTest, GrabberDragCarriesTheShownTapeLine)
 {
     window->UpdateWindow();
