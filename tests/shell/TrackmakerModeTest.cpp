@@ -117,7 +117,9 @@ TEST_F(Trackmaker, ShowRemindersAndMovingTheOtherWindowsEndTheMode)
     }
 }
 
-// What may arrive inside a flight, posted after its 20th step of 948 across the empty field.
+// What may arrive inside a flight, posted after its 20th step of 948 across the empty field. A
+// flight reads the counter once before its first step and once after each: the reads count
+// the steps.
 struct Arrival {
     const char* name;
     void (*post)(CMainFrame& frame);
@@ -171,7 +173,7 @@ TEST_P(FlightArrival, EndsTheFlightCleanly)
     hookClock.counterReads = 0;
     hookClock.onCounterRead = [&](int read) {
         deepest = std::max(deepest, mainFrame ? int(mainFrame->flightLoops) : 0);
-        if (read == 40)
+        if (read == 21) // after step 20
             GetParam().post(*mainFrame);
         if (read > 5000 && mainFrame && mainFrame->trackmakerWindow)
             mainFrame->trackmakerWindow->GetView()->running = 0;
@@ -181,7 +183,7 @@ TEST_P(FlightArrival, EndsTheFlightCleanly)
     if (mainFrame) {
         EXPECT_EQ(mainFrame->flightLoops, 0);
     }
-    GetParam().check(mainFrame, hookClock.counterReads / 2, deepest);
+    GetParam().check(mainFrame, hookClock.counterReads, deepest);
 }
 
 INSTANTIATE_TEST_SUITE_P(Trackmaker, FlightArrival, ::testing::ValuesIn(kArrivals),

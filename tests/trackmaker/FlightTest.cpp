@@ -31,8 +31,8 @@ public:
 [[maybe_unused]] ::testing::Environment* const widgetsApplication =
     ::testing::AddGlobalTestEnvironment(new WidgetsApplication);
 
-// A flight reads the counter twice a step, before and after it; AtStep(n) runs an action right
-// after step n, so that what it posts is handled by that step's pump.
+// A flight reads the counter once before its first step and once after every step; AtStep(n)
+// runs an action right after step n, so that what it posts is handled by that step's pump.
 class FlightClock : public ManualClock {
 public:
     int64_t PerformanceCounter() override
@@ -42,7 +42,7 @@ public:
             action->second();
         return ManualClock::PerformanceCounter();
     }
-    void AtStep(int step, std::function<void()> action) { actions[2 * step] = std::move(action); }
+    void AtStep(int step, std::function<void()> action) { actions[step + 1] = std::move(action); }
 
     std::map<int, std::function<void()>> actions;
     int reads = 0;
@@ -161,8 +161,9 @@ TEST_F(Flight, AreaEdgesCountAsInside)
     EXPECT_FALSE(view->InArea(10, -1));
 }
 
-// dt = step ticks x screen factor / (speed x frequency): 12.5 simulation units per second at
-// every speed; a message handled after a step halves the next one.
+// dt = ticks from the end of one step to the end of the next x screen factor / (speed x
+// frequency): 12.5 simulation units per second at every speed; a message handled after a step
+// halves the next one.
 TEST_F(Flight, TimeStepFollowsTheMeasuredStepAndHalvesAfterAMessage)
 {
     double afterMessage = 0.0;
@@ -225,13 +226,13 @@ TEST_F(Flight, FieldSliderMovesStepTheFlight)
 {
     LorentzSlideCanvas& slider = *window->fieldSlider;
     EXPECT_EQ(slider.knobPosition, 160);
-    double xBefore = 0.0, xAfter = 0.0;
+    double tBefore = 0.0, tAfter = 0.0;
     clock.AtStep(20, [&] {
-        xBefore = view->x;
+        tBefore = view->t;
         platform::simulate::PostMouse(&slider, MouseAction::Press, {30, 160 + 16});
         platform::simulate::PostMouse(&slider, MouseAction::Move, {30, 0});
     });
-    clock.actions[41] = [&] { xAfter = view->x; }; // the start of step 21
+    clock.AtStep(21, [&] { tAfter = view->t; });
     clock.AtStep(30, [&] { platform::simulate::PostMouse(&slider, MouseAction::Release, {30, 0}); });
     clock.AtStep(40, [&] {
         EXPECT_EQ(view->revolutionCheckOff, 0) << "letting go during a flight arms the revolution check";
@@ -240,8 +241,8 @@ TEST_F(Flight, FieldSliderMovesStepTheFlight)
     Fly(40.0, 0.0, -1.0);
     EXPECT_DOUBLE_EQ(view->field, 1.0);
     EXPECT_EQ(slider.knobPosition, 0);
-    EXPECT_NEAR(xBefore, 0.4 + 19 * 0.5, 1e-9) << "the first step takes the dt left from before, 0.01";
-    EXPECT_DOUBLE_EQ(xAfter - xBefore, 1.0) << "two extra steps of half a pixel";
+    EXPECT_NEAR(tBefore, 0.01 + 19 * 0.0125, 1e-12) << "the first step takes the dt left from before";
+    EXPECT_NEAR(tAfter - tBefore, 2 * 0.0125 + 0.00625, 1e-12) << "two extra steps, then step 21 halved";
     EXPECT_EQ(view->trackCaptured, 1);
 }
 
