@@ -52,7 +52,8 @@ int TrackmakerView::Step()
     Advance(field * dt * charge);
     const int px = static_cast<int>(x);
     const int py = static_cast<int>(y);
-    if (flightContext) {
+    // Most steps end on the pixel where the previous one ended: their line would draw nothing.
+    if (flightContext && Point{px, py} != flightPoint) {
         // The view may have scrolled since the last step: the track keeps its place.
         const Point scroll = GetDeviceScrollPosition();
         if (scroll != flightScroll) {
@@ -61,6 +62,7 @@ int TrackmakerView::Step()
         }
         flightContext->LineTo(px, py);
         flightContext->Flush();
+        flightPoint = {px, py};
     }
     return InArea(px, py) ? 1 : 0;
 }
@@ -91,8 +93,10 @@ void TrackmakerView::Inject(int leftToRight)
     flightContext = ScrolledContext();
     flightScroll = GetDeviceScrollPosition();
     flightContext->MoveTo(x0, y0);
+    flightPoint = {x0, y0};
     flightContext->SelectStockObject(StockObject::WhitePen);
     inArea = 1;
+    FlightPump pump(alive_);
     lastCounter = platform::QueryPerformanceCounter();
     while (inArea && running) {
         const int64_t start = lastCounter;
@@ -104,8 +108,11 @@ void TrackmakerView::Inject(int leftToRight)
         // a crawl. So the particle covers 12.5 x speed pixels per second at the menu's factors.
         if (perfFrequency > 0.0)
             SetTimeStep(double(lastCounter - start) * screenFactor / (speed * perfFrequency));
-        if (!PumpFlightMessages())
+        const FlightPump::Outcome outcome = pump.Run();
+        if (outcome == FlightPump::Outcome::ViewDestroyed)
             return;
+        if (outcome == FlightPump::Outcome::Dispatched)
+            SetTimeStep(dt * 0.5);
         CheckRevolution();
     }
     if (!inArea && !showCanvas->tapeShown)
@@ -115,25 +122,28 @@ void TrackmakerView::Inject(int leftToRight)
 }
 
 // A quit request is posted again for the program's own loop, and the flight goes on; every
-// other message is handled as usual and halves the next time step. A handler may destroy this
-// view (its window closed with the program): then nothing of it is touched again.
-bool TrackmakerView::PumpFlightMessages()
+// other message is handled as usual. A handler may destroy the view (its window closed with the
+// program): then the flight must not touch it any more.
+TrackmakerView::FlightPump::FlightPump(const std::shared_ptr<int>& viewAlive)
+    : alive_(viewAlive),
+      inspect_([this](const Msg& message) {
+          if (message.kind == MessageKind::Quit) {
+              PostQuitMessage(message.exitCode);
+              return PumpAction::StopPumping;
+          }
+          dispatched_ = true;
+          return PumpAction::Dispatch;
+      })
 {
-    const std::weak_ptr<int> alive = alive_;
-    bool dispatched = false;
-    platform::PumpWaitingMessages([&dispatched](const Msg& message) {
-        if (message.kind == MessageKind::Quit) {
-            PostQuitMessage(message.exitCode);
-            return PumpAction::StopPumping;
-        }
-        dispatched = true;
-        return PumpAction::Dispatch;
-    });
-    if (alive.expired())
-        return false;
-    if (dispatched)
-        SetTimeStep(dt * 0.5);
-    return true;
+}
+
+TrackmakerView::FlightPump::Outcome TrackmakerView::FlightPump::Run()
+{
+    dispatched_ = false;
+    platform::PumpWaitingMessages(inspect_);
+    if (alive_.expired())
+        return Outcome::ViewDestroyed;
+    return dispatched_ ? Outcome::Dispatched : Outcome::Quiet;
 }
 
 // Armed by Clear or by letting go of the field slider: after one revolution the circle is

@@ -2,6 +2,7 @@
 
 #include "display/DoubleBufferView.h"
 #include "platform/gfx/Geometry.h"
+#include "platform/window/MessageQueue.h"
 
 #include <cstdint>
 #include <memory>
@@ -109,15 +110,29 @@ private:
     // A client context of the view with its origin at minus the scroll position, so that it
     // draws in picture pixels.
     std::unique_ptr<CDC> ScrolledContext();
-    // Handles the messages waiting after a step. Returns false when this view was destroyed
-    // meanwhile: the caller must not touch it any more.
-    bool PumpFlightMessages();
+    // Handles the messages waiting after a step; made once a flight.
+    class FlightPump {
+    public:
+        enum class Outcome {
+            Quiet,         // nothing was handled, or only a quit request passed on
+            Dispatched,    // a message was handled
+            ViewDestroyed, // a handler destroyed the view: touch nothing of it any more
+        };
+        explicit FlightPump(const std::shared_ptr<int>& viewAlive);
+        Outcome Run();
+
+    private:
+        std::weak_ptr<int> alive_;
+        bool dispatched_ = false;
+        MessageInspector inspect_;
+    };
     void CheckRevolution();
     void DrawDistance(double d);
 
     LorentzSlideCanvas* fieldSlider;
     std::unique_ptr<TrackmakerShowCanvas> showCanvas;
     CPalette* palette = nullptr;
-    Point flightScroll;                          // the scroll position the flight context follows
+    Point flightScroll; // the scroll position the flight context follows
+    Point flightPoint;  // where the track drawn so far ends, picture pixels
     std::shared_ptr<int> alive_ = std::make_shared<int>(1); // expires with the view
 };
