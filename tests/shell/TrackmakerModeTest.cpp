@@ -5,6 +5,7 @@
 #include "controls/ChamberControlWindow.h"
 #include "display/ProgramValues.h"
 #include "shell/RateDialogs.h"
+#include "trackmaker/LorentzSlideCanvas.h"
 #include "trackmaker/TrackmakerView.h"
 #include "trackmaker/TrackmakerWindow.h"
 
@@ -95,8 +96,8 @@ TEST_F(Trackmaker, ChoicesReachTheViewAndASpeedResetsTheScreenSpeed)
 }
 
 // Show, a reminder, and moving or resizing another tool window end the mode; the Trackmaker
-// window stays where it is, visible.
-TEST_F(Trackmaker, ShowRemindersAndMovingTheOtherWindowsEndTheMode)
+// window stays where it is, visible. A click into it starts the mode again.
+TEST_F(Trackmaker, ShowRemindersAndMovingTheOtherWindowsEndTheModeAClickStartsIt)
 {
     StartProgram();
     CTrackmakerWindow* window = Activate();
@@ -115,6 +116,14 @@ TEST_F(Trackmaker, ShowRemindersAndMovingTheOtherWindowsEndTheMode)
         EXPECT_EQ(Frame().trackmakerActive, 0) << i;
         EXPECT_TRUE(window->IsWindowVisible()) << i;
     }
+    // A click into the window turns the mode on again; that click only activates, so pressed
+    // on the field knob it does not grab it.
+    LorentzSlideCanvas& slider = *window->fieldSlider;
+    platform::simulate::SendMouse(&slider, platform::simulate::MouseAction::Press, {30, 160 + 16});
+    EXPECT_EQ(Frame().trackmakerActive, 1);
+    EXPECT_EQ(slider.dragging, 0);
+    EXPECT_EQ(slider.armed, 1);
+    platform::simulate::SendMouse(&slider, platform::simulate::MouseAction::Release, {30, 160 + 16});
 }
 
 // What may arrive inside a flight, posted after its 20th step of 948 across the empty field. A
