@@ -119,6 +119,8 @@ private:
             ViewDestroyed, // a handler destroyed the view: touch nothing of it any more
         };
         explicit FlightPump(const std::shared_ptr<int>& viewAlive);
+        FlightPump(const FlightPump&) = delete; // the inspector points at this object
+        FlightPump& operator=(const FlightPump&) = delete;
         Outcome Run();
 
     private:

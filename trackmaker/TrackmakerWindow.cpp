@@ -25,8 +25,8 @@ void CTrackmakerWindow::CreateView()
     if (hasPalette)
         fieldSlider->SetPalette(&palette);
     auto* newView = new TrackmakerView(fieldSlider, kArea, 0.0);
+    // A view whose window could not be made is not touched again (see AttachView).
     if (!AttachView(newView, kPicture.width, kPicture.height)) {
-        delete newView;
         delete fieldSlider;
         fieldSlider = nullptr;
         return;

@@ -87,12 +87,6 @@ TEST_F(Trackmaker, ChoicesReachTheViewAndASpeedResetsTheScreenSpeed)
 
     Frame().OnCommand(cmd::kPositron);
     EXPECT_DOUBLE_EQ(View().charge, 1.0);
-    EXPECT_TRUE(Checked(cmd::kPositron));
-    Frame().OnCommand(cmd::kElectron);
-    EXPECT_DOUBLE_EQ(View().charge, -1.0);
-    Frame().OnCommand(cmd::kRightToLeft);
-    EXPECT_EQ(Frame().leftToRight, 0);
-    EXPECT_FALSE(Checked(cmd::kLeftToRight));
 }
 
 // Show, a reminder, and moving or resizing another tool window end the mode; the Trackmaker
