@@ -15,7 +15,6 @@ namespace {
 
 constexpr int kOpaqueWidth = 18;
 constexpr int kXOffset = 20;
-constexpr uint16_t kPaletteVersion = 0x300;
 constexpr int kLabelTop = 224;
 constexpr int kFontPoints = 8;
 
@@ -145,12 +144,7 @@ void CChamberControlWindow::LoadPictures()
     const bool paletteDisplay = (reference.GetDeviceCaps(DeviceCap::RasterCaps) & kRasterCapsPalette) != 0;
     if (backgroundBitmap.LoadDIBSection(kTrackBitmap) && paletteDisplay) {
         backgroundSurface.SelectObject(&backgroundBitmap);
-        LogPalette description;
-        description.version = kPaletteVersion;
-        description.entries = backgroundBitmap.ColourTable();
-        for (PaletteEntry& entry : description.entries)
-            entry.flags = 0;
-        if (palette.CreatePalette(description))
+        if (CreatePaletteFromColourTable(backgroundBitmap, palette))
             hasPalette = 1;
         return;
     }

@@ -16,6 +16,8 @@ public:
     virtual void SetTrackmakerMode(int on) = 0;
     // Shows the main frame and brings it to the top without moving or resizing it.
     virtual void BringFrameToTop() = 0;
+    // A tool window is being destroyed: the frame drops every pointer to it.
+    virtual void ToolWindowDestroyed(CWnd*) {}
 
     virtual bool Rotating() const = 0;
     virtual bool ShowValues() const = 0;

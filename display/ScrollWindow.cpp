@@ -1,6 +1,7 @@
 #include "display/ScrollWindow.h"
 
 #include "display/DoubleBufferView.h"
+#include "platform/gfx/Gdi.h"
 #include "platform/window/ClientDC.h"
 
 #include <cassert>
@@ -39,6 +40,17 @@ unsigned RealiseWindowPalette(CWnd& window, CPalette& palette)
         window.Invalidate(true);
     dc.SelectPalette(previous, false);
     return changed;
+}
+
+bool CreatePaletteFromColourTable(const CBitmap& bitmap, CPalette& palette)
+{
+    constexpr uint16_t kPaletteVersion = 0x300;
+    LogPalette description;
+    description.version = kPaletteVersion;
+    description.entries = bitmap.ColourTable();
+    for (PaletteEntry& entry : description.entries)
+        entry.flags = 0;
+    return palette.CreatePalette(description);
 }
 
 void CScrollWindow::PrintPicture(CDC&) {}

@@ -2,6 +2,7 @@
 
 #include "platform/window/FrameWnd.h"
 
+class CBitmap;
 class CDC;
 class CPalette;
 class DoubleBufferView;
@@ -10,6 +11,10 @@ class DoubleBufferView;
 // back afterwards) and invalidates the window, with erase, when any entry changed. Returns how
 // many entries changed.
 unsigned RealiseWindowPalette(CWnd& window, CPalette& palette);
+
+// Makes palette from the colour table of bitmap (loaded as a section), every entry without
+// flags. Returns whether the palette was made.
+bool CreatePaletteFromColourTable(const CBitmap& bitmap, CPalette& palette);
 
 // A tool window: a frame holding exactly one double-buffered view as its pane. The view is a
 // child window; it is destroyed (and deletes itself) with the frame.

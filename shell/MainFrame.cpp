@@ -29,8 +29,6 @@ constexpr double kStartLengthCm = 500.0;
 constexpr double kStartFieldKG = 0.8;
 constexpr double kStartEnergyMeV = 0.6;
 
-// Tool windows: a title bar, a system menu and a sizing border, no minimise or maximise button.
-constexpr unsigned kToolWindowStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME;
 constexpr unsigned kSplashStyle = WS_OVERLAPPED | WS_CAPTION;
 
 }

@@ -16,6 +16,8 @@ class ChamberEvent;
 class CChamberControlWindow;
 class CScreenChamberWindow;
 class CProjectorWindow;
+class CTrackmakerWindow;
+class TrackmakerView;
 
 // Window placements in screen pixels (x, y, width, height of the outer rectangle).
 struct Placement {
@@ -34,8 +36,13 @@ constexpr Placement kChamberLarge{10, 44, 650, 500};
 constexpr Placement kControls{50, 84, 390, 310};
 constexpr Placement kProjectorNormal{0, 37, 640, 445};
 constexpr Placement kProjectorLarge{30, 64, 648, 460};
+constexpr Placement kTrackmakerNormal{0, 37, 640, 445};
+constexpr Placement kTrackmakerLarge{0, 44, 650, 500};
 constexpr int kFrameHeight = 48;
 }
+
+// Tool windows: a title bar, a system menu and a sizing border, no minimise or maximise button.
+constexpr unsigned kToolWindowStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME;
 
 // The main frame: the menu strip across the top of the screen, and the owner of the program's
 // state (conditions, camera, the current event, the menu selections) and of every tool and
@@ -56,6 +63,7 @@ public:
     void ActivateToolWindow(CWnd* window) override;
     void SetTrackmakerMode(int on) override;
     void BringFrameToTop() override;
+    void ToolWindowDestroyed(CWnd* window) override;
     bool Rotating() const override { return rotating != 0; }
     bool ShowValues() const override { return showValues != 0; }
     bool TrackmakerActive() const override { return trackmakerActive != 0; }
@@ -112,6 +120,22 @@ public:
     void ShowReminder(int id);
     void ShowAbout();
 
+    // The Trackmaker menu. Activate creates the Trackmaker window on first use and shows it,
+    // Deactivate hides it; each brings the frame to the top again.
+    void ToggleTrackmaker();
+    void CreateTrackmakerWindow();
+    // Fires the particle in the chosen direction; the flight runs inside this call.
+    void InjectParticle();
+    void SelectParticle(int id);
+    // Gives the Trackmaker view the speed of the item and resets its screen factor to the
+    // speed's own, screenFactorBase = 500 x speed / 40.
+    void SelectSpeed(int id);
+    void SelectDirection(int id);
+    // Opens the Trackmaker Screen Speed dialog, or brings the open one forward.
+    void AdjustScreenSpeed();
+    // The Trackmaker's view, or null while there is no Trackmaker window.
+    TrackmakerView* GetTrackmakerView() const;
+
     bool OnCommand(int id, int code = 0, CWnd* control = nullptr) override;
 
     // The rotation loop: turns the camera about its axis and draws the chamber straight into its
@@ -120,9 +144,9 @@ public:
     // itself, so commands run nested inside it.
     void RunRotation();
 
-    // A close request while a rotation loop runs only stops the loop: the frame cannot be
-    // destroyed under a loop that is one of its own commands. The loop posts the request again
-    // when it ends.
+    // A close request while a rotation loop or a Trackmaker flight runs only stops them: the
+    // frame cannot be destroyed under a loop that is one of its own commands. The last loop to
+    // end posts the request again.
     void OnClose() override;
 
     // Where a tool window goes on this screen.
@@ -140,7 +164,7 @@ public:
     CChamberControlWindow* controlsWindow = nullptr;
     CScreenChamberWindow* chamberWindow = nullptr;
     CProjectorWindow* projectorWindow = nullptr;
-    CWnd* trackmakerWindow = nullptr;
+    CTrackmakerWindow* trackmakerWindow = nullptr;
     std::string pictureClass;
     std::unique_ptr<CShowWindow> aboutWindow;
     std::unique_ptr<CShowWindow> energyWindow;
@@ -166,7 +190,8 @@ public:
     int32_t electron = 1;
     int32_t firstPlay = 1;
     int32_t rotationLoops = 0;      // rotation loops running now (nested ones included)
-    int32_t closeAfterRotation = 0; // 1 when a close request waits for the rotation loop to end
+    int32_t flightLoops = 0;        // Trackmaker flights running now (nested ones included)
+    int32_t closeAfterLoops = 0;    // 1 when a close request waits for the loops to end
 
     // The tool-window class: redraws the whole window when its width or height changes.
     std::string toolWindowClass;
@@ -204,6 +229,10 @@ private:
     void ShowEventInProjector();
     // Creates the picture window held in field on first use, later brings it forward.
     void ShowPicture(std::unique_ptr<CShowWindow>& field, int bitmapId, const char* title, bool centred);
+    // Posts the close request that waited for the loops, once none runs any more.
+    void CloseAfterLoops();
+    // Hides the Trackmaker window and activates the tool window used before it.
+    void HideTrackmakerWindow();
     // Handles the messages waiting between two rotation frames.
     void PumpRotationMessages();
     // The angle of the next rotation frame from the counter readings around the last one.

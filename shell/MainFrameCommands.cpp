@@ -39,6 +39,12 @@ constexpr CommandRoute kCommandRoutes[] = {
     {cmd::kDecay1, cmd::kDecay6, [](CMainFrame& f, int id) { f.SelectDecay(id); }},
     {cmd::kUsefulTools, cmd::kRealLife, [](CMainFrame& f, int id) { f.ShowReminder(id); }},
     {cmd::kAbout, cmd::kAbout, [](CMainFrame& f, int) { f.ShowAbout(); }},
+    {cmd::kTrackmakerActivate, cmd::kTrackmakerActivate, [](CMainFrame& f, int) { f.ToggleTrackmaker(); }},
+    {cmd::kInjectParticle, cmd::kInjectParticle, [](CMainFrame& f, int) { f.InjectParticle(); }},
+    {cmd::kSpeedV, cmd::kSpeed3V, [](CMainFrame& f, int id) { f.SelectSpeed(id); }},
+    {cmd::kElectron, cmd::kPositron, [](CMainFrame& f, int id) { f.SelectParticle(id); }},
+    {cmd::kLeftToRight, cmd::kRightToLeft, [](CMainFrame& f, int id) { f.SelectDirection(id); }},
+    {cmd::kAdjustScreenSpeed, cmd::kAdjustScreenSpeed, [](CMainFrame& f, int) { f.AdjustScreenSpeed(); }},
 };
 
 }

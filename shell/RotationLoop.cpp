@@ -8,6 +8,7 @@
 #include "display/ScreenChamberWindow.h"
 #include "platform/seams/Clock.h"
 #include "platform/window/MessageQueue.h"
+#include "trackmaker/TrackmakerView.h"
 
 void CMainFrame::RunRotation()
 {
@@ -29,8 +30,13 @@ void CMainFrame::RunRotation()
         // The caption comes back with the repaint that follows the last frame.
         InvalidateChamber(false);
     }
-    if (closeAfterRotation && rotationLoops == 0) {
-        closeAfterRotation = 0;
+    CloseAfterLoops();
+}
+
+void CMainFrame::CloseAfterLoops()
+{
+    if (closeAfterLoops && rotationLoops == 0 && flightLoops == 0) {
+        closeAfterLoops = 0;
         PostMessage(WM_CLOSE);
     }
 }
@@ -62,9 +68,11 @@ void CMainFrame::NextRotationStep(int64_t frameStart)
 
 void CMainFrame::OnClose()
 {
-    if (rotationLoops > 0) {
+    if (rotationLoops > 0 || flightLoops > 0) {
         rotating = 0;
-        closeAfterRotation = 1;
+        if (TrackmakerView* view = GetTrackmakerView())
+            view->running = 0;
+        closeAfterLoops = 1;
         return;
     }
     CFrameWnd::OnClose();

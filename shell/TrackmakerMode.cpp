@@ -1,7 +1,10 @@
 #include "shell/MainFrame.h"
 
+#include "display/ProgramValues.h"
 #include "shell/CommandIds.h"
 #include "shell/Resources.h"
+#include "trackmaker/TrackmakerView.h"
+#include "trackmaker/TrackmakerWindow.h"
 
 #include <cassert>
 
@@ -62,4 +65,117 @@ void CMainFrame::SetTrackmakerMode(int on)
         DrawMenuBar();
     }
     trackmakerActive = on ? 1 : 0;
+    if (TrackmakerView* view = GetTrackmakerView())
+        view->running = 0;
+}
+
+namespace {
+
+struct SpeedChoice {
+    int command;
+    double speed; // pixels per simulation unit
+};
+constexpr SpeedChoice kSpeeds[] = {{cmd::kSpeedV, 20.0}, {cmd::kSpeed2V, 40.0}, {cmd::kSpeed3V, 60.0}};
+// The screen factor of the 2V speed, 40: the particle covers 12.5 x speed pixels per second.
+constexpr double kReferenceFactor = 500.0;
+constexpr double kReferenceSpeed = 40.0;
+
+}
+
+TrackmakerView* CMainFrame::GetTrackmakerView() const
+{
+    return trackmakerWindow ? trackmakerWindow->GetView() : nullptr;
+}
+
+void CMainFrame::ToolWindowDestroyed(CWnd* window)
+{
+    activationList.Remove(window);
+    if (activeToolWindow == window)
+        activeToolWindow = nullptr;
+    if (window == trackmakerWindow)
+        trackmakerWindow = nullptr;
+}
+
+void CMainFrame::ToggleTrackmaker()
+{
+    if (!trackmakerWindow) {
+        CreateTrackmakerWindow();
+        return;
+    }
+    if (trackmakerActive) {
+        SetTrackmakerMode(0);
+        HideTrackmakerWindow();
+    } else {
+        ShowOnTop(trackmakerWindow);
+        SetTrackmakerMode(1);
+    }
+    BringFrameToTop();
+}
+
+void CMainFrame::HideTrackmakerWindow()
+{
+    trackmakerWindow->SetWindowPos(nullptr, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_HIDEWINDOW);
+    UpdateActivationAfterClose(trackmakerWindow, ClosedWindowPlace::BackOfList);
+    trackmakerWindow->CloseSpeedDialog();
+}
+
+void CMainFrame::CreateTrackmakerWindow()
+{
+    if (toolWindowClass.empty())
+        toolWindowClass = AfxRegisterWndClass(CS_HREDRAW | CS_VREDRAW, CursorShape::Arrow);
+    auto* window = new CTrackmakerWindow();
+    if (!window->Create(toolWindowClass, "Trackmaker", kToolWindowStyle, CFrameWnd::rectDefault, this)) {
+        delete window;
+        return;
+    }
+    trackmakerWindow = window;
+    res::ApplyProgramIcon(*trackmakerWindow);
+    trackmakerWindow->CreateView();
+    PlaceHidden(trackmakerWindow, largeScreen ? placement::kTrackmakerLarge : placement::kTrackmakerNormal);
+    trackmakerWindow->UpdateWindow();
+    trackmakerWindow->ShowWindow(SW_SHOW);
+    SetTrackmakerMode(1);
+    BringFrameToTop();
+}
+
+// The flight counts as one of the frame's loops: a close request that arrives inside it waits
+// until it has ended (see OnClose).
+void CMainFrame::InjectParticle()
+{
+    TrackmakerView* view = GetTrackmakerView();
+    if (!view)
+        return;
+    ShowOnTop(trackmakerWindow);
+    ++flightLoops;
+    view->Inject(leftToRight);
+    --flightLoops;
+    CloseAfterLoops();
+}
+
+void CMainFrame::SelectParticle(int id)
+{
+    SelectRadio(particleCommand, id);
+    electron = id == cmd::kElectron ? 1 : 0;
+    if (TrackmakerView* view = GetTrackmakerView())
+        view->charge = electron ? -1.0 : 1.0;
+}
+
+void CMainFrame::SelectSpeed(int id)
+{
+    SelectRadio(speedCommand, id);
+    for (const SpeedChoice& choice : kSpeeds) {
+        if (choice.command != id)
+            continue;
+        screenFactorBase = kReferenceFactor * choice.speed / kReferenceSpeed;
+        if (TrackmakerView* view = GetTrackmakerView()) {
+            view->speed = choice.speed;
+            view->screenFactor = screenFactorBase;
+        }
+    }
+}
+
+void CMainFrame::SelectDirection(int id)
+{
+    SelectRadio(directionCommand, id);
+    leftToRight = id == cmd::kLeftToRight ? 1 : 0;
 }

@@ -158,8 +158,8 @@ TEST(ProgramResources, IconIs32By32)
     EXPECT_EQ(icon.GetSize(), (Size{32, 32}));
 }
 
-// The slider pictures at the sizes the Chamber Controls lay out; labels in black and white only,
-// and the knob's see-through right part white but for its black arrowhead.
+// The slider pictures at the sizes the Chamber Controls and the Trackmaker lay out; labels in
+// black and white only, and the knob's see-through right part white but for its black arrowhead.
 TEST(ProgramResources, SliderPicturesHaveTheirSizesAndColours)
 {
     struct Picture {
@@ -167,8 +167,9 @@ TEST(ProgramResources, SliderPicturesHaveTheirSizesAndColours)
         Size size;
         bool blackAndWhite;
     };
-    const Picture pictures[] = {{139, {22, 17}, false}, {142, {94, 177}, false}, {160, {58, 29}, true},
-                                {161, {47, 29}, true},  {162, {62, 29}, true}};
+    const Picture pictures[] = {{139, {22, 17}, false},  {142, {94, 177}, false}, {144, {51, 33}, false},
+                                {145, {119, 353}, false}, {160, {58, 29}, true},   {161, {47, 29}, true},
+                                {162, {62, 29}, true}};
     for (const Picture& picture : pictures) {
         CBitmap bitmap;
         ASSERT_TRUE(bitmap.LoadBitmap(picture.id)) << picture.id;

@@ -238,13 +238,19 @@ TEST_F(RadioGroups, CheckItemsFlipTheirFieldAndMark)
     EXPECT_TRUE(Checked(menu, cmd::kShowValues));
 }
 
-// Commands whose work is not there yet are not handled and change nothing.
-TEST_F(RadioGroups, CommandsWithoutAHandlerDoNothing)
+// The Trackmaker items are greyed until its window exists; should one arrive all the same, it
+// only moves its radio check and creates nothing.
+TEST_F(RadioGroups, TrackmakerCommandsBeforeItsWindowCreateNothing)
 {
     ASSERT_TRUE(Start(Screen(768)));
-    for (int id : {cmd::kElectron, cmd::kTrackmakerActivate, cmd::kAdjustScreenSpeed})
-        EXPECT_FALSE(Frame().OnCommand(id)) << id;
+    for (int id : {cmd::kInjectParticle, cmd::kAdjustScreenSpeed, cmd::kPositron, cmd::kSpeed3V, cmd::kRightToLeft})
+        EXPECT_TRUE(Frame().OnCommand(id)) << id;
+    EXPECT_EQ(Frame().trackmakerWindow, nullptr);
     EXPECT_EQ(Frame().trackmakerActive, 0);
+    CMenu& menu = *Frame().GetMenu();
+    EXPECT_TRUE(Checked(menu, cmd::kPositron));
+    EXPECT_FALSE(Checked(menu, cmd::kSpeed2V));
+    EXPECT_EQ(Frame().leftToRight, 0);
 }
 
 }

@@ -12,19 +12,31 @@ namespace {
 
 Colour Entry(PaletteIndex index) { return Palette()[size_t(index)]; }
 
-// A track: the knob rides in a groove in its left 22 columns, the arrow of the knob points at the
-// scale to its right. A knob at position p has its arrow at row p + 8, so the scale runs from row
-// 8 (the top value) to row travel + 8 (the bottom value).
+// The knob a track is made for: its size, its opaque left part and where it rides.
+struct KnobShape {
+    int width;
+    int height;
+    int opaqueWidth;
+    int x;         // left of the knob inside the track
+    int arrowHalf; // the arrowhead's half height at the knob's edge, rows
+};
+constexpr KnobShape kChamberKnob{kKnobWidth, kKnobHeight, kKnobOpaqueWidth, 0, 3};
+constexpr KnobShape kFieldKnob{kFieldKnobWidth, kFieldKnobHeight, kFieldKnobOpaqueWidth, kFieldKnobX, 10};
+
+// A track: the knob rides in a groove, the arrow of the knob points at the scale to its right.
+// A knob at position p has its arrow at row p + height / 2, so the scale runs from that row (the
+// top value) to row travel + height / 2 (the bottom value).
 struct Track {
     Rect area;      // in the tracks image
     int divisions;  // equal steps of the scale
     const char* labels[3]; // printed at the top, the middle division and the bottom
     int labelledDivision;  // the middle label's division, counted from the top
+    KnobShape knob = kChamberKnob;
 };
 
 void Groove(CDC& dc, const Track& track)
 {
-    const int x = track.area.left + kKnobOpaqueWidth / 2 - 2;
+    const int x = track.area.left + track.knob.x + track.knob.opaqueWidth / 2 - 2;
     const int top = track.area.top + 4;
     const int bottom = track.area.bottom - 4;
     dc.FillSolidRect({x, top, x + 4, bottom}, Entry(kDarkGrey));
@@ -45,10 +57,10 @@ void Label(CDC& dc, const std::string& text, int x, int centreY)
 
 void Scale(CDC& dc, const Track& track)
 {
-    const int travel = track.area.Height() - kKnobHeight;
-    const int tickX = track.area.left + kKnobWidth;
+    const int travel = track.area.Height() - track.knob.height;
+    const int tickX = track.area.left + track.knob.x + track.knob.width;
     for (int i = 0; i <= track.divisions; ++i) {
-        const int y = track.area.top + kKnobHeight / 2 + i * travel / track.divisions;
+        const int y = track.area.top + track.knob.height / 2 + i * travel / track.divisions;
         const bool major = i == 0 || i == track.divisions || i == track.labelledDivision;
         dc.FillSolidRect({tickX, y, tickX + (major ? 6 : 3), y + 1}, Entry(kBackground));
         if (i == 0)
@@ -73,25 +85,41 @@ void TwoLines(CDC& dc, int width, const char* first, const char* second)
     dc.SelectObject(old);
 }
 
-} // namespace
 
-void DrawKnob(CDC& dc)
+void DrawKnobShape(CDC& dc, const KnobShape& knob)
 {
-    dc.FillSolidRect({0, 0, kKnobWidth, kKnobHeight}, Entry(kWhite));
-    dc.FillSolidRect({0, 0, kKnobOpaqueWidth, kKnobHeight}, Entry(kLightGrey));
-    dc.FillSolidRect({0, 0, kKnobOpaqueWidth, 1}, Entry(kWhite));
-    dc.FillSolidRect({0, 0, 1, kKnobHeight}, Entry(kWhite));
-    dc.FillSolidRect({0, kKnobHeight - 1, kKnobOpaqueWidth, kKnobHeight}, Entry(kDarkGrey));
-    dc.FillSolidRect({kKnobOpaqueWidth - 1, 0, kKnobOpaqueWidth, kKnobHeight}, Entry(kDarkGrey));
+    const int width = knob.width;
+    const int height = knob.height;
+    const int opaque = knob.opaqueWidth;
+    dc.FillSolidRect({0, 0, width, height}, Entry(kWhite));
+    dc.FillSolidRect({0, 0, opaque, height}, Entry(kLightGrey));
+    dc.FillSolidRect({0, 0, opaque, 1}, Entry(kWhite));
+    dc.FillSolidRect({0, 0, 1, height}, Entry(kWhite));
+    dc.FillSolidRect({0, height - 1, opaque, height}, Entry(kDarkGrey));
+    dc.FillSolidRect({opaque - 1, 0, opaque, height}, Entry(kDarkGrey));
     // The grip line across the middle, where the arrow points.
-    dc.FillSolidRect({3, kKnobHeight / 2, kKnobOpaqueWidth - 3, kKnobHeight / 2 + 1}, Entry(kBackground));
-    // The arrowhead: 7 rows high at the knob's edge, narrowing to its tip one row high.
-    for (int column = 0; column < kKnobWidth - kKnobOpaqueWidth; ++column) {
-        const int half = 3 - column;
-        dc.FillSolidRect({kKnobOpaqueWidth + column, kKnobHeight / 2 - half, kKnobOpaqueWidth + column + 1,
-                          kKnobHeight / 2 + half + 1},
+    dc.FillSolidRect({3, height / 2, opaque - 3, height / 2 + 1}, Entry(kBackground));
+    // The arrowhead: highest at the knob's edge, narrowing evenly to its tip one row high.
+    const int last = width - opaque - 1;
+    for (int column = 0; column <= last; ++column) {
+        const int half = (last - column) * knob.arrowHalf / last;
+        dc.FillSolidRect({opaque + column, height / 2 - half, opaque + column + 1, height / 2 + half + 1},
                          Entry(kBackground));
     }
+}
+
+} // namespace
+
+void DrawKnob(CDC& dc) { DrawKnobShape(dc, kChamberKnob); }
+
+void DrawFieldKnob(CDC& dc) { DrawKnobShape(dc, kFieldKnob); }
+
+void DrawFieldTrack(CDC& dc)
+{
+    dc.FillSolidRect({0, 0, kFieldTrackWidth, kFieldTrackHeight}, Entry(kLightGrey));
+    const Track field{{0, 0, kFieldTrackWidth, kFieldTrackHeight}, 8, {"+1", "0", "-1"}, 4, kFieldKnob};
+    Groove(dc, field);
+    Scale(dc, field);
 }
 
 void DrawTracks(CDC& dc)

@@ -1,8 +1,10 @@
 // Draws the program's own pictures and writes them as 4-bit indexed BMP files:
 //   tracelume-artwork <folder>   writes into <folder> bitmap169.bmp (the About and splash
 //                                picture), icon100.bmp (the program icon), bitmap139.bmp and
-//                                bitmap142.bmp (the slider knob and tracks) and bitmap160.bmp to
-//                                bitmap162.bmp (the slider labels, black and white only), and
+//                                bitmap142.bmp (the slider knob and tracks), bitmap144.bmp and
+//                                bitmap145.bmp (the Trackmaker's field knob and track),
+//                                bitmap160.bmp to bitmap162.bmp (the slider labels, black and
+//                                white only), and
 //                                bitmap170.bmp to bitmap172.bmp and bitmap174.bmp (the reminder
 //                                pictures, 8-bit).
 // The build does not run it; run it after changing a picture and commit the files it writes,
@@ -65,6 +67,8 @@ int main(int argc, char** argv)
         {"icon100.bmp", artwork::kIconSize, artwork::kIconSize, artwork::DrawIcon, artwork::Palette()},
         {"bitmap139.bmp", artwork::kKnobWidth, artwork::kKnobHeight, artwork::DrawKnob, artwork::Palette()},
         {"bitmap142.bmp", artwork::kTracksWidth, artwork::kTracksHeight, artwork::DrawTracks, artwork::Palette()},
+        {"bitmap144.bmp", artwork::kFieldKnobWidth, artwork::kFieldKnobHeight, artwork::DrawFieldKnob, artwork::Palette()},
+        {"bitmap145.bmp", artwork::kFieldTrackWidth, artwork::kFieldTrackHeight, artwork::DrawFieldTrack, artwork::Palette()},
         {"bitmap160.bmp", artwork::kSidesLabelWidth, artwork::kLabelHeight, artwork::DrawSidesLabel, kBlackAndWhite},
         {"bitmap161.bmp", artwork::kEnergyLabelWidth, artwork::kLabelHeight, artwork::DrawEnergyLabel, kBlackAndWhite},
         {"bitmap162.bmp", artwork::kFieldLabelWidth, artwork::kLabelHeight, artwork::DrawFieldLabel, kBlackAndWhite},

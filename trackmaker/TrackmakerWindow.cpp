@@ -1,0 +1,147 @@
+#include "trackmaker/TrackmakerWindow.h"
+
+#include "display/FrameLink.h"
+#include "platform/window/ClientDC.h"
+#include "platform/window/Controls.h"
+#include "platform/window/Dialog.h"
+#include "trackmaker/LorentzSlideCanvas.h"
+#include "trackmaker/TrackmakerShowCanvas.h"
+#include "trackmaker/TrackmakerView.h"
+
+CTrackmakerWindow::CTrackmakerWindow() = default;
+
+CTrackmakerWindow::~CTrackmakerWindow() { CloseSpeedDialog(); }
+
+void CTrackmakerWindow::CreateView()
+{
+    const std::string childClass = AfxRegisterWndClass(CS_HREDRAW | CS_VREDRAW, CursorShape::Arrow);
+    speedDialog = nullptr;
+    hasPalette = 0;
+    LoadPictures();
+    const Size knobSize = knobBitmap.GetSize();
+    fieldSlider = new LorentzSlideCanvas(&backgroundSurface, {&knobSurface, knobSize.height, knobSize.width, kKnobX},
+                                         0.0);
+    fieldSlider->SetPosition(kSliderPlace.x, kSliderPlace.y);
+    if (hasPalette)
+        fieldSlider->SetPalette(&palette);
+    auto* newView = new TrackmakerView(fieldSlider, kArea, 0.0);
+    // A view whose window could not be made is not touched again (see AttachView).
+    if (!AttachView(newView, kPicture.width, kPicture.height)) {
+        delete fieldSlider;
+        fieldSlider = nullptr;
+        return;
+    }
+    trackmakerView = newView;
+    if (hasPalette)
+        trackmakerView->SetPalette(&palette);
+    CreateChildren(childClass);
+}
+
+void CTrackmakerWindow::LoadPictures()
+{
+    CClientDC reference(this);
+    knobBitmap.LoadBitmap(kKnobBitmap);
+    knobSurface.CreateCompatibleDC(&reference);
+    knobSurface.SelectObject(&knobBitmap);
+    backgroundSurface.CreateCompatibleDC(&reference);
+    const bool paletteDisplay = (reference.GetDeviceCaps(DeviceCap::RasterCaps) & kRasterCapsPalette) != 0;
+    if (backgroundBitmap.LoadDIBSection(kBackgroundBitmap) && paletteDisplay) {
+        backgroundSurface.SelectObject(&backgroundBitmap);
+        CreatePaletteFromColourTable(backgroundBitmap, palette);
+        hasPalette = 1;
+        return;
+    }
+    backgroundBitmap.LoadBitmap(kBackgroundBitmap);
+    backgroundSurface.SelectObject(&backgroundBitmap);
+}
+
+void CTrackmakerWindow::CreateChildren(const std::string& childClass)
+{
+    clearButton = std::make_unique<CButton>();
+    clearButton->Create("Clear", WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON, kClearButtonRect, trackmakerView,
+                        TrackmakerView::kClearCommand);
+    trackmakerView->SetDistanceRect(kDistanceRect);
+    fieldSlider->Create(childClass, "", WS_CHILD | WS_VISIBLE, fieldSlider->frame, trackmakerView, kSliderId);
+    fieldSlider->SetView(trackmakerView);
+    trackmakerView->CreateBackBuffer(&backgroundSurface);
+    TrackmakerShowCanvas* showCanvas = trackmakerView->ShowCanvas();
+    showCanvas->Create(childClass, "", WS_CHILD | WS_VISIBLE, kArea, trackmakerView, kShowCanvasId);
+    showCanvas->SetPosition(kArea.left, kArea.top);
+    showCanvas->SetSize({kArea.Width(), kArea.Height()});
+    showCanvas->SetBackBuffer(trackmakerView->backBuffer.get());
+    fieldSlider->SetBackBuffer(trackmakerView->backBuffer.get());
+    fieldSlider->PrepareKnob();
+}
+
+void CTrackmakerWindow::CloseSpeedDialog()
+{
+    CDialog* dialog = speedDialog;
+    speedDialog = nullptr;
+    if (dialog)
+        dialog->DestroyWindow();
+}
+
+void CTrackmakerWindow::OnGetMinMaxInfo(MinMaxInfo* info)
+{
+    CScrollWindow::OnGetMinMaxInfo(info);
+    info->ptMinTrackSize = kMinTrackSize;
+    info->ptMaxTrackSize = kMaxTrackSize;
+}
+
+void CTrackmakerWindow::OnClose()
+{
+    ShowWindow(SW_HIDE);
+    if (frameLink)
+        frameLink->SetTrackmakerMode(0);
+    if (trackmakerView)
+        trackmakerView->ShowCanvas()->AllowMeasuring(0);
+    UpdateActivationAfterClose(this, ClosedWindowPlace::BackOfList);
+    CloseSpeedDialog();
+    if (frameLink)
+        frameLink->BringFrameToTop();
+}
+
+// A click into the window while the mode is off turns it on; that click only activates, so the
+// field slider lets it pass. Losing activation stops a flight.
+void CTrackmakerWindow::OnActivate(unsigned state, CWnd* other, bool minimized)
+{
+    if (state == WA_CLICKACTIVE && frameLink && !frameLink->TrackmakerActive()) {
+        if (fieldSlider)
+            fieldSlider->armed = 0;
+        frameLink->SetTrackmakerMode(1);
+        frameLink->ActivateToolWindow(this);
+    } else if (state != WA_INACTIVE) {
+        if (frameLink)
+            frameLink->ActivateToolWindow(this);
+    } else if (trackmakerView) {
+        trackmakerView->running = 0;
+    }
+    if (trackmakerView)
+        trackmakerView->ShowCanvas()->AllowMeasuring(0);
+    CScrollWindow::OnActivate(state, other, minimized);
+}
+
+void CTrackmakerWindow::OnPaletteChanged(CWnd* focusWindow)
+{
+    if (focusWindow != this && hasPalette)
+        RealiseWindowPalette(*this, palette);
+}
+
+bool CTrackmakerWindow::OnQueryNewPalette()
+{
+    if (!hasPalette)
+        return false;
+    return RealiseWindowPalette(*this, palette) > 0;
+}
+
+// The view and its children are gone by now. The speed dialog belongs to the frame: it goes
+// first, while this window can still be told; then the frame forgets this window.
+void CTrackmakerWindow::OnDestroy()
+{
+    CloseSpeedDialog();
+    trackmakerView = nullptr;
+    fieldSlider = nullptr;
+    if (frameLink)
+        frameLink->ToolWindowDestroyed(this);
+    CScrollWindow::OnDestroy();
+}
