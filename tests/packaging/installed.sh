@@ -33,9 +33,13 @@ else
     e2e_start_xvfb
 fi
 
-# What a file manager runs for the file: the entry's Exec line with %f replaced by its path.
-exec_line=$(sed -n 's/^Exec=//p' "$desktop")
-read -r -a command <<<"${exec_line/\%f/$file}"
+# What a file manager runs for the file: the words of the entry's Exec line, %f replaced by the
+# path as one argument.
+read -r -a words <<<"$(sed -n 's/^Exec=//p' "$desktop")"
+command=()
+for word in "${words[@]}"; do
+    if [ "$word" = "%f" ]; then command+=("$file"); else command+=("$word"); fi
+done
 (cd "$e2e_workdir" && exec "${command[@]}") >"$e2e_workdir/app.log" 2>&1 &
 e2e_app_pid=$!
 
