@@ -10,6 +10,7 @@ packages=(
   qt6-base-dev libgl-dev
   xvfb xauth xdotool x11-utils imagemagick
   fonts-dejavu-core
+  desktop-file-utils libxml2-utils shared-mime-info groff-base
   "$@"
 )
 
