@@ -178,6 +178,9 @@ FileCause ReplacingFile::Write(std::span<const uint8_t> bytes)
 {
     if (!file_)
         return FileCause::InvalidFile;
+    // An event without points has no point bytes, and their span may have no data at all.
+    if (bytes.empty())
+        return FileCause::None;
     errno = 0;
     if (std::fwrite(bytes.data(), 1, bytes.size(), file_) != bytes.size())
         return CauseOfErrno(FileCause::Generic);

@@ -165,6 +165,14 @@ TEST(WFileWriting, FailedWriteLeavesTheOldFileAndNoTemporary)
     }
 }
 
+// A decay that left no dots in the chamber is still an event to save.
+TEST(WFileWriting, AnEventWithoutPointsSavesAsItsHeadAlone)
+{
+    ScratchDir dir;
+    ASSERT_FALSE(SaveEventFile(dir.Path("empty.cwd"), ChamberData(500, 0.8, 0.6), {}).has_value());
+    EXPECT_EQ(dir.Read("empty.cwd"), EncodeWHeader(ChamberData(500, 0.8, 0.6), 0));
+}
+
 // Replacing the link itself would leave the file it names unsaved and the link gone.
 TEST(WFileWriting, SavingThroughASymbolicLinkReplacesTheFileItNames)
 {
