@@ -50,12 +50,62 @@ void TrackmakerShowCanvas::OnLButtonDown(unsigned, Point point)
 {
     if (view && view->FieldSlider())
         view->FieldSlider()->armed = 1;
+    if (keyboardTape)
+        EndTape();
     if (!measuringAllowed || !view)
         return;
-    startPoint = point;
+    SetCapture();
+    StartTape(point);
+}
+
+void TrackmakerShowCanvas::OnMouseMove(unsigned, Point point)
+{
+    if (!keyboardTape)
+        StretchTape(point);
+}
+
+void TrackmakerShowCanvas::OnLButtonUp(unsigned, Point)
+{
+    if (!tapeDragging || keyboardTape)
+        return;
+    tapeDragging = 0;
+    ReleaseCapture();
+    if (measuringAllowed)
+        DropMeasuringContext();
+}
+
+bool TrackmakerShowCanvas::OnKeyDown(int key)
+{
+    if (tapeDragging && !keyboardTape)
+        return false;
+    if (key == VK_RETURN) {
+        if (keyboardTape) {
+            EndTape();
+            return true;
+        }
+        if (!measuringAllowed || !view)
+            return false;
+        Point pointer = CWnd::GetCursorPos();
+        ScreenToClient(&pointer);
+        keyboardTape = 1;
+        StartTape(Rect::FromSize(0, 0, size.width, size.height).Contains(pointer) ? pointer
+                                                                                 : Point{size.width / 2, size.height / 2});
+        endPoint = startPoint;
+        return true;
+    }
+    const Point step = key == VK_LEFT ? Point{-1, 0} : key == VK_RIGHT ? Point{1, 0} : key == VK_UP ? Point{0, -1}
+                     : key == VK_DOWN ? Point{0, 1} : Point{0, 0};
+    if (!keyboardTape || (step.x == 0 && step.y == 0))
+        return false;
+    StretchTape({std::clamp(endPoint.x + step.x, 0, size.width - 1), std::clamp(endPoint.y + step.y, 0, size.height - 1)});
+    return true;
+}
+
+void TrackmakerShowCanvas::StartTape(Point start)
+{
+    startPoint = start;
     tapeDragging = 1;
     tape.SetScale(kTapeScale);
-    SetCapture();
     measuringContext = std::make_unique<CClientDC>(this);
     if (!view->trackCaptured && !tapeShown)
         view->CaptureTrack();
@@ -66,7 +116,7 @@ void TrackmakerShowCanvas::OnLButtonDown(unsigned, Point point)
     tape.SetStart(startPoint);
 }
 
-void TrackmakerShowCanvas::OnMouseMove(unsigned, Point point)
+void TrackmakerShowCanvas::StretchTape(Point point)
 {
     if (!tapeDragging || !measuringAllowed || !measuringContext)
         return;
@@ -82,12 +132,10 @@ void TrackmakerShowCanvas::OnMouseMove(unsigned, Point point)
     tapeShown = 1;
 }
 
-void TrackmakerShowCanvas::OnLButtonUp(unsigned, Point)
+void TrackmakerShowCanvas::EndTape()
 {
-    if (!tapeDragging)
-        return;
+    keyboardTape = 0;
     tapeDragging = 0;
-    ReleaseCapture();
     if (measuringAllowed)
         DropMeasuringContext();
 }

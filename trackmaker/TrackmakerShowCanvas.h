@@ -33,11 +33,16 @@ public:
     void OnLButtonDown(unsigned flags, Point point) override;
     void OnMouseMove(unsigned flags, Point point) override;
     void OnLButtonUp(unsigned flags, Point point) override;
+    // The keyboard tape, once measuring is allowed: Enter starts a tape at the pointer (at the
+    // area's centre when the pointer is elsewhere), the arrow keys move its end a pixel, Enter
+    // ends it. The line and the readout are those of the mouse tape; a click ends it.
+    bool OnKeyDown(int key) override;
     void PostNcDestroy() override;
 
     std::unique_ptr<CDC> measuringContext; // while the tape is dragged
     TapeMeasure tape;
     int32_t measuringAllowed = 0;
+    int32_t keyboardTape = 0; // a tape started by Enter is being stretched by the arrow keys
     int32_t tapeShown = 0;
     int32_t tapeDragging = 0;
     Point startPoint;
@@ -47,6 +52,9 @@ public:
     double distance = 0.0; // D: the last measured distance
 
 private:
+    void StartTape(Point start);
+    void StretchTape(Point point);
+    void EndTape();
     // Copies the tape's bounds from the back buffer onto the measuring context.
     void RestoreTapeBounds();
     void DropMeasuringContext();

@@ -121,6 +121,11 @@ void CTrackmakerWindow::OnActivate(unsigned state, CWnd* other, bool minimized)
     CScrollWindow::OnActivate(state, other, minimized);
 }
 
+bool CTrackmakerWindow::OnKeyDown(int key)
+{
+    return trackmakerView && trackmakerView->ShowCanvas() && trackmakerView->ShowCanvas()->OnKeyDown(key);
+}
+
 void CTrackmakerWindow::OnPaletteChanged(CWnd* focusWindow)
 {
     if (focusWindow != this && hasPalette)

@@ -44,6 +44,8 @@ public:
     void OnGetMinMaxInfo(MinMaxInfo* info) override;
     void OnClose() override;
     void OnActivate(unsigned state, CWnd* other, bool minimized) override;
+    // Keys typed anywhere in the window reach the keyboard tape.
+    bool OnKeyDown(int key) override;
     void OnPaletteChanged(CWnd* focusWindow) override;
     bool OnQueryNewPalette() override;
 

@@ -205,6 +205,21 @@ TEST_F(Flight, ClearArmsTheRevolutionCaptureAndTheTapeMeasuresTheCircle)
     EXPECT_EQ(canvas.tapeShown, 1);
     EXPECT_EQ(Shown(130, 240), Rgb(255, 0, 0)) << "the tape line is on the screen";
     EXPECT_EQ(view->backBuffer->GetPixel(130, 240), colours::kBlack) << "and only there";
+
+    // The same 100 pixels from the keys: Enter, 60 right, 80 down, Enter.
+    auto press = [this](int key, int times) {
+        for (int i = 0; i < times; ++i)
+            platform::simulate::SendKey(window, char(key), false);
+    };
+    press(VK_RETURN, 1);
+    ASSERT_EQ(canvas.keyboardTape, 1);
+    const Point start = canvas.startPoint;
+    press(VK_RIGHT, 60);
+    press(VK_DOWN, 80);
+    press(VK_RETURN, 1);
+    EXPECT_EQ(canvas.keyboardTape, 0);
+    EXPECT_EQ(canvas.endPoint, (Point{start.x + 60, start.y + 80}));
+    EXPECT_DOUBLE_EQ(canvas.distance, 10.0);
 }
 
 // Without a completed revolution a press on the area only re-arms the field slider.
