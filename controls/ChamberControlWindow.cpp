@@ -268,13 +268,7 @@ int CChamberControlWindow::OnMouseActivate(CWnd*, unsigned, unsigned)
 
 void CChamberControlWindow::OnPaletteChanged(CWnd* focusWindow)
 {
-    if (focusWindow != this && hasPalette)
-        RealiseWindowPalette(*this, palette);
+    RealiseOnPaletteChanged(*this, hasPalette ? &palette : nullptr, focusWindow);
 }
 
-bool CChamberControlWindow::OnQueryNewPalette()
-{
-    if (!hasPalette)
-        return false;
-    return RealiseWindowPalette(*this, palette) > 0;
-}
+bool CChamberControlWindow::OnQueryNewPalette() { return RealiseOnQueryNewPalette(*this, hasPalette ? &palette : nullptr); }

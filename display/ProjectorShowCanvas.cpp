@@ -224,21 +224,17 @@ bool ProjectorShowCanvas::OnKeyDown(int key)
             FinishTape();
             return true;
         }
-        Point pointer = CWnd::GetCursorPos();
-        ScreenToClient(&pointer);
-        anchor = Rect::FromSize(0, 0, size.width, size.height).Contains(pointer) ? pointer
-                                                                                 : Point{size.width / 2, size.height / 2};
+        anchor = KeyboardTapeStart(*this, size);
         dragging = 1;
         keyboardTape = 1;
         PrepareToDraw();
         BeginTape();
         return true;
     }
-    const Point step = key == VK_LEFT ? Point{-1, 0} : key == VK_RIGHT ? Point{1, 0} : key == VK_UP ? Point{0, -1}
-                     : key == VK_DOWN ? Point{0, 1} : Point{0, 0};
+    const Point step = TapeArrowStep(key);
     if (!keyboardTape || (step.x == 0 && step.y == 0))
         return false;
-    StretchTape({std::clamp(lineEnd.x + step.x, 0, size.width - 1), std::clamp(lineEnd.y + step.y, 0, size.height - 1)});
+    StretchTape(StepTapeEnd(lineEnd, step, size));
     return true;
 }
 

@@ -42,6 +42,17 @@ unsigned RealiseWindowPalette(CWnd& window, CPalette& palette)
     return changed;
 }
 
+bool RealiseOnQueryNewPalette(CWnd& window, CPalette* palette)
+{
+    return palette && RealiseWindowPalette(window, *palette) > 0;
+}
+
+void RealiseOnPaletteChanged(CWnd& window, CPalette* palette, const CWnd* focusWindow)
+{
+    if (focusWindow != &window && palette)
+        RealiseWindowPalette(window, *palette);
+}
+
 bool CreatePaletteFromColourTable(const CBitmap& bitmap, CPalette& palette)
 {
     constexpr uint16_t kPaletteVersion = 0x300;

@@ -12,6 +12,12 @@ class DoubleBufferView;
 // many entries changed.
 unsigned RealiseWindowPalette(CWnd& window, CPalette& palette);
 
+// The two palette notices of a window that owns palette (null: it has none): realised when the
+// window comes forward, returning whether an entry changed, and again when another window
+// changed the system palette.
+bool RealiseOnQueryNewPalette(CWnd& window, CPalette* palette);
+void RealiseOnPaletteChanged(CWnd& window, CPalette* palette, const CWnd* focusWindow);
+
 // Makes palette from the colour table of bitmap (loaded as a section), every entry without
 // flags. Returns whether the palette was made.
 bool CreatePaletteFromColourTable(const CBitmap& bitmap, CPalette& palette);

@@ -129,15 +129,6 @@ void CShowWindow::OnDestroy()
     CWnd::OnDestroy();
 }
 
-bool CShowWindow::OnQueryNewPalette()
-{
-    if (!palette)
-        return false;
-    return RealiseWindowPalette(*this, *palette) != 0;
-}
+bool CShowWindow::OnQueryNewPalette() { return RealiseOnQueryNewPalette(*this, palette.get()); }
 
-void CShowWindow::OnPaletteChanged(CWnd* focusWindow)
-{
-    if (focusWindow != this && palette)
-        RealiseWindowPalette(*this, *palette);
-}
+void CShowWindow::OnPaletteChanged(CWnd* focusWindow) { RealiseOnPaletteChanged(*this, palette.get(), focusWindow); }

@@ -85,19 +85,15 @@ bool TrackmakerShowCanvas::OnKeyDown(int key)
         }
         if (!measuringAllowed || !view)
             return false;
-        Point pointer = CWnd::GetCursorPos();
-        ScreenToClient(&pointer);
         keyboardTape = 1;
-        StartTape(Rect::FromSize(0, 0, size.width, size.height).Contains(pointer) ? pointer
-                                                                                 : Point{size.width / 2, size.height / 2});
+        StartTape(KeyboardTapeStart(*this, size));
         endPoint = startPoint;
         return true;
     }
-    const Point step = key == VK_LEFT ? Point{-1, 0} : key == VK_RIGHT ? Point{1, 0} : key == VK_UP ? Point{0, -1}
-                     : key == VK_DOWN ? Point{0, 1} : Point{0, 0};
+    const Point step = TapeArrowStep(key);
     if (!keyboardTape || (step.x == 0 && step.y == 0))
         return false;
-    StretchTape({std::clamp(endPoint.x + step.x, 0, size.width - 1), std::clamp(endPoint.y + step.y, 0, size.height - 1)});
+    StretchTape(StepTapeEnd(endPoint, step, size));
     return true;
 }
 

@@ -128,16 +128,10 @@ bool CTrackmakerWindow::OnKeyDown(int key)
 
 void CTrackmakerWindow::OnPaletteChanged(CWnd* focusWindow)
 {
-    if (focusWindow != this && hasPalette)
-        RealiseWindowPalette(*this, palette);
+    RealiseOnPaletteChanged(*this, hasPalette ? &palette : nullptr, focusWindow);
 }
 
-bool CTrackmakerWindow::OnQueryNewPalette()
-{
-    if (!hasPalette)
-        return false;
-    return RealiseWindowPalette(*this, palette) > 0;
-}
+bool CTrackmakerWindow::OnQueryNewPalette() { return RealiseOnQueryNewPalette(*this, hasPalette ? &palette : nullptr); }
 
 // The view and its children are gone by now. The speed dialog belongs to the frame: it goes
 // first, while this window can still be told; then the frame forgets this window.
