@@ -146,12 +146,17 @@ check() {
         report
         exit 1
     fi
-    local current
-    current=$(xdotool search --all --pid "$e2e_app_pid" --name "^Tracelume\$" 2>/dev/null | head -n 1)
-    if [ -z "$current" ]; then
-        # The main frame may be closing right now; give the program a moment to end.
-        sleep 2
+    local current="" try
+    # A search walks the whole window tree and gives up when a window vanishes under it (a menu
+    # closing, a window manager's frame going), so a miss is asked again. The main frame may
+    # also be closing right now: then the program ends meanwhile.
+    for try in 1 2 3 4 5; do
+        current=$(xdotool search --all --pid "$e2e_app_pid" --name "^Tracelume\$" 2>/dev/null | head -n 1)
+        [ -n "$current" ] && break
+        sleep 1
         kill -0 "$e2e_app_pid" 2>/dev/null || return
+    done
+    if [ -z "$current" ]; then
         echo "FAIL: the running program lost its main frame"
         import -window root "$e2e_workdir/lost.png" 2>/dev/null
         for w in $(xdotool search --pid "$e2e_app_pid" 2>/dev/null); do
