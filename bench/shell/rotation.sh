@@ -17,4 +17,4 @@ rotation=$(awk '$1 ~ /^RotationLoop/ { print $NF }' "$e2e_workdir/out.txt")
 bare=$(awk '$1 ~ /^BareQtLoop/ { print $NF }' "$e2e_workdir/out.txt")
 echo "rotation loop: $rotation frames/s, bare Qt loop: $bare frames/s"
 awk -v r="$rotation" -v b="$bare" 'function n(v) { if (v ~ /k\/s$/) return v * 1000; return v + 0 }
-    BEGIN { printf "ratio %.2f (goal: at least 0.80)\n", n(r) / n(b) }'
+    BEGIN { printf "ratio %.2f (goal: at least 0.90)\n", n(r) / n(b) }'
