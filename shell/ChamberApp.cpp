@@ -7,6 +7,7 @@
 #include "shell/MainFrame.h"
 #include "shell/Resources.h"
 
+#include <cstdio>
 #include <memory>
 
 namespace {
@@ -49,8 +50,20 @@ bool CheckScreenColours()
 
 CChamberApp::CChamberApp(int argc, char** argv) : CWinApp(argc, argv) {}
 
+int CChamberApp::ExitInstance() { return startFailure_ != 0 ? startFailure_ : CWinApp::ExitInstance(); }
+
+// On a display that shows nothing, a message box would be black too: the reason goes to
+// standard error and the program ends with a failure status.
 bool CChamberApp::StartUp()
 {
+    if (!platform::CurrentScreen().paintable) {
+        std::fprintf(stderr,
+                     "tracelume: this display has %d bits per pixel, on which no window can be painted; "
+                     "start the X server with 16 or more (for example Xvfb -screen 0 1024x768x24)\n",
+                     platform::CurrentScreen().bitsPerPixel);
+        startFailure_ = kUnpaintableDisplay;
+        return false;
+    }
     auto frame = std::make_unique<CMainFrame>();
     if (!CheckScreenSize() || !CheckScreenColours())
         return false;

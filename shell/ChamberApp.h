@@ -13,6 +13,14 @@ public:
     bool StartUp();
 
     bool InitInstance() override { return StartUp(); }
+    // 1 after a start-up on a display that nothing can be painted on, else the usual code.
+    int ExitInstance() override;
+
+    // Exit status of a start-up that could not show anything.
+    static constexpr int kUnpaintableDisplay = 1;
+
+private:
+    int startFailure_ = 0;
 };
 
 // The screen the program needs: at least 480 pixels high and 256 colours.

@@ -17,6 +17,9 @@ std::optional<ScreenFacts>& TestFacts()
 }
 
 // The primary screen's facts; the header's defaults for anything Qt cannot tell.
+// The fewest bits per pixel of an X display that Qt's window surfaces can paint on.
+constexpr int kLeastPaintableDepth = 15;
+
 ScreenFacts ReadRealScreen()
 {
     ScreenFacts facts;
@@ -30,6 +33,7 @@ ScreenFacts ReadRealScreen()
         facts.desktop = Rect::FromSize(geometry.x(), geometry.y(), geometry.width(), geometry.height());
     if (screen->depth() > 0)
         facts.bitsPerPixel = screen->depth();
+    facts.paintable = !(QGuiApplication::platformName() == "xcb" && screen->depth() > 0 && screen->depth() < kLeastPaintableDepth);
     const int dpiX = int(screen->logicalDotsPerInchX());
     const int dpiY = int(screen->logicalDotsPerInchY());
     if (dpiX > 0)

@@ -15,6 +15,9 @@ struct ScreenFacts {
     int driverVersion = 0x400;
     int logPixelsX = 96;             // pixels per logical inch
     int logPixelsY = 96;
+    // Whether windows can be painted at all. Qt paints on X displays of 15 or more bits per
+    // pixel only: on an 8-bit (256-colour) X display every window stays black, menu included.
+    bool paintable = true;
 
     // An 8-bit palette display of the given desktop size, for testing the palette paths: palette
     // capability on, 256 system palette entries, 96 pixels per inch. Realising palettes on it

@@ -37,15 +37,16 @@ e2e_cleanup() {
 # Starts Xvfb 1280 x 1024 x 24 on a display it picks itself (-displayfd, so tests running at
 # the same time never race for one) and waits until it answers. -noreset: a server that resets
 # when its last client leaves (our readiness probe) refuses the program connecting meanwhile.
-# TRACELUME_E2E_DISPLAY, when set, names the display number to use instead.
+# TRACELUME_E2E_DISPLAY, when set, names the display number to use instead; e2e_screen, when
+# set, another screen ("1024x768x8").
 e2e_start_xvfb() {
-    local numberfile="$e2e_workdir/xvfb.display" n=""
+    local numberfile="$e2e_workdir/xvfb.display" n="" screen=${e2e_screen:-1280x1024x24}
     : >"$numberfile"
     if [ -n "${TRACELUME_E2E_DISPLAY:-}" ]; then
         echo "$TRACELUME_E2E_DISPLAY" >"$numberfile"
-        Xvfb ":$TRACELUME_E2E_DISPLAY" -screen 0 1280x1024x24 -nolisten tcp -noreset >"$e2e_workdir/xvfb.log" 2>&1 &
+        Xvfb ":$TRACELUME_E2E_DISPLAY" -screen 0 "$screen" -nolisten tcp -noreset >"$e2e_workdir/xvfb.log" 2>&1 &
     else
-        Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -noreset 3>"$numberfile" >"$e2e_workdir/xvfb.log" 2>&1 &
+        Xvfb -displayfd 3 -screen 0 "$screen" -nolisten tcp -noreset 3>"$numberfile" >"$e2e_workdir/xvfb.log" 2>&1 &
     fi
     e2e_xvfb_pid=$!
     for _ in $(seq 1 100); do

@@ -91,6 +91,18 @@ TEST_F(StartUp, EightBitsPerPixelPassAndFourAreRefused)
     EXPECT_EQ(mainFrame, nullptr);
 }
 
+// A display Qt cannot paint on would show black windows and a black message box: the program
+// ends at once with a failure status instead.
+TEST_F(StartUp, ADisplayThatCannotBePaintedEndsTheProgramWithAFailure)
+{
+    ScreenFacts unpaintable = Screen(768, 8);
+    unpaintable.paintable = false;
+    EXPECT_FALSE(Start(unpaintable));
+    EXPECT_TRUE(boxes.Shown().empty());
+    EXPECT_EQ(mainFrame, nullptr);
+    EXPECT_EQ(app->ExitInstance(), CChamberApp::kUnpaintableDisplay);
+}
+
 TEST_F(StartUp, FieldsHoldTheirStartValues)
 {
     clock.frequency = 3'579'545;
