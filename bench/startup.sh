@@ -21,9 +21,7 @@ done
 
 source tests/e2e/lib.sh
 e2e_require_tools
-e2e_workdir=$(mktemp -d)
-trap e2e_cleanup EXIT
-e2e_start_xvfb
+e2e_begin ""
 
 now_us() { echo $(($(date +%s%N) / 1000)); }
 

@@ -9,9 +9,7 @@ binary="$build/bench/shell/bench_rotation"
 [ -x "$binary" ] || { echo "missing $binary: build first"; exit 1; }
 source tests/e2e/lib.sh
 e2e_require_tools
-e2e_workdir=$(mktemp -d)
-trap e2e_cleanup EXIT
-e2e_start_xvfb
+e2e_begin ""
 "$binary" --benchmark_counters_tabular=true | tee "$e2e_workdir/out.txt"
 rotation=$(awk '$1 ~ /^RotationLoop/ { print $NF }' "$e2e_workdir/out.txt")
 bare=$(awk '$1 ~ /^BareQtLoop/ { print $NF }' "$e2e_workdir/out.txt")

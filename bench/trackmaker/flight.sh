@@ -10,9 +10,7 @@ binary="$build/bench/trackmaker/bench_flight"
 [ -x "$binary" ] || { echo "missing $binary: build first"; exit 1; }
 source tests/e2e/lib.sh
 e2e_require_tools
-e2e_workdir=$(mktemp -d)
-trap e2e_cleanup EXIT
-e2e_start_xvfb
+e2e_begin ""
 # Seven runs of each, interleaved at random so that a change in the load hits all alike; the
 # medians are compared. On a busy machine the wall-clock figures swing
 # with what else runs, so the CPU time per step is compared too.
