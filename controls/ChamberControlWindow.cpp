@@ -136,20 +136,9 @@ std::array<SlideCanvas*, 3> CChamberControlWindow::Sliders() const { return {lSl
 
 void CChamberControlWindow::LoadPictures()
 {
-    CClientDC reference(this);
-    knobBitmap.LoadBitmap(kKnobBitmap);
-    knobSurface.CreateCompatibleDC(&reference);
-    knobSurface.SelectObject(&knobBitmap);
-    backgroundSurface.CreateCompatibleDC(&reference);
-    const bool paletteDisplay = (reference.GetDeviceCaps(DeviceCap::RasterCaps) & kRasterCapsPalette) != 0;
-    if (backgroundBitmap.LoadDIBSection(kTrackBitmap) && paletteDisplay) {
-        backgroundSurface.SelectObject(&backgroundBitmap);
-        if (CreatePaletteFromColourTable(backgroundBitmap, palette))
-            hasPalette = 1;
-        return;
-    }
-    backgroundBitmap.LoadBitmap(kTrackBitmap);
-    backgroundSurface.SelectObject(&backgroundBitmap);
+    const TrackPicture track = LoadSliderPictures(*this, kKnobBitmap, knobBitmap, knobSurface, kTrackBitmap,
+                                                  backgroundBitmap, backgroundSurface, palette);
+    hasPalette = track == TrackPicture::SectionWithPalette ? 1 : 0;
 }
 
 void CChamberControlWindow::CreateSliders()

@@ -1,8 +1,28 @@
 #include "controls/SlideCanvas.h"
 
+#include "display/ScrollWindow.h"
 #include "platform/gfx/DC.h"
+#include "platform/window/ClientDC.h"
 
 #include <algorithm>
+
+TrackPicture LoadSliderPictures(CWnd& window, int knobId, CBitmap& knob, CDC& knobSurface, int trackId,
+                                CBitmap& track, CDC& trackSurface, CPalette& palette)
+{
+    CClientDC reference(&window);
+    knob.LoadBitmap(knobId);
+    knobSurface.CreateCompatibleDC(&reference);
+    knobSurface.SelectObject(&knob);
+    trackSurface.CreateCompatibleDC(&reference);
+    const bool paletteDisplay = (reference.GetDeviceCaps(DeviceCap::RasterCaps) & kRasterCapsPalette) != 0;
+    if (track.LoadDIBSection(trackId) && paletteDisplay) {
+        trackSurface.SelectObject(&track);
+        return CreatePaletteFromColourTable(track, palette) ? TrackPicture::SectionWithPalette : TrackPicture::Section;
+    }
+    track.LoadBitmap(trackId);
+    trackSurface.SelectObject(&track);
+    return TrackPicture::Plain;
+}
 
 SlideCanvas::SlideCanvas(CDC* background, const KnobDescription& knob, Size canvasSize, int trackWidth, int travel,
                          int opaqueWidth, int trackHeight)

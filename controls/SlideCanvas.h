@@ -15,6 +15,19 @@ struct KnobDescription {
     int x = 0;              // x of the knob inside the canvas
 };
 
+// How a slider window's track picture was loaded (LoadSliderPictures).
+enum class TrackPicture {
+    Plain,              // not a palette display: an ordinary bitmap
+    Section,            // a palette display: a section, but no palette could be made from it
+    SectionWithPalette, // a palette display: a section whose colour table became the palette
+};
+
+// Loads the knob and track pictures of a window of sliders onto memory surfaces compatible with
+// window. On a palette display the track is loaded as a section and palette is made from its
+// colour table.
+TrackPicture LoadSliderPictures(CWnd& window, int knobId, CBitmap& knob, CDC& knobSurface, int trackId,
+                                CBitmap& track, CDC& trackSurface, CPalette& palette);
+
 // A vertical bitmap slider. Its track is a rectangle copied from a background image; its knob
 // moves up and down only, position 0 being the top of the track.
 //

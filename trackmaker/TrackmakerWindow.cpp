@@ -37,22 +37,12 @@ void CTrackmakerWindow::CreateView()
     CreateChildren(childClass);
 }
 
+// On a palette display the window counts as having a palette even when none could be made.
 void CTrackmakerWindow::LoadPictures()
 {
-    CClientDC reference(this);
-    knobBitmap.LoadBitmap(kKnobBitmap);
-    knobSurface.CreateCompatibleDC(&reference);
-    knobSurface.SelectObject(&knobBitmap);
-    backgroundSurface.CreateCompatibleDC(&reference);
-    const bool paletteDisplay = (reference.GetDeviceCaps(DeviceCap::RasterCaps) & kRasterCapsPalette) != 0;
-    if (backgroundBitmap.LoadDIBSection(kBackgroundBitmap) && paletteDisplay) {
-        backgroundSurface.SelectObject(&backgroundBitmap);
-        CreatePaletteFromColourTable(backgroundBitmap, palette);
-        hasPalette = 1;
-        return;
-    }
-    backgroundBitmap.LoadBitmap(kBackgroundBitmap);
-    backgroundSurface.SelectObject(&backgroundBitmap);
+    const TrackPicture track = LoadSliderPictures(*this, kKnobBitmap, knobBitmap, knobSurface, kBackgroundBitmap,
+                                                  backgroundBitmap, backgroundSurface, palette);
+    hasPalette = track != TrackPicture::Plain ? 1 : 0;
 }
 
 void CTrackmakerWindow::CreateChildren(const std::string& childClass)
