@@ -31,24 +31,46 @@ int paintDepth = 0;
 
 void WindowPresenter::CreateImage() { image_ = std::make_shared<PixelImage>(); }
 
+namespace {
+
 // Resizes the image in place, keeping the pixels that stay inside; new pixels are white.
+void ResizeInPlace(PixelImage& image, Size size)
+{
+    if (image.width == size.width && image.height == size.height)
+        return;
+    std::vector<Pixel> pixels(size_t(size.width) * size_t(size.height), kNewImagePixel);
+    const int keepWidth = std::min(size.width, image.width);
+    for (int y = 0; y < std::min(size.height, image.height); ++y)
+        std::copy_n(image.Row(y), keepWidth, pixels.data() + size_t(y) * size_t(size.width));
+    image.pixels = std::move(pixels);
+    image.width = size.width;
+    image.height = size.height;
+}
+
+} // namespace
+
+const std::shared_ptr<PixelImage>& WindowPresenter::Image() const
+{
+    if (pendingSize_ && image_)
+        ResizeInPlace(*image_, *pendingSize_);
+    pendingSize_.reset();
+    return image_;
+}
+
 void WindowPresenter::ResizeImage(int width, int height)
 {
-    PixelImage& image = *image_;
-    if (image.width == width && image.height == height)
+    if (!image_)
         return;
-    std::vector<Pixel> pixels(size_t(width) * size_t(height), kNewImagePixel);
-    const int keepWidth = std::min(width, image.width);
-    for (int y = 0; y < std::min(height, image.height); ++y)
-        std::copy_n(image.Row(y), keepWidth, pixels.data() + size_t(y) * size_t(width));
-    image.pixels = std::move(pixels);
-    image.width = width;
-    image.height = height;
+    pendingSize_ = Size{width, height};
+    // A context drawing on the image must see its new size at once.
+    if (image_.use_count() > 1)
+        Image();
 }
 
 void WindowPresenter::Reset()
 {
     image_.reset();
+    pendingSize_.reset();
     invalid_ = {};
     eraseRequested_ = false;
 }
@@ -158,7 +180,7 @@ bool WindowPresenter::WaitUntilExposed()
 
 void WindowPresenter::Blit(QWidget* widget, const QRegion& region, QPoint offset)
 {
-    const PixelImage* pixels = d_.Top()->Presenter().image_.get();
+    const PixelImage* pixels = d_.Top()->Presenter().Image().get();
     if (pixels == nullptr || pixels->width == 0 || pixels->height == 0)
         return;
     const QImage picture(reinterpret_cast<const uchar*>(pixels->pixels.data()), pixels->width, pixels->height,

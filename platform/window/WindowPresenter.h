@@ -9,6 +9,7 @@
 #include <QRegion>
 
 #include <memory>
+#include <optional>
 
 class ClientWidget;
 class QWidget;
@@ -24,7 +25,10 @@ public:
     // Top-levels: the client image, stable for the window's life and resized in place (new
     // pixels are white). Null for children.
     void CreateImage();
-    const std::shared_ptr<PixelImage>& Image() const { return image_; }
+    const std::shared_ptr<PixelImage>& Image() const;
+    // While nothing else holds the image, the new size is only noted and the pixels are made
+    // when the image is next used: a window placed several times before it is first drawn
+    // allocates and fills its image once.
     void ResizeImage(int width, int height);
     // The widgets are gone: no image, nothing marked.
     void Reset();
@@ -62,6 +66,7 @@ private:
 
     // Top-levels: the client image and the state of a present.
     std::shared_ptr<PixelImage> image_;
+    mutable std::optional<Size> pendingSize_;
     bool presenting_ = false;
     QRegion presentRegion_; // top client coordinates
     QRegion deferred_;      // top client coordinates: dirty parts that a present consumed
