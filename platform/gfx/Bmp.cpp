@@ -24,6 +24,7 @@ struct InfoFields {
     int64_t height = 0;
     int planes = 0;
     int bits = 0;
+    bool topDown = false;
     uint32_t compression = 0;
     uint32_t coloursUsed = 0;
     size_t entrySize = 4;
@@ -44,6 +45,7 @@ InfoFields ReadInfo(const uint8_t* info, size_t headerSize)
     f.width = ReadSigned32(info + 4);
     const int64_t height = ReadSigned32(info + 8);
     f.height = height < 0 ? -height : height;
+    f.topDown = height < 0;
     f.planes = Read16(info + 12);
     f.bits = Read16(info + 14);
     f.compression = Read32(info + 16);
@@ -67,7 +69,7 @@ std::optional<BmpHeader> ParseBmpHeader(const uint8_t* data, size_t size)
     if (f.planes != 1 || !KnownDepth(f.bits) || !SizeAccepted(f.width, f.height))
         return std::nullopt;
 
-    BmpHeader header{int(f.width), int(f.height), f.bits, {}};
+    BmpHeader header{int(f.width), int(f.height), f.bits, {}, pixelOffset, f.compression, f.topDown};
     if (f.bits > 8)
         return header;
     const uint32_t maxColours = 1u << f.bits;
@@ -84,4 +86,37 @@ std::optional<BmpHeader> ParseBmpHeader(const uint8_t* data, size_t size)
         header.colourTable.push_back({entry[2], entry[1], entry[0], 0});
     }
     return header;
+}
+
+std::optional<PixelImage> DecodePlainBmp(const uint8_t* data, size_t size, const BmpHeader& header)
+{
+    const int bits = header.bitsPerPixel;
+    if (data == nullptr || header.compression != 0 || bits == 16)
+        return std::nullopt;
+    const size_t stride = (size_t(header.width) * size_t(bits) + 31) / 32 * 4;
+    if (header.pixelOffset > size || stride * size_t(header.height) > size - header.pixelOffset)
+        return std::nullopt;
+    std::vector<Pixel> table(size_t(1) << (bits <= 8 ? bits : 0), 0xFF000000u);
+    for (size_t i = 0; i < header.colourTable.size() && i < table.size(); ++i) {
+        const PaletteEntry& e = header.colourTable[i];
+        table[i] = 0xFF000000u | (uint32_t(e.red) << 16) | (uint32_t(e.green) << 8) | e.blue;
+    }
+    PixelImage image(header.width, header.height);
+    for (int y = 0; y < header.height; ++y) {
+        const int storedRow = header.topDown ? y : header.height - 1 - y;
+        const uint8_t* row = data + header.pixelOffset + stride * size_t(storedRow);
+        Pixel* out = image.Row(y);
+        for (int x = 0; x < header.width; ++x) {
+            switch (bits) {
+            case 1: out[x] = table[(row[x / 8] >> (7 - x % 8)) & 1u]; break;
+            case 4: out[x] = table[(row[x / 2] >> (x % 2 == 0 ? 4 : 0)) & 0xFu]; break;
+            case 8: out[x] = table[row[x]]; break;
+            default: {
+                const uint8_t* p = row + size_t(x) * size_t(bits / 8);
+                out[x] = 0xFF000000u | (uint32_t(p[2]) << 16) | (uint32_t(p[1]) << 8) | p[0];
+            }
+            }
+        }
+    }
+    return image;
 }

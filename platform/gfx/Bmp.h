@@ -13,6 +13,9 @@ struct BmpHeader {
     int height = 0;                        // rows, whatever the stored direction
     int bitsPerPixel = 0;                  // 1, 4, 8, 16, 24 or 32
     std::vector<PaletteEntry> colourTable; // for 1-, 4- and 8-bit images: the used entries
+    size_t pixelOffset = 0;                // where the rows start in the file
+    uint32_t compression = 0;              // 0: plain rows
+    bool topDown = false;                  // rows stored from the top
 };
 
 // Largest picture accepted from a file, in pixels per side and in all.
@@ -25,3 +28,7 @@ constexpr int64_t kMaxBitmapPixels = int64_t(1) << 26;
 // 0 or beyond the limits above, more colours than its depth allows, a colour table that runs past
 // the end, or pixel data that starts outside the file.
 std::optional<BmpHeader> ParseBmpHeader(const uint8_t* data, size_t size);
+
+// The pixels (0xFFRRGGBB) of a file with plain rows of 1, 4, 8, 24 or 32 bits that all lie inside
+// the file; nothing for any other file. An index past the colour table gives black.
+std::optional<PixelImage> DecodePlainBmp(const uint8_t* data, size_t size, const BmpHeader& header);

@@ -46,13 +46,18 @@ struct DecodedBitmap {
     BmpHeader header;
 };
 
-// Decodes a BMP resource into 0xFFRRGGBB pixels; nothing when it is missing or malformed.
+// Decodes a BMP resource into 0xFFRRGGBB pixels; nothing when it is missing or malformed. Plain
+// rows are read here; only the rarer forms go through Qt's image reader, whose first use loads
+// every image format plugin.
 std::optional<DecodedBitmap> DecodeResource(int resourceId)
 {
     const QByteArray bytes = ReadResource(resourceId);
-    auto header = ParseBmpHeader(reinterpret_cast<const uint8_t*>(bytes.constData()), size_t(bytes.size()));
+    const auto* data = reinterpret_cast<const uint8_t*>(bytes.constData());
+    auto header = ParseBmpHeader(data, size_t(bytes.size()));
     if (!header)
         return std::nullopt;
+    if (std::optional<PixelImage> plain = DecodePlainBmp(data, size_t(bytes.size()), *header))
+        return DecodedBitmap{std::make_unique<PixelImage>(std::move(*plain)), std::move(*header)};
     QImage decoded = QImage::fromData(bytes, "BMP");
     if (decoded.isNull() || decoded.width() != header->width || decoded.height() != header->height)
         return std::nullopt;
