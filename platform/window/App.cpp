@@ -4,6 +4,11 @@
 #include "platform/window/Hub.h"
 
 #include <QApplication>
+#include <QIconEngine>
+#include <QPainter>
+#include <QPointer>
+#include <QProxyStyle>
+#include <QStyleFactory>
 
 #include <cassert>
 #include <vector>
@@ -13,6 +18,64 @@ class AppPrivate {};
 namespace {
 
 CWinApp* theApp = nullptr;
+
+// A standard icon that is read from its files only when it is first drawn or measured. The menu
+// bar asks for its overflow icon when it is made, and reading that icon's file loads every image
+// format plugin, which costs more at start-up than anything else the menu bar does.
+class DeferredStandardIcon : public QIconEngine {
+public:
+    DeferredStandardIcon(QStyle* style, QStyle::StandardPixmap which) : style_(style), which_(which) {}
+
+    void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode, QIcon::State state) override
+    {
+        Loaded().paint(painter, rect, Qt::AlignCenter, mode, state);
+    }
+    QSize actualSize(const QSize& size, QIcon::Mode mode, QIcon::State state) override
+    {
+        return Loaded().actualSize(size, mode, state);
+    }
+    QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override
+    {
+        return Loaded().pixmap(size, mode, state);
+    }
+    QPixmap scaledPixmap(const QSize& size, QIcon::Mode mode, QIcon::State state, qreal scale) override
+    {
+        return Loaded().pixmap(size, scale, mode, state);
+    }
+    QList<QSize> availableSizes(QIcon::Mode mode, QIcon::State state) override
+    {
+        return Loaded().availableSizes(mode, state);
+    }
+    bool isNull() override { return loaded_ ? icon_.isNull() : false; }
+    QIconEngine* clone() const override { return new DeferredStandardIcon(*this); }
+
+private:
+    const QIcon& Loaded()
+    {
+        if (!loaded_ && style_)
+            icon_ = style_->standardIcon(which_);
+        loaded_ = true;
+        return icon_;
+    }
+
+    QPointer<QStyle> style_;
+    QStyle::StandardPixmap which_;
+    QIcon icon_;
+    bool loaded_ = false;
+};
+
+// The platform's own style, with the menu bar's overflow icon read when it is first needed.
+class ProgramStyle : public QProxyStyle {
+public:
+    explicit ProgramStyle(const QString& key) : QProxyStyle(key) {}
+
+    QIcon standardIcon(StandardPixmap which, const QStyleOption* option, const QWidget* widget) const override
+    {
+        if (which == SP_ToolBarHorizontalExtensionButton && option == nullptr)
+            return QIcon(new DeferredStandardIcon(baseStyle(), which));
+        return QProxyStyle::standardIcon(which, option, widget);
+    }
+};
 
 // The Qt application made by the first CWinApp, with the arguments it keeps references to. It is
 // deliberately never deleted: the message hub filters its events for the rest of the process, so
@@ -32,6 +95,7 @@ void MakeQtApplication(int argc, char** argv)
     kept->argv.push_back(nullptr);
     kept->argc = argc;
     new QApplication(kept->argc, kept->argv.data());
+    QApplication::setStyle(new ProgramStyle(QApplication::style()->name()));
 }
 
 } // namespace
