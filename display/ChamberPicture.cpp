@@ -9,10 +9,18 @@ namespace {
 constexpr double kMetresPerCm = 0.01;
 }
 
-void DrawBoxPicture(CDC& dc, ScreenBox& box, int width, int height)
+void DrawBoxPicture(CDC& dc, ScreenBox& box, int width, int height, BoxPictureInk* ink)
 {
-    dc.FillSolidRect(Rect{0, 0, width, height}, colours::kBlack);
+    const Rect picture{0, 0, width, height};
+    dc.FillSolidRect(ink && ink->known ? ink->bounds.Intersected(picture) : picture, colours::kBlack);
+    dc.ResetDrawnBounds();
     box.Draw(dc);
+    if (!ink)
+        return;
+    const Point origin = dc.GetViewportOrg();
+    const Rect drawn = dc.DrawnBounds();
+    ink->known = true;
+    ink->bounds = drawn.IsEmpty() ? Rect{} : Rect{drawn.left - origin.x, drawn.top - origin.y, drawn.right - origin.x, drawn.bottom - origin.y};
 }
 
 void DrawConditionsCaption(CDC& dc, ScreenChamber& chamber, const ChamberData& conditions)

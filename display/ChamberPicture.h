@@ -18,9 +18,18 @@ constexpr int kChamberPictureHeight = 500;
 // Edge of the chamber cube the window draws, in display units: the chamber's size.
 constexpr double kChamberBoxSize = ChamberData::kDefaultSize;
 
+// Where a surface's last box picture drew (logical coordinates); the rest of the surface is
+// still black from that picture. Unknown until a picture has been drawn.
+struct BoxPictureInk {
+    bool known = false;
+    Rect bounds;
+};
+
 // The back-buffer picture of every box view: the whole width x height area black, then the
-// box (and, for a chamber, its points) drawn over it.
-void DrawBoxPicture(CDC& dc, ScreenBox& box, int width, int height);
+// box (and, for a chamber, its points) drawn over it. With the ink of the surface's last box
+// picture (nothing else having drawn on the surface since), only that ink is cleared: the same
+// picture for a fraction of the writes. The ink is then where this picture drew.
+void DrawBoxPicture(CDC& dc, ScreenBox& box, int width, int height, BoxPictureInk* ink = nullptr);
 
 // The caption of the chamber with the given conditions: B, T and L converted from cm to m.
 void DrawConditionsCaption(CDC& dc, ScreenChamber& chamber, const ChamberData& conditions);

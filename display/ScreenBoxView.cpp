@@ -20,7 +20,13 @@ ScreenBoxView::~ScreenBoxView() = default;
 void ScreenBoxView::DrawBackBuffer()
 {
     if (backBuffer && box)
-        DrawBoxPicture(*backBuffer, *box, bufferWidth, bufferHeight);
+        DrawBoxPicture(*backBuffer, *box, bufferWidth, bufferHeight, &ink_);
+}
+
+void ScreenBoxView::CreateBackBuffer(CDC* target)
+{
+    ink_ = {};
+    DoubleBufferView::CreateBackBuffer(target);
 }
 
 CScreenBoxWindow::CScreenBoxWindow() = default;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "display/ChamberPicture.h"
 #include "display/DoubleBufferView.h"
 #include "display/ScreenBox.h"
 #include "display/ScrollWindow.h"
@@ -15,6 +16,7 @@ public:
 
     // Black over the whole picture, then the box.
     void DrawBackBuffer() override;
+    void CreateBackBuffer(CDC* target) override;
 
     ScreenBox& Box() { return *box; }
 
@@ -23,6 +25,9 @@ protected:
     explicit ScreenBoxView(std::unique_ptr<ScreenBox> ownBox);
 
     std::unique_ptr<ScreenBox> box;
+
+private:
+    BoxPictureInk ink_; // only DrawBackBuffer draws on the back buffer
 };
 
 // A tool window showing a ScreenBoxView.

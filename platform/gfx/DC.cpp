@@ -254,6 +254,7 @@ Pixel CDC::PixelFor(Colour colour) const
 
 void CDC::Touch(const Rect& deviceRect)
 {
+    state_->drawn = state_->drawn.United(deviceRect);
     if (state_->kind == State::Kind::Attached)
         state_->dirty = state_->dirty.United(deviceRect);
 }
@@ -342,6 +343,10 @@ bool CDC::BitBlt(int x, int y, int width, int height, const CDC* source, int sou
     Touch(raster::Blit(*dest, device, *from, sourceTopLeft, op, conversion));
     return true;
 }
+
+Rect CDC::DrawnBounds() const { return state_->drawn; }
+
+void CDC::ResetDrawnBounds() { state_->drawn = {}; }
 
 void CDC::Flush()
 {

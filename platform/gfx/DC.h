@@ -138,6 +138,11 @@ public:
     // Presents what was drawn on an attached image since the last flush.
     virtual void Flush();
 
+    // The device rectangle that this surface's drawing has changed since the last reset, with
+    // the clip applied: a picture redrawn on a plain background need only clear that part.
+    Rect DrawnBounds() const;
+    void ResetDrawnBounds();
+
     // Answers from the screen facts (platform/gfx/Screen.h): every surface here is screen-compatible.
     // RasterCaps holds kRasterCapsPalette on a palette display; SizePalette is 0 without one.
     virtual int GetDeviceCaps(DeviceCap cap) const;

@@ -10,6 +10,7 @@ struct CDC::State {
     PixelImage* attached = nullptr;
     Presenter present;
     Rect dirty; // device rectangle drawn on the attached image since the last flush
+    Rect drawn; // device rectangle drawn on since the last ResetDrawnBounds, on any target
 
     // A surface on a part of an attached image (a child window's client area): device
     // coordinates count from the area's corner and nothing is drawn outside it. Without an

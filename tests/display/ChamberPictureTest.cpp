@@ -1,7 +1,10 @@
 #include "display/ChamberPicture.h"
 
 #include "display/ScreenBox.h"
+#include "display/ScreenChamber.h"
 #include "physics/ChamberEvent.h"
+#include "platform/gfx/DC.h"
+#include "platform/gfx/GuiApplication.h"
 #include "platform/gfx/ImageFile.h"
 
 #include <gtest/gtest.h>
@@ -11,6 +14,7 @@
 #include <iterator>
 #include <memory>
 #include <string>
+#include <utility>
 
 namespace {
 
@@ -84,4 +88,33 @@ TEST(ChamberPicture, SavingNothingOrNowhereFails)
 {
     EXPECT_FALSE(platform::SavePng(PixelImage{}, ::testing::TempDir() + "empty.png"));
     EXPECT_FALSE(platform::SavePng(PixelImage(4, 4), "/nonexistent-folder/x.png"));
+}
+
+// A frame that clears only the last frame's ink is the same picture as one drawn on a fresh
+// black surface, whichever way the box turns between frames (its outline grows and shrinks).
+TEST(ChamberPicture, ClearingOnlyTheLastInkGivesTheWholePicture)
+{
+    platform::EnsureGuiApplication();
+    const ChamberData conditions(500.0, 0.8, 0.6);
+    ScreenCamera camera = ScreenCamera::ForChamber();
+    ScreenChamber chamber(kChamberBoxSize, camera);
+    chamber.SetEvent(CentreEvent(conditions, kRed));
+    CBitmap reused;
+    CDC reusedDc;
+    ASSERT_TRUE(reusedDc.CreateCompatibleDC(nullptr) && reused.CreateCompatibleBitmap(640, 500));
+    reusedDc.SelectObject(&reused);
+    BoxPictureInk ink;
+    for (const auto& [axis, angle] : {std::pair{ScreenCamera::kAxisZ, 0.0}, {ScreenCamera::kAxisX, 0.7},
+                                      {ScreenCamera::kAxisY, 1.2}, {ScreenCamera::kAxisX, -2.0}}) {
+        camera.Rotate(axis, angle);
+        DrawBoxPicture(reusedDc, chamber, 640, 500, &ink);
+        CBitmap fresh;
+        CDC freshDc;
+        ASSERT_TRUE(freshDc.CreateCompatibleDC(nullptr) && fresh.CreateCompatibleBitmap(640, 500));
+        freshDc.SelectObject(&fresh);
+        freshDc.FillSolidRect(Rect{0, 0, 640, 500}, colours::kWhite);
+        DrawBoxPicture(freshDc, chamber, 640, 500);
+        EXPECT_EQ(reused.Image()->pixels, fresh.Image()->pixels) << "turn " << angle;
+        EXPECT_LT(ink.bounds.Width() * ink.bounds.Height(), 640 * 500) << "turn " << angle;
+    }
 }
