@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QKeyEvent>
+#include <QImage>
 #include <QMouseEvent>
 #include <QMoveEvent>
 #include <QWindow>
@@ -25,9 +26,8 @@ WndPrivate* Existing(CWnd* window)
     return d != nullptr && d->Exists() ? d : nullptr;
 }
 
-QMouseEvent* MakeMouse(WndPrivate* d, MouseAction action, Point client)
+QMouseEvent* MakeMouse(WndPrivate* d, MouseAction action, QPointF local)
 {
-    const QPointF local(client.x, client.y);
     const QPointF global = d->Client()->mapToGlobal(local);
     switch (action) {
     case MouseAction::Press:
@@ -80,7 +80,18 @@ void Deliver(QObject* receiver, QEvent* event, bool post)
 void Mouse(CWnd* window, MouseAction action, Point client, bool post)
 {
     if (WndPrivate* d = Existing(window))
-        Deliver(d->Client(), MakeMouse(d, action, client), post);
+        Deliver(d->Client(), MakeMouse(d, action, QPointF(client.x, client.y)), post);
+}
+
+PixelImage ToPixelImage(const QImage& picture)
+{
+    const QImage grabbed = picture.convertToFormat(QImage::Format_RGB32);
+    PixelImage image(grabbed.width(), grabbed.height());
+    for (int y = 0; y < grabbed.height(); ++y) {
+        const auto* row = reinterpret_cast<const Pixel*>(grabbed.constScanLine(y));
+        std::copy_n(row, grabbed.width(), image.Row(y));
+    }
+    return image;
 }
 
 // As typed: to the widget of window's top-level window that has the focus there, else to the
@@ -103,6 +114,15 @@ void CloseButton(CWnd* window, bool post)
 } // namespace
 
 void SendMouse(CWnd* window, MouseAction action, Point client) { Mouse(window, action, client, false); }
+
+void SendMouseAtScreenPixel(CWnd* window, MouseAction action, Point screenPixel)
+{
+    WndPrivate* d = Existing(window);
+    if (d == nullptr)
+        return;
+    const qreal scale = d->Client()->devicePixelRatioF();
+    Deliver(d->Client(), MakeMouse(d, action, QPointF(screenPixel.x / scale, screenPixel.y / scale)), false);
+}
 void PostMouse(CWnd* window, MouseAction action, Point client) { Mouse(window, action, client, true); }
 void SendKey(CWnd* window, char key, bool control) { Key(window, key, control, false); }
 void PostKey(CWnd* window, char key, bool control) { Key(window, key, control, true); }
@@ -221,13 +241,13 @@ PixelImage GrabMenuBar(CWnd* frame)
     WndPrivate* d = Existing(frame);
     if (d == nullptr || !d->MenuBar())
         return {};
-    const QImage grabbed = d->MenuBar()->grab().toImage().convertToFormat(QImage::Format_RGB32);
-    PixelImage image(grabbed.width(), grabbed.height());
-    for (int y = 0; y < grabbed.height(); ++y) {
-        const auto* row = reinterpret_cast<const Pixel*>(grabbed.constScanLine(y));
-        std::copy_n(row, grabbed.width(), image.Row(y));
-    }
-    return image;
+    return ToPixelImage(d->MenuBar()->grab().toImage());
+}
+
+PixelImage GrabClient(CWnd* window)
+{
+    WndPrivate* d = Existing(window);
+    return d == nullptr ? PixelImage{} : ToPixelImage(d->Client()->grab().toImage());
 }
 
 void ProcessEvents()

@@ -15,6 +15,9 @@ enum class MouseAction { Press, Move, Release };
 // The left button (Press, Release) or a move with it held, at a point of window's client area.
 void SendMouse(CWnd* window, MouseAction action, Point client);
 void PostMouse(CWnd* window, MouseAction action, Point client);
+// The same at a pixel of the screen. On a scaled screen that is a part of a client pixel: the
+// screen pixel divided by the scale factor, in client coordinates.
+void SendMouseAtScreenPixel(CWnd* window, MouseAction action, Point screenPixel);
 
 // A key press in window: key is 'A'..'Z', '0'..'9' or one of the VK_ codes; control: Ctrl held.
 void SendKey(CWnd* window, char key, bool control);
@@ -39,6 +42,8 @@ bool ChooseMenuItem(CWnd* frame, int id);
 
 // What a frame's menu bar looks like now (its pixels as 0xFFRRGGBB), empty without one.
 PixelImage GrabMenuBar(CWnd* frame);
+// What a window's client area shows on the screen, in screen pixels (its size times the scale).
+PixelImage GrabClient(CWnd* window);
 
 // A window manager putting its frame (left, top, right, bottom, in pixels) around a top-level
 // window after it was placed, as it does once the window is shown: Qt learns the frame and

@@ -94,6 +94,9 @@ void MakeQtApplication(int argc, char** argv)
         kept->argv.push_back(argument.data());
     kept->argv.push_back(nullptr);
     kept->argc = argc;
+    // The pictures are pixel art: a high-resolution screen shows each picture pixel as a whole
+    // block of screen pixels, so its scale factor is rounded to the nearest whole number.
+    QGuiApplication::setHighDpiScaleFactorRoundingPolicy(Qt::HighDpiScaleFactorRoundingPolicy::RoundPreferFloor);
     new QApplication(kept->argc, kept->argv.data());
     QApplication::setStyle(new ProgramStyle(QApplication::style()->name()));
 }

@@ -212,8 +212,7 @@ bool Hub::FilterMouse(QObject* watched, QEvent* event)
         const bool leftRelease = event->type() == QEvent::MouseButtonRelease && mouse->button() == Qt::LeftButton;
         if (event->type() == QEvent::MouseMove || leftPress || leftRelease) {
             Msg message = MakeMsg(MouseKind(event->type()), client->Owner());
-            const QPoint p = mouse->position().toPoint();
-            message.point = {p.x(), p.y()};
+            message.point = PicturePixel(mouse->position());
             if (!Inspect(message))
                 return true;
         }

@@ -186,6 +186,8 @@ void WindowPresenter::Blit(QWidget* widget, const QRegion& region, QPoint offset
     const QImage picture(reinterpret_cast<const uchar*>(pixels->pixels.data()), pixels->width, pixels->height,
                          pixels->width * int(sizeof(Pixel)), QImage::Format_RGB32);
     QPainter painter(widget);
+    // On a scaled screen each picture pixel becomes a block of screen pixels, never a blend.
+    painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
     for (const QRect& r : region)
         painter.drawImage(r, picture, r.translated(offset));
 }

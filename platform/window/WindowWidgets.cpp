@@ -40,11 +40,10 @@ CWnd* MouseTarget(ClientWidget* widget, const QMouseEvent* event, Point* point)
     CWnd* target = Hub::Instance().Capture();
     WndPrivate* d = WndPrivate::Of(target);
     if (target == nullptr || d == nullptr || !d->Exists() || target == widget->Owner()) {
-        *point = {event->position().toPoint().x(), event->position().toPoint().y()};
+        *point = PicturePixel(event->position());
         return widget->Owner();
     }
-    const QPoint local = d->Client()->mapFromGlobal(widget->mapToGlobal(event->position().toPoint()));
-    *point = {local.x(), local.y()};
+    *point = PicturePixel(d->Client()->mapFromGlobal(widget->mapToGlobal(event->position())));
     return target;
 }
 

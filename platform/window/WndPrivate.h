@@ -14,10 +14,15 @@
 #include <QRegion>
 #include <QWidget>
 
+#include <cmath>
 #include <string>
 
 inline QRect ToQRect(const Rect& r) { return QRect(r.left, r.top, r.Width(), r.Height()); }
 inline Rect FromQRect(const QRect& r) { return Rect::FromSize(r.x(), r.y(), r.width(), r.height()); }
+// The picture pixel under a mouse position. On a screen that shows each picture pixel as a block
+// of screen pixels, positions fall between whole picture pixels: every one inside a block is
+// that block's pixel (rounding would give the right and lower halves to the next one).
+inline Point PicturePixel(const QPointF& p) { return {int(std::floor(p.x())), int(std::floor(p.y()))}; }
 
 struct WindowClassInfo {
     unsigned style = 0;
