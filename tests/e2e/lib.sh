@@ -122,6 +122,23 @@ e2e_window_origin() {
     eval "$(xdotool getwindowgeometry --shell "$1")"
 }
 
+# Starts the program (the command from $3 on), makes one event with Ctrl+E, keeps the $2
+# (WIDTHxHEIGHT screen pixels) at the chamber's corner as screenshot $1 and ends the program.
+# Leaves the chamber's geometry in X, Y, WIDTH and HEIGHT.
+e2e_new_event_picture() {
+    local picture=$1 size=$2
+    shift 2
+    e2e_start_program "Particle Chamber: Empty" "$@"
+    sleep 0.5
+    e2e_window_origin "$chamber"
+    e2e_focus "$chamber"
+    xdotool key --clearmodifiers ctrl+e
+    e2e_wait_window "Particle Chamber: Untitled Type 1 Decay" 10 >/dev/null || fail "New Event did not title the chamber"
+    sleep 0.5
+    import -window root -crop "$size+$X+$Y" +repage "$picture"
+    e2e_quit_with_ctrl_q "$chamber"
+}
+
 # Prints the colour of pixel ($2, $3) of screenshot $1 as "r,g,b".
 e2e_pixel() {
     convert "$1" -crop "1x1+$2+$3" -depth 8 txt:- | tail -n 1 |

@@ -13,17 +13,9 @@ e2e_begin "${2:-}"
 # Starts the program at scale $1 with seed 7, makes one event and keeps the chamber picture as
 # $2, $3 x $4 screen pixels.
 event_picture() {
-    QT_SCALE_FACTOR=$1 e2e_start_program "Particle Chamber: Empty" "$binary" --seed 7
-    sleep 0.5
-    e2e_window_origin "$chamber"
+    QT_SCALE_FACTOR=$1 e2e_new_event_picture "$2" "$3x$4" "$binary" --seed 7
     [ "$WIDTH" -ge "$3" ] && [ "$HEIGHT" -ge "$4" ] ||
         fail "at scale $1 the chamber is ${WIDTH} x ${HEIGHT}, not at least $3 x $4"
-    e2e_focus "$chamber"
-    xdotool key --clearmodifiers ctrl+e
-    e2e_wait_window "Particle Chamber: Untitled Type 1 Decay" 10 >/dev/null || fail "New Event did not title the chamber"
-    sleep 0.5
-    import -window root -crop "$3x$4+$X+$Y" +repage "$2"
-    e2e_quit_with_ctrl_q "$chamber"
 }
 
 event_picture 1 "$shots/scale-1.png" 640 500

@@ -9,17 +9,7 @@ e2e_require_tools
 e2e_begin "${2:-}"
 
 # Starts the program with seed $1, makes one event and keeps the chamber picture as $2.
-event_picture() {
-    e2e_start_program "Particle Chamber: Empty" "$binary" --seed "$1"
-    sleep 0.5
-    e2e_window_origin "$chamber"
-    e2e_focus "$chamber"
-    xdotool key --clearmodifiers ctrl+e
-    e2e_wait_window "Particle Chamber: Untitled Type 1 Decay" 10 >/dev/null || fail "New Event did not title the chamber"
-    sleep 0.5
-    import -window root -crop "640x500+$X+$Y" +repage "$2"
-    e2e_quit_with_ctrl_q "$chamber"
-}
+event_picture() { e2e_new_event_picture "$2" 640x500 "$binary" --seed "$1"; }
 
 event_picture 11 "$shots/seed-11-first.png"
 event_picture 11 "$shots/seed-11-second.png"
