@@ -50,17 +50,23 @@ void CScaledDC::FillSolidRect(const Rect& rect, Colour colour)
     CDC::FillSolidRect(Rect{topLeft.x, topLeft.y, bottomRight.x, bottomRight.y}, colour);
 }
 
-// scale parallel 1-pixel lines, side by side across the major axis, make one thick line.
+// scale parallel 1-pixel lines, side by side across the major axis, make one thick line. Along
+// the major axis a line running backwards starts from the far side of its first pixel's block,
+// so that it ends, like one running forwards, where the block of its end pixel begins.
 void CScaledDC::StrokeSegment(Point from, Point to)
 {
+    const int64_t dx = int64_t(to.x) - from.x;
+    const int64_t dy = int64_t(to.y) - from.y;
+    const bool alongX = std::abs(dx) >= std::abs(dy);
+    const int backX = alongX && dx < 0 ? scale_ - 1 : 0;
+    const int backY = !alongX && dy < 0 ? scale_ - 1 : 0;
     const Point start = Up(from);
     const Point end = Up(to);
-    const bool acrossY = std::abs(int64_t(to.x) - from.x) >= std::abs(int64_t(to.y) - from.y);
     for (int k = 0; k < scale_; ++k) {
-        const int dx = acrossY ? 0 : k;
-        const int dy = acrossY ? k : 0;
-        CDC::MoveTo(Saturate(int64_t(start.x) + dx), Saturate(int64_t(start.y) + dy));
-        CDC::LineTo(Saturate(int64_t(end.x) + dx), Saturate(int64_t(end.y) + dy));
+        const int64_t shiftX = alongX ? backX : k;
+        const int64_t shiftY = alongX ? k : backY;
+        CDC::MoveTo(Saturate(start.x + shiftX), Saturate(start.y + shiftY));
+        CDC::LineTo(Saturate(end.x + shiftX), Saturate(end.y + shiftY));
     }
 }
 

@@ -10,8 +10,9 @@
 // - a filled rectangle covers scale times its rows and columns, so a 1 x 1 dot is a
 //   scale x scale block;
 // - a line is the usual integer line between the scaled end points, scale pixels thick across
-//   its major axis and still without its end pixel: a horizontal or vertical line covers
-//   exactly the pixels of its scaled 1-pixel line, a slanted one is drawn at the finer slope;
+//   its major axis and still without its end pixel's block: a horizontal or vertical line
+//   covers exactly the blocks of its 1-pixel line's pixels, in either direction; a slanted one
+//   is drawn at the finer slope;
 // - text uses the selected font at scale times its height, in the scaled rectangle.
 // Block copies are not drawn (they would enlarge a bitmap). The clip is in device pixels.
 // At scale 1 every call is the memory surface's own, pixel for pixel.
