@@ -11,13 +11,8 @@ e2e_require_tools
 e2e_begin "${2:-}"
 
 e2e_start_program "Particle Chamber: Empty" "$binary"
-e2e_focus "$chamber"
-xdotool key --clearmodifiers ctrl+e
-chamber=$(e2e_wait_window "Particle Chamber: Untitled Type 1 Decay" 10) || { echo "FAIL: New Event did not title the chamber"; exit 1; }
-sleep 0.5
-xdotool key --clearmodifiers alt+f
-sleep 0.5
-xdotool key --clearmodifiers e
+e2e_new_event
+e2e_file_menu e
 dialog=$(e2e_wait_window "Export Picture" 10) || {
     echo "FAIL: File > Export Picture... showed no save dialog"
     import -window root "$shots/export-no-dialog.png"

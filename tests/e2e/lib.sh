@@ -181,3 +181,22 @@ e2e_quit_with_ctrl_q() {
     fi
     echo "ok: Ctrl+Q ended the program with status 0"
 }
+
+# Ctrl+E on the chamber: sets chamber to the window once it is titled after the new type 1
+# event, within 10 s, and gives the picture half a second to settle.
+e2e_new_event() {
+    e2e_focus "$chamber"
+    xdotool key --clearmodifiers ctrl+e
+    chamber=$(e2e_wait_window "Particle Chamber: Untitled Type 1 Decay" 10) || {
+        echo "FAIL: New Event did not title the chamber"
+        exit 1
+    }
+    sleep 0.5
+}
+
+# Opens the File menu with Alt+F and picks the item of mnemonic $1.
+e2e_file_menu() {
+    xdotool key --clearmodifiers alt+f
+    sleep 0.5
+    xdotool key --clearmodifiers "$1"
+}

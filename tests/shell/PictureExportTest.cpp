@@ -6,6 +6,7 @@
 #include "controls/ChamberControlWindow.h"
 #include "platform/seams/FileDialog.h"
 #include "tests/support/PngSize.h"
+#include "tests/support/ShellOutput.h"
 
 #include <cstdio>
 #include <filesystem>
@@ -55,18 +56,6 @@ protected:
     int dialogs = 0;
     FileDialogRequest lastRequest;
 };
-
-std::string ShellOutput(const std::string& command)
-{
-    std::string output;
-    if (FILE* pipe = popen(command.c_str(), "r")) {
-        char buffer[4096];
-        for (size_t n; (n = fread(buffer, 1, sizeof buffer, pipe)) > 0;)
-            output.append(buffer, n);
-        pclose(pipe);
-    }
-    return output;
-}
 
 TEST_F(ExportTest, PngIsThePictureTimesTheChosenScaleForTheActiveWindow)
 {
