@@ -1,25 +1,18 @@
 #pragma once
 
-// The width and height a PNG file states in its header, read without an image library.
-
 #include <cstdint>
 #include <fstream>
 #include <optional>
 #include <string>
 #include <utility>
 
-// (width, height) of the PNG file at path; nothing when it is not a PNG file.
+// (width, height) that the PNG file at path states in its header; nothing for other files.
 inline std::optional<std::pair<uint32_t, uint32_t>> PngSize(const std::string& path)
 {
-    std::ifstream in(path, std::ios::binary);
-    unsigned char header[24] = {};
-    if (!in.read(reinterpret_cast<char*>(header), sizeof header))
+    unsigned char h[24] = {};
+    if (!std::ifstream(path, std::ios::binary).read(reinterpret_cast<char*>(h), sizeof h) ||
+        std::string(h + 1, h + 4) != "PNG" || std::string(h + 12, h + 16) != "IHDR")
         return std::nullopt;
-    const std::string signature("\x89PNG\r\n\x1a\n", 8);
-    if (std::string(reinterpret_cast<const char*>(header), 8) != signature || std::string(header + 12, header + 16) != "IHDR")
-        return std::nullopt;
-    const auto big = [&](int at) {
-        return uint32_t(header[at]) << 24 | uint32_t(header[at + 1]) << 16 | uint32_t(header[at + 2]) << 8 | header[at + 3];
-    };
+    const auto big = [&](int at) { return uint32_t(h[at]) << 24 | uint32_t(h[at + 1]) << 16 | uint32_t(h[at + 2]) << 8 | h[at + 3]; };
     return std::pair{big(16), big(20)};
 }

@@ -1,7 +1,6 @@
 // Runs the built tracelume-events program for its exit codes and streams.
 
 #include "tests/support/FileBytes.h"
-#include "tests/support/PngSize.h"
 
 #include <gtest/gtest.h>
 
@@ -97,30 +96,3 @@ TEST(EventsProgram, UnreadableFileExitsOneWithTheMessage)
     EXPECT_EQ(run.err, "Wrong File Type: Tracelume cannot read this file.\n");
 }
 
-#ifdef TRACELUME_HAS_RENDER
-// The picture files are the window's pixels times the scale: 640 x 500 for the chamber,
-// 480 x 440 for the Projector's pane.
-TEST(EventsProgram, RenderWritesPicturesOfTheScaledSize)
-{
-    ScratchDir dir;
-    ASSERT_EQ(RunProgram(dir, {"generate", "3", "--seed", "5", "-o", dir.Path("ev")}).exit, 0);
-    const std::string event = dir.Path("ev/event-0001.cwd");
-    struct Case {
-        std::vector<std::string> options;
-        uint32_t width, height;
-    };
-    const Case cases[] = {
-        {{}, 640, 500},
-        {{"--scale", "3"}, 1920, 1500},
-        {{"--view", "projector"}, 480, 440},
-        {{"--view", "projector", "--plane", "xz", "--zoom", "3", "--scale", "2"}, 960, 880},
-    };
-    for (const Case& c : cases) {
-        std::vector<std::string> args = {"render", event, "-o", dir.Path("p.png")};
-        args.insert(args.end(), c.options.begin(), c.options.end());
-        const ProcessRun run = RunProgram(dir, args);
-        ASSERT_EQ(run.exit, 0) << run.err;
-        EXPECT_EQ(PngSize(dir.Path("p.png")), std::pair(c.width, c.height)) << args.back();
-    }
-}
-#endif

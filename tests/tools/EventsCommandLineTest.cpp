@@ -137,9 +137,7 @@ TEST(RenderArguments, ChoicesAreParsedAndAnythingElseIsAUsageError)
         {{"--scale", "4", "-o", "e.png", "e.cwd"}, "", RenderView::Chamber, RenderPlane::XY, 1, 4},
         {{"e.cwd", "--view", "projector", "--plane", "yz", "--zoom", "3", "-o", "e.png", "--scale", "2"}, "",
          RenderView::Projector, RenderPlane::YZ, 3, 2},
-        {{"e.cwd", "-o", "e.png", "--view", "projector", "--plane", "xz"}, "", RenderView::Projector, RenderPlane::XZ},
         {{"e.cwd", "-o", "e.png", "--scale", "5"}, "--scale takes 1|2|3|4: 5"},
-        {{"e.cwd", "-o", "e.png", "--scale", "0"}, "--scale takes 1|2|3|4: 0"},
         {{"e.cwd", "-o", "e.png", "--view", "projector", "--zoom", "4"}, "--zoom takes 1|2|3: 4"},
         {{"e.cwd", "-o", "e.png", "--view", "projector", "--plane", "XY"}, "--plane takes xy|yz|xz: XY"},
         {{"e.cwd", "-o", "e.png", "--view", "side"}, "--view takes chamber|projector: side"},
@@ -149,7 +147,6 @@ TEST(RenderArguments, ChoicesAreParsedAndAnythingElseIsAUsageError)
         {{"e.cwd", "f.cwd", "-o", "e.png"}, "unexpected argument: f.cwd"},
         {{"e.cwd", "-o", "e.png", "-o", "f.png"}, "-o given twice"},
         {{"e.cwd"}, "missing -o OUT.png"},
-        {{"-o", "e.png"}, "missing file"},
     };
     for (const Case& c : cases) {
         const RenderArgs parsed = ParseRenderArgs(c.args);
