@@ -1,5 +1,6 @@
 #include "tools/events/EventsCommandLine.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <limits>
@@ -155,9 +156,9 @@ std::optional<std::string> TakeRenderArg(ArgCursor& cursor, RenderOptions& optio
         options.eventFile = arg;
         return std::nullopt;
     }
-    const RenderChoiceOption* choice = nullptr;
-    for (const RenderChoiceOption& option : kRenderChoices)
-        choice = arg == option.name ? &option : choice;
+    const auto named = [&](const RenderChoiceOption& option) { return arg == option.name; };
+    const auto found = std::find_if(std::begin(kRenderChoices), std::end(kRenderChoices), named);
+    const RenderChoiceOption* choice = found == std::end(kRenderChoices) ? nullptr : &*found;
     if (!choice && arg != "-o")
         return "unknown option: " + arg;
     const std::optional<std::string> value = cursor.TakeValue();
