@@ -4,6 +4,7 @@
 #include "platform/gfx/Gdi.h"
 #include "platform/gfx/Geometry.h"
 
+#include <cstdint>
 #include <memory>
 #include <optional>
 
@@ -34,7 +35,15 @@ void DrawBoxPicture(CDC& dc, ScreenBox& box, int width, int height, BoxPictureIn
 // The caption of the chamber with the given conditions: B, T and L converted from cm to m.
 void DrawConditionsCaption(CDC& dc, ScreenChamber& chamber, const ChamberData& conditions);
 
-// The Particle Chamber's first showing of an event, as a 640 x 500 picture: the starting
-// orientation, black background, box with axes, every point at once, and the caption with the
-// given conditions. Nothing when no drawing surface can be made.
-std::optional<PixelImage> DrawFirstShowing(std::shared_ptr<const ChamberEvent> event, const ChamberData& conditions);
+// The Particle Chamber's first showing of an event, as a 640 x 500 picture drawn at scale
+// times its pixels (1 to 4, platform/gfx/ScaledDC.h): the starting orientation, black
+// background, box with axes, every point at once, and the caption with the given conditions.
+// Nothing for a scale out of range.
+std::optional<PixelImage> DrawFirstShowing(std::shared_ptr<const ChamberEvent> event, const ChamberData& conditions,
+                                           int scale = 1);
+
+// The Projector's picture pane for an event, as the window shows it on the given plane
+// (ProjectorView::Plane) and zoom (1, 2 or 3) at the home pan, without a tape line: 480 x 440
+// pixels at scale times its pixels (1 to 4). Nothing for a scale out of range.
+std::optional<PixelImage> DrawProjection(std::shared_ptr<const ChamberEvent> event, const ChamberData& conditions,
+                                         int32_t plane, double zoom, int scale = 1);

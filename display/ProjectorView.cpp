@@ -35,6 +35,12 @@ void ProjectorView::CreateShowCanvas(const Rect& rect, double zoom, double homeX
     const std::string canvasClass = AfxRegisterWndClass(0, CursorShape::Cross);
     pendingShowCanvas_.release();
     showCanvas->Create(canvasClass, "", WS_CHILD | WS_VISIBLE, rect, this, kShowCanvasId);
+    SetUpShowCanvas(rect, zoom, homeX, homeY, conditions);
+}
+
+void ProjectorView::SetUpShowCanvas(const Rect& rect, double zoom, double homeX, double homeY,
+                                    const ChamberData* conditions)
+{
     showCanvas->SetView(this);
     showCanvas->SetHome(homeX, homeY);
     showCanvas->SetPosition(rect.left, rect.top);
@@ -120,8 +126,28 @@ void ProjectorView::DrawBackBuffer()
         return;
     }
     backBuffer->FillSolidRect(Rect{0, 0, kBufferWidth, kBufferHeight}, colours::kWhite);
-    backBuffer->FillSolidRect(showCanvas->frame, colours::kBlack);
-    showCanvas->DrawPoints(*backBuffer);
+    DrawPane(*backBuffer);
+}
+
+void ProjectorView::DrawPane(CDC& dc)
+{
+    dc.FillSolidRect(showCanvas->frame, colours::kBlack);
+    showCanvas->DrawPoints(dc);
+}
+
+void ProjectorView::DrawPicture(CDC& dc)
+{
+    const Point pane = showCanvas->frame.TopLeft();
+    const Point origin = dc.GetViewportOrg();
+    dc.SetViewportOrg(origin.x - pane.x, origin.y - pane.y);
+    DrawPane(dc);
+    dc.SetViewportOrg(origin.x, origin.y);
+}
+
+Size ProjectorView::PictureSize() const
+{
+    const Rect shown = showCanvas->frame.Intersected(Rect{0, 0, bufferWidth, bufferHeight});
+    return {shown.Width(), shown.Height()};
 }
 
 void ProjectorView::OnDraw(CDC* target)

@@ -27,6 +27,10 @@ public:
     static constexpr int kBufferHeight = 440;
     static constexpr int kShowCanvasId = 122;
     static constexpr int kControlCanvasId = 121;
+    // Where the window puts the picture pane, and the pane's home pan.
+    static constexpr Rect kShowCanvasRect{0, 0, 480, 480};
+    static constexpr double kHomeX = 470.0;
+    static constexpr double kHomeY = 420.0;
 
     ProjectorView();
     ~ProjectorView() override;
@@ -34,6 +38,8 @@ public:
     // The canvases' windows; each canvas deletes itself when its window is destroyed.
     void CreateControlCanvas(const Rect& rect);
     void CreateShowCanvas(const Rect& rect, double zoom, double homeX, double homeY, const ChamberData* conditions);
+    // The pane's place, pan and zoom and the conditions it measures with, window or none.
+    void SetUpShowCanvas(const Rect& rect, double zoom, double homeX, double homeY, const ChamberData* conditions);
 
     // The event shown, held weakly: a destroyed event is never drawn. The tape line goes.
     void SetEvent(std::weak_ptr<const ChamberEvent> shownEvent);
@@ -45,7 +51,15 @@ public:
     // the picture pane. Without an event, nothing changes.
     void ComputeProjection();
 
+    // White, then the picture over the pane's part.
     void DrawBackBuffer() override;
+    // The picture pane as the back buffer holds it (black, the points, the outline, no tape
+    // line): DrawPane in back-buffer coordinates, DrawPicture with the pane's top-left corner at
+    // dc's logical origin.
+    void DrawPane(CDC& dc);
+    void DrawPicture(CDC& dc);
+    // The part of the pane that the back buffer holds: 480 x 440 pixels.
+    Size PictureSize() const;
     // The base repaint, then the shown tape line over it.
     void OnDraw(CDC* target) override;
     // Writes "D = ... CM" for length (cm) centred in readoutRect of the back buffer and copies

@@ -7,9 +7,6 @@
 namespace {
 
 constexpr Rect kControlCanvasRect{480, 0, 600, 480};
-constexpr Rect kShowCanvasRect{0, 0, 480, 480};
-constexpr double kHomeX = 470.0;
-constexpr double kHomeY = 420.0;
 
 } // namespace
 
@@ -26,7 +23,16 @@ void CProjectorWindow::CreateView()
     }
     projectorView_ = newView;
     newView->CreateControlCanvas(kControlCanvasRect);
-    newView->CreateShowCanvas(kShowCanvasRect, 1.0, kHomeX, kHomeY, conditions);
+    newView->CreateShowCanvas(ProjectorView::kShowCanvasRect, 1.0, ProjectorView::kHomeX, ProjectorView::kHomeY,
+                              conditions);
+}
+
+Size CProjectorWindow::PictureSize() const { return projectorView_ ? projectorView_->PictureSize() : Size{}; }
+
+void CProjectorWindow::DrawPicture(CDC& dc)
+{
+    if (projectorView_)
+        projectorView_->DrawPicture(dc);
 }
 
 void CProjectorWindow::OnGetMinMaxInfo(MinMaxInfo* info)

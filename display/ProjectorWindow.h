@@ -22,6 +22,9 @@ public:
     ProjectorView* GetView() const { return projectorView_; }
     // The picture pane: its points and the chamber outline in dark on white.
     void PrintPicture(CDC& dc) override;
+    // The picture pane as the view shows it.
+    Size PictureSize() const override;
+    void DrawPicture(CDC& dc) override;
 
     void OnGetMinMaxInfo(MinMaxInfo* info) override;
     // Hides the window and hands the activation on.

@@ -40,6 +40,13 @@ void ScreenChamberView::OnDraw(CDC* target)
         DrawConditionsCaption(*target, GetChamber(), frameLink->Conditions());
 }
 
+void ScreenChamberView::DrawPicture(CDC& dc)
+{
+    DrawBoxPicture(dc, GetChamber(), bufferWidth, bufferHeight);
+    if (CaptionWanted())
+        DrawConditionsCaption(dc, GetChamber(), frameLink->Conditions());
+}
+
 // Foreground selection and realisation into the target, then into the back buffer (made first
 // when there is none). A valid flag without a palette is reported and drawing goes on without.
 void ScreenChamberView::SelectPalettes(CScreenChamberWindow& window, CDC& target)

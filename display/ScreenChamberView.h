@@ -20,6 +20,9 @@ public:
     // The palette into target and back buffer (when valid), the picture, and then the caption
     // unless this is a direct drawing, the chamber is rotating or Show Values is off.
     void OnDraw(CDC* target) override;
+    // What a normal repaint shows, drawn onto dc: the back buffer's picture and the caption
+    // when it is wanted.
+    void DrawPicture(CDC& dc);
 
 private:
     // The window holding this view, when it is a chamber window.

@@ -203,6 +203,17 @@ void ChamberRotationFrames::DrawFrame()
     dc_.Flush();
 }
 
+Size CScreenChamberWindow::PictureSize() const
+{
+    return chamberView_ ? Size{chamberView_->bufferWidth, chamberView_->bufferHeight} : Size{};
+}
+
+void CScreenChamberWindow::DrawPicture(CDC& dc)
+{
+    if (chamberView_)
+        chamberView_->DrawPicture(dc);
+}
+
 void CScreenChamberWindow::PrintPicture(CDC& dc)
 {
     assert(chamberView_ && "PrintPicture needs the chamber view: call CreateView first");

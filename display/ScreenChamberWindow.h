@@ -44,6 +44,9 @@ public:
     ScreenChamberView* ChamberView() const { return chamberView_; }
     // The chamber renderer's print form: the box and every point of the event. Needs the view.
     void PrintPicture(CDC& dc) override;
+    // The view's picture with the caption it shows after a normal repaint.
+    Size PictureSize() const override;
+    void DrawPicture(CDC& dc) override;
 
     // Minimum 192 x 48, maximum 640 x 520; every call also tells the rotation loop to rebuild its
     // clip (clipDirty).

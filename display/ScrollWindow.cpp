@@ -65,3 +65,7 @@ bool CreatePaletteFromColourTable(const CBitmap& bitmap, CPalette& palette)
 }
 
 void CScrollWindow::PrintPicture(CDC&) {}
+
+Size CScrollWindow::PictureSize() const { return {}; }
+
+void CScrollWindow::DrawPicture(CDC&) {}

@@ -38,6 +38,10 @@ public:
     // the picture's top-left corner at the logical origin. Windows without a printable picture
     // draw nothing.
     virtual void PrintPicture(CDC& dc);
+    // The window's picture as the screen shows it, drawn onto dc with its top-left corner at the
+    // logical origin, and its size in pixels. Windows without a picture are 0 x 0 and draw nothing.
+    virtual Size PictureSize() const;
+    virtual void DrawPicture(CDC& dc);
 
     DoubleBufferView* view = nullptr; // not owned: the view window owns itself
 

@@ -8,6 +8,7 @@ constexpr int kImportEventFile = 184;
 constexpr int kClose = 111;
 constexpr int kSaveAs = 112;
 constexpr int kPrint = 113;
+constexpr int kExportPicture = 185;
 constexpr int kExit = 114;
 constexpr int kNewEvent = 115;
 constexpr int kReplayEvent = 116;

@@ -242,8 +242,10 @@ void CMainFrame::ActivateToolWindow(CWnd* window)
     activationList.Remove(window);
     activationList.PushFront(window);
     const bool printable = window == ChamberWnd() || window == projectorWindow;
-    if (CMenu* menu = GetMenu())
+    if (CMenu* menu = GetMenu()) {
         menu->EnableMenuItem(cmd::kPrint, MF_BYCOMMAND | (printable ? MF_ENABLED : MF_GRAYED));
+        menu->EnableMenuItem(cmd::kExportPicture, MF_BYCOMMAND | (printable ? MF_ENABLED : MF_GRAYED));
+    }
 }
 
 void CMainFrame::BringFrameToTop()

@@ -17,6 +17,7 @@ class CChamberControlWindow;
 class CScreenChamberWindow;
 class CProjectorWindow;
 class CTrackmakerWindow;
+class CScrollWindow;
 class TrackmakerView;
 
 // Window placements in screen pixels (x, y, width, height of the outer rectangle).
@@ -114,6 +115,10 @@ public:
     // Projector; any other window prints nothing) under the date, its title and the current
     // conditions, on the printer chosen in the print dialog. Failures are shown in message boxes.
     void PrintActiveWindow();
+    // Saves the picture of the window Print would print, as the screen shows it, to a file
+    // chosen in the save dialog: a PNG at 1 to 4 times its pixels, or a PDF page drawn as Print
+    // draws it. A file that cannot be written is reported in a message box.
+    void ExportPicture();
     void Exit();
     // Opens the reminder picture of a Reminders item (165 to 168), or brings it forward when it
     // is open already; ShowAbout does the same for the About picture, centred on the desktop.
@@ -198,6 +203,9 @@ public:
 
     // The Particle Chamber as a plain window (null while not created).
     CWnd* ChamberWnd() const;
+    // The active tool window when it has a printable picture (the Particle Chamber or the
+    // Projector), and where its picture starts on the page; null otherwise.
+    CScrollWindow* PicturedWindow(int& pictureX) const;
     // Marks the Particle Chamber's client area, its view included, for repainting ("redraw
     // soon"); erase asks for the background to be erased first.
     void InvalidateChamber(bool erase);

@@ -22,6 +22,7 @@ constexpr CommandRoute kCommandRoutes[] = {
     {cmd::kSaveAs, cmd::kSaveAs, [](CMainFrame& f, int) { f.SaveAs(); }},
     {cmd::kClose, cmd::kClose, [](CMainFrame& f, int) { f.CloseActive(); }},
     {cmd::kPrint, cmd::kPrint, [](CMainFrame& f, int) { f.PrintActiveWindow(); }},
+    {cmd::kExportPicture, cmd::kExportPicture, [](CMainFrame& f, int) { f.ExportPicture(); }},
     {cmd::kExit, cmd::kExit, [](CMainFrame& f, int) { f.Exit(); }},
     {cmd::kNewEvent, cmd::kNewEvent, [](CMainFrame& f, int) { f.NewEvent(); }},
     {cmd::kReplayEvent, cmd::kReplayEvent, [](CMainFrame& f, int) { f.ReplayEvent(); }},

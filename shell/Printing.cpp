@@ -77,6 +77,18 @@ void DrawPage(CPrinterDC& dc, CScrollWindow& window, int pictureX, const Chamber
     window.PrintPicture(dc);
 }
 
+JobOutcome PrintOnePage(CPrinterDC& dc, CScrollWindow& window, int pictureX, const ChamberData& conditions)
+{
+    if (const int status = dc.StartDoc(kDocumentName); status <= 0)
+        return {JobStep::StartDoc, status};
+    DrawPage(dc, window, pictureX, conditions);
+    if (const int status = dc.EndPage(); status < 0)
+        return {JobStep::EndPage, status};
+    if (const int status = dc.EndDoc(); status < 0)
+        return {JobStep::EndDoc, status};
+    return {};
+}
+
 } // namespace printing
 
 namespace {
@@ -90,14 +102,23 @@ void ReportStatus(CWnd* owner, int code, bool endingJob)
 
 } // namespace
 
-void CMainFrame::PrintActiveWindow()
+CScrollWindow* CMainFrame::PicturedWindow(int& pictureX) const
 {
     const bool chamber = activeToolWindow != nullptr && activeToolWindow == ChamberWnd();
     const bool projector = activeToolWindow != nullptr && activeToolWindow == projectorWindow;
     auto* window = dynamic_cast<CScrollWindow*>(activeToolWindow);
     if ((!chamber && !projector) || window == nullptr)
+        return nullptr;
+    pictureX = projector ? printing::kProjectorPictureX : 0;
+    return window;
+}
+
+void CMainFrame::PrintActiveWindow()
+{
+    int pictureX = 0;
+    CScrollWindow* window = PicturedWindow(pictureX);
+    if (window == nullptr)
         return;
-    const int pictureX = projector ? printing::kProjectorPictureX : 0;
 
     CPrintDialog dialog(PD_NOPAGENUMS | PD_NOSELECTION | PD_HIDEPRINTTOFILE | PD_USEDEVMODECOPIES, this);
     dialog.request.documentName = printing::kDocumentName;
@@ -109,15 +130,11 @@ void CMainFrame::PrintActiveWindow()
     if (answer != IDOK)
         return;
     const std::unique_ptr<CPrinterDC> printer = dialog.TakePrinterDC();
-    if (printer->StartDoc(printing::kDocumentName) <= 0) {
-        platform::ShowMessageBox(this, "error", "start page error", MB_OK);
-        return;
+    const printing::JobOutcome outcome = printing::PrintOnePage(*printer, *window, pictureX, conditions);
+    switch (outcome.failed) {
+    case printing::JobStep::StartDoc: platform::ShowMessageBox(this, "error", "start page error", MB_OK); break;
+    case printing::JobStep::EndPage: ReportStatus(this, outcome.status, false); break;
+    case printing::JobStep::EndDoc: ReportStatus(this, outcome.status, true); break;
+    case printing::JobStep::Done: break;
     }
-    printing::DrawPage(*printer, *window, pictureX, conditions);
-    if (const int status = printer->EndPage(); status < 0) {
-        ReportStatus(this, status, false);
-        return;
-    }
-    if (const int status = printer->EndDoc(); status < 0)
-        ReportStatus(this, status, true);
 }

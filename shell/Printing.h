@@ -32,4 +32,15 @@ const char* StatusMessage(int code, bool endingJob);
 // and not ended.
 void DrawPage(CPrinterDC& dc, CScrollWindow& window, int pictureX, const ChamberData& conditions);
 
+// The step at which a one-page job stopped, with the status it answered; Done when none failed.
+enum class JobStep { Done, StartDoc, EndPage, EndDoc };
+struct JobOutcome {
+    JobStep failed = JobStep::Done;
+    int status = 1;
+};
+
+// The whole job of one page: starts it as "Tracelume", draws the page and ends page and job.
+// A failed page is not followed by the end of the job.
+JobOutcome PrintOnePage(CPrinterDC& dc, CScrollWindow& window, int pictureX, const ChamberData& conditions);
+
 }

@@ -21,6 +21,7 @@ Entry FileMenu()
         Entry::Item(cmd::kSaveAs, "Save &As...\tCtrl+S", MF_GRAYED),
         Entry::Separator(),
         Entry::Item(cmd::kPrint, "&Print..."),
+        Entry::Item(cmd::kExportPicture, "&Export Picture..."),
         Entry::Separator(),
         Entry::Item(cmd::kExit, "E&xit\tCtrl+Q"),
     });

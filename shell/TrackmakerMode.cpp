@@ -62,6 +62,7 @@ void CMainFrame::SetTrackmakerMode(int on)
         menu->EnableMenuItem(cmd::kOpenEventFile, MF_BYCOMMAND | fileItems);
         menu->EnableMenuItem(cmd::kSaveAs, MF_BYCOMMAND | (on || !hasEvent ? MF_GRAYED : MF_ENABLED));
         menu->EnableMenuItem(cmd::kPrint, MF_BYCOMMAND | fileItems);
+        menu->EnableMenuItem(cmd::kExportPicture, MF_BYCOMMAND | fileItems);
         DrawMenuBar();
     }
     trackmakerActive = on ? 1 : 0;

@@ -76,6 +76,10 @@ struct LogFont {
     std::string faceName;
 };
 
+// The description of the same font at scale times its size; a font of the default size
+// (height 0) gets scale times the default character height.
+LogFont ScaledFont(const LogFont& description, int scale);
+
 class QFont;
 
 // Fonts are drawn without anti-aliasing and with full hinting, so text is crisp and the same

@@ -114,6 +114,14 @@ void DrawOnColour(PixelImage& image, const Rect& area, const QFont& font, QPoint
 
 } // namespace
 
+LogFont ScaledFont(const LogFont& description, int scale)
+{
+    LogFont scaled = description;
+    scaled.height = description.height == 0 ? -kDefaultCharacterHeight * scale : description.height * scale;
+    scaled.width = description.width * scale;
+    return scaled;
+}
+
 CFont::CFont() = default;
 
 CFont::~CFont() = default;

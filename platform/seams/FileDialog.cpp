@@ -7,6 +7,7 @@
 #include <QFileDialog>
 #include <QGuiApplication>
 
+#include <algorithm>
 #include <cstdio>
 
 namespace {
@@ -42,7 +43,7 @@ QString QtFilter(const FileFilter& filter)
     return name.endsWith(shown) ? name : name + " " + shown;
 }
 
-std::optional<std::string> ShowRealDialog(const FileDialogRequest& request)
+std::optional<std::string> ShowRealDialog(FileDialogRequest& request)
 {
     platform::detail::Hub::Instance();
     if (QGuiApplication::platformName() == "offscreen") {
@@ -60,14 +61,18 @@ std::optional<std::string> ShowRealDialog(const FileDialogRequest& request)
     QStringList filters;
     for (const FileFilter& filter : request.filters)
         filters << QtFilter(filter);
-    if (!filters.isEmpty())
+    if (!filters.isEmpty()) {
         dialog.setNameFilters(filters);
+        if (request.filterIndex > 0 && request.filterIndex < filters.size())
+            dialog.selectNameFilter(filters[request.filterIndex]);
+    }
     if (!request.open && !request.defaultExtension.empty())
         dialog.setDefaultSuffix(QString::fromStdString(request.defaultExtension));
     if (!request.initialName.empty())
         dialog.selectFile(QString::fromStdString(request.initialName));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return std::nullopt;
+    request.filterIndex = std::max(0, int(filters.indexOf(dialog.selectedNameFilter())));
     return dialog.selectedFiles().first().toStdString();
 }
 

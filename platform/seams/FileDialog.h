@@ -35,10 +35,14 @@ struct FileDialogRequest {
     std::vector<FileFilter> filters;
     unsigned flags = 0;              // OFN_ constants
     const CWnd* owner = nullptr;
+    // The filter shown first (0 = the first of filters); the dialog leaves the one the user
+    // chose here.
+    int filterIndex = 0;
 };
 
-// The chosen path, or nothing when the dialog was cancelled.
-using FileDialogHandler = std::function<std::optional<std::string>(const FileDialogRequest&)>;
+// The chosen path, or nothing when the dialog was cancelled. A handler may set the request's
+// filterIndex to the filter the user chose.
+using FileDialogHandler = std::function<std::optional<std::string>(FileDialogRequest&)>;
 
 namespace platform {
 // Installs a handler; an empty one puts the real dialogs back.

@@ -1,5 +1,6 @@
 #include "display/ChamberPicture.h"
 
+#include "display/ProjectorView.h"
 #include "display/ScreenBox.h"
 #include "display/ScreenChamber.h"
 #include "physics/ChamberEvent.h"
@@ -116,5 +117,69 @@ TEST(ChamberPicture, ClearingOnlyTheLastInkGivesTheWholePicture)
         DrawBoxPicture(freshDc, chamber, 640, 500);
         EXPECT_EQ(reused.Image()->pixels, fresh.Image()->pixels) << "turn " << angle;
         EXPECT_LT(ink.bounds.Width() * ink.bounds.Height(), 640 * 500) << "turn " << angle;
+    }
+}
+
+// At n times the pixels the picture keeps its geometry: the centre point's 2 x 2 square
+// (322..323, 223..224) is the 2n x 2n block from (322n, 223n), the Z axis at column 322 is n
+// columns wide from 322n, and the caption's letters are n times as tall inside n times its box.
+TEST(ChamberPicture, ScaledPictureRedrawsPointAxisAndCaptionAtTheirScaledPlaces)
+{
+    const ChamberData conditions(500.0, 0.8, 0.6);
+    const auto inkRows = [](const PixelImage& picture, int n) {
+        Rect ink;
+        for (int y = 0; y < 40 * n; ++y)
+            for (int x = 0; x < picture.width; ++x)
+                if (PixelAt(picture, x, y) == colours::kWhite)
+                    ink = ink.United(Rect::FromSize(x, y, 1, 1));
+        EXPECT_TRUE(ink.left >= 10 * n && ink.right <= 245 * n && ink.top >= 10 * n) << n;
+        return ink.Height();
+    };
+    const int single = inkRows(*DrawFirstShowing(CentreEvent(conditions, kRed), conditions), 1);
+    for (int n = 2; n <= 4; ++n) {
+        const auto picture = DrawFirstShowing(CentreEvent(conditions, kRed), conditions, n);
+        ASSERT_TRUE(picture);
+        ASSERT_EQ(picture->width, 640 * n);
+        ASSERT_EQ(picture->height, 500 * n);
+        for (int y = 223 * n - 1; y <= 225 * n; ++y)
+            for (int x = 322 * n - 1; x <= 324 * n; ++x) {
+                const bool inside = x >= 322 * n && x < 324 * n && y >= 223 * n && y < 225 * n;
+                EXPECT_EQ(PixelAt(*picture, x, y) == Rgb(255, 0, 0), inside) << x << ", " << y << " at " << n;
+            }
+        for (int x = 322 * n - 1; x <= 323 * n; ++x)
+            EXPECT_EQ(PixelAt(*picture, x, 150 * n) == Rgb(0, 188, 0), x >= 322 * n && x < 323 * n) << x << " at " << n;
+        EXPECT_NEAR(inkRows(*picture, n), single * n, n) << n;
+    }
+    EXPECT_FALSE(DrawFirstShowing(CentreEvent(conditions, kRed), conditions, 5));
+}
+
+// The Projector's picture of the point (100, -200, 300) at the home pan: on the worked pixel of
+// each plane and zoom, an n x n block at scale n with nothing else white around it.
+TEST(ChamberPicture, ProjectionPutsThePointWhereThePlaneAndZoomSay)
+{
+    struct Case {
+        int32_t plane;
+        int zoom;
+        Point pixel;
+    };
+    const Case cases[] = {
+        {ProjectorView::kXY, 1, {135, 260}}, {ProjectorView::kYZ, 1, {135, 60}}, {ProjectorView::kXZ, 1, {285, 60}},
+        {ProjectorView::kXY, 2, {270, 310}}, // column trunc(470 - 200), row trunc((420 + 2 x 100) / 2)
+    };
+    const ChamberData conditions(500.0, 0.8, 0.6);
+    auto event = std::make_shared<ChamberEvent>(1, &conditions);
+    event->Points().Append(TrackPoint{100.0, -200.0, 300.0, 1.0, 0.0, kRed});
+    for (const Case& c : cases) {
+        for (int n : {1, 3}) {
+            const auto picture = DrawProjection(event, conditions, c.plane, c.zoom, n);
+            ASSERT_TRUE(picture);
+            ASSERT_EQ(picture->width, 480 * n);
+            ASSERT_EQ(picture->height, 440 * n);
+            for (int y = (c.pixel.y - 10) * n; y < (c.pixel.y + 10) * n; ++y)
+                for (int x = (c.pixel.x - 10) * n; x < (c.pixel.x + 10) * n; ++x) {
+                    const bool block = x / n == c.pixel.x && y / n == c.pixel.y;
+                    ASSERT_EQ(PixelAt(*picture, x, y) == colours::kWhite, block) << c.plane << " " << c.zoom << " " << n;
+                }
+        }
     }
 }

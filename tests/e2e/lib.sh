@@ -131,10 +131,7 @@ e2e_new_event_picture() {
     e2e_start_program "Particle Chamber: Empty" "$@"
     sleep 0.5
     e2e_window_origin "$chamber"
-    e2e_focus "$chamber"
-    xdotool key --clearmodifiers ctrl+e
-    e2e_wait_window "Particle Chamber: Untitled Type 1 Decay" 10 >/dev/null || fail "New Event did not title the chamber"
-    sleep 0.5
+    e2e_new_event
     import -window root -crop "$size+$X+$Y" +repage "$picture"
     e2e_quit_with_ctrl_q "$chamber"
 }
@@ -197,4 +194,23 @@ e2e_quit_with_ctrl_q() {
         exit 1
     fi
     echo "ok: Ctrl+Q ended the program with status 0"
+}
+
+# Ctrl+E on the chamber: sets chamber to the window once it is titled after the new type 1
+# event, within 10 s, and gives the picture half a second to settle.
+e2e_new_event() {
+    e2e_focus "$chamber"
+    xdotool key --clearmodifiers ctrl+e
+    chamber=$(e2e_wait_window "Particle Chamber: Untitled Type 1 Decay" 10) || {
+        echo "FAIL: New Event did not title the chamber"
+        exit 1
+    }
+    sleep 0.5
+}
+
+# Opens the File menu with Alt+F and picks the item of mnemonic $1.
+e2e_file_menu() {
+    xdotool key --clearmodifiers alt+f
+    sleep 0.5
+    xdotool key --clearmodifiers "$1"
 }

@@ -26,13 +26,8 @@ e2e_start_xvfb
 e2e_app_pid=$!
 
 chamber=$(e2e_wait_window "Particle Chamber: Empty" 20) || { echo "FAIL: no Particle Chamber"; cat "$e2e_workdir/app.log"; exit 1; }
-e2e_focus "$chamber"
-xdotool key --clearmodifiers ctrl+e
-chamber=$(e2e_wait_window "Particle Chamber: Untitled Type 1 Decay" 10) || { echo "FAIL: New Event did not title the chamber"; exit 1; }
-sleep 0.5
-xdotool key --clearmodifiers alt+f
-sleep 0.5
-xdotool key --clearmodifiers p
+e2e_new_event
+e2e_file_menu p
 dialog=$(e2e_wait_window "Print" 10) || { echo "FAIL: File > Print... showed no print dialog"; import -window root "$folder/no-dialog.png"; exit 1; }
 sleep 0.5
 import -window root "$folder/dialog.png"

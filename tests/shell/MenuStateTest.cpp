@@ -44,10 +44,11 @@ std::string Text(CMenu& m, int position)
 TEST(MenuResource, HasEveryCommandOnceWithItsText)
 {
     const auto items = AllItems();
-    EXPECT_EQ(items.size(), 45u);
+    EXPECT_EQ(items.size(), 46u);
     EXPECT_EQ(items.at(110), "&Open Event File...\tCtrl+O");
     EXPECT_EQ(items.at(184), "&Import Event File...");
     EXPECT_EQ(items.at(114), "E&xit\tCtrl+Q");
+    EXPECT_EQ(items.at(185), "&Export Picture...");
     EXPECT_EQ(items.at(118), "Re&verse Rotate\tCtrl+F");
     EXPECT_EQ(items.at(127), "Show &Values");
     EXPECT_EQ(items.at(131), "&Projection\tCtrl+P");
@@ -158,6 +159,7 @@ TEST_F(TrackmakerMenu, OnOpensTheTrackmakerItemsAndClosesTheEventMenus)
     EXPECT_TRUE(Greyed(menu, cmd::kOpenEventFile));
     EXPECT_TRUE(Greyed(menu, cmd::kSaveAs));
     EXPECT_TRUE(Greyed(menu, cmd::kPrint));
+    EXPECT_TRUE(Greyed(menu, cmd::kExportPicture));
     for (int id : {cmd::kImportEventFile, cmd::kClose, cmd::kExit, cmd::kShowChamber, cmd::kAbout,
                    cmd::kTrackmakerActivate})
         EXPECT_FALSE(Greyed(menu, id)) << id;
@@ -184,6 +186,7 @@ TEST_F(TrackmakerMenu, OffRestoresTheStartStateWithoutAnEvent)
     EXPECT_FALSE(Greyed(menu, cmd::kOpenEventFile));
     EXPECT_TRUE(Greyed(menu, cmd::kSaveAs));
     EXPECT_FALSE(Greyed(menu, cmd::kPrint));
+    EXPECT_FALSE(Greyed(menu, cmd::kExportPicture));
 }
 
 TEST_F(TrackmakerMenu, OffEnablesSaveAsOnlyOnceAnEventWasShown)

@@ -9,6 +9,7 @@
 #include "platform/gfx/PrinterDC.h"
 #include "platform/seams/PrintDialog.h"
 #include "shell/Printing.h"
+#include "tests/support/ShellOutput.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -62,18 +63,6 @@ public:
     }
     Point windowOrigin;
 };
-
-std::string RunCommand(const std::string& command)
-{
-    std::string output;
-    if (FILE* pipe = popen(command.c_str(), "r")) {
-        char buffer[4096];
-        for (size_t n; (n = fread(buffer, 1, sizeof buffer, pipe)) > 0;)
-            output.append(buffer, n);
-        pclose(pipe);
-    }
-    return output;
-}
 
 class PrintTest : public CommandTest {
 protected:
@@ -151,7 +140,7 @@ TEST(PrintStatusMessage, NamesEverySpoolerFailureButTheProgramsOwnCancel)
 // Reads a greyscale PGM (P5) page picture.
 std::vector<unsigned char> PagePicture(const std::string& pdf, int& width, int& height)
 {
-    std::istringstream in(RunCommand("pdftoppm -r 30 -gray -singlefile '" + pdf + "'"));
+    std::istringstream in(ShellOutput("pdftoppm -r 30 -gray -singlefile '" + pdf + "'"));
     std::string magic;
     int maxValue = 0;
     in >> magic >> width >> height >> maxValue;
@@ -178,9 +167,9 @@ TEST_F(PrintTest, ChamberPageHoldsTheHeaderAboveThePicture)
     EXPECT_TRUE(boxes.Shown().empty());
     ASSERT_TRUE(fs::exists(pdf));
 
-    if (RunCommand("command -v pdftotext pdftoppm").empty())
+    if (ShellOutput("command -v pdftotext pdftoppm").empty())
         GTEST_SKIP() << "pdftotext and pdftoppm (poppler-utils) are not installed";
-    const std::string text = RunCommand("pdftotext -layout '" + pdf + "' -");
+    const std::string text = ShellOutput("pdftotext -layout '" + pdf + "' -");
     // pdftotext keeps one space of the day's padding.
     EXPECT_NE(text.find("Mon Dec 7 21:10:57 2026"), std::string::npos) << text;
     EXPECT_NE(text.find("Particle Chamber: Untitled Type 1 Decay"), std::string::npos) << text;

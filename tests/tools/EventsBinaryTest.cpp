@@ -62,7 +62,11 @@ TEST(EventsProgram, BadArgumentsExitTwoWithReasonAndUsage)
     ScratchDir dir;
     for (const std::vector<std::string>& args : std::vector<std::vector<std::string>>{
              {}, {"generate", "0"}, {"generate", "1", "--count", "0"}, {"generate", "1", "--T", "0"},
-             {"generate", "1", "--L", "abc"}, {"generate", "1", "--seed"}, {"show", "a", "--all"}}) {
+             {"generate", "1", "--L", "abc"}, {"generate", "1", "--seed"}, {"show", "a", "--all"},
+#ifdef TRACELUME_HAS_RENDER
+             {"render", "a.cwd", "-o", "a.png", "--scale", "5"}, {"render", "a.cwd", "-o", "a.png", "--view", "top"},
+#endif
+         }) {
         const ProcessRun run = RunProgram(dir, args);
         EXPECT_EQ(run.exit, 2);
         EXPECT_EQ(run.err.rfind("tracelume-events: ", 0), 0u) << run.err;
@@ -91,3 +95,4 @@ TEST(EventsProgram, UnreadableFileExitsOneWithTheMessage)
     EXPECT_EQ(run.exit, 1);
     EXPECT_EQ(run.err, "Wrong File Type: Tracelume cannot read this file.\n");
 }
+

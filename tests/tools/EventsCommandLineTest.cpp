@@ -120,3 +120,46 @@ TEST(NumberParsing, WholeTextOnly)
     EXPECT_FALSE(ParseFiniteDouble("1e400").has_value());
     EXPECT_FALSE(ParseFiniteDouble("-inf").has_value());
 }
+
+// Every render option in any order, the defaults, and each value that is not one of the choices.
+TEST(RenderArguments, ChoicesAreParsedAndAnythingElseIsAUsageError)
+{
+    struct Case {
+        std::vector<std::string> args;
+        std::string error; // empty: accepted
+        RenderView view = RenderView::Chamber;
+        RenderPlane plane = RenderPlane::XY;
+        int zoom = 1;
+        int scale = 1;
+    };
+    const Case cases[] = {
+        {{"e.cwd", "-o", "e.png"}, ""},
+        {{"--scale", "4", "-o", "e.png", "e.cwd"}, "", RenderView::Chamber, RenderPlane::XY, 1, 4},
+        {{"e.cwd", "--view", "projector", "--plane", "yz", "--zoom", "3", "-o", "e.png", "--scale", "2"}, "",
+         RenderView::Projector, RenderPlane::YZ, 3, 2},
+        {{"e.cwd", "-o", "e.png", "--scale", "5"}, "--scale takes 1|2|3|4: 5"},
+        {{"e.cwd", "-o", "e.png", "--view", "projector", "--zoom", "4"}, "--zoom takes 1|2|3: 4"},
+        {{"e.cwd", "-o", "e.png", "--view", "projector", "--plane", "XY"}, "--plane takes xy|yz|xz: XY"},
+        {{"e.cwd", "-o", "e.png", "--view", "side"}, "--view takes chamber|projector: side"},
+        {{"e.cwd", "-o", "e.png", "--plane", "yz"}, "--plane and --zoom go with --view projector"},
+        {{"e.cwd", "-o", "e.png", "--scale"}, "missing value for --scale"},
+        {{"e.cwd", "-o", "e.png", "--size", "2"}, "unknown option: --size"},
+        {{"e.cwd", "f.cwd", "-o", "e.png"}, "unexpected argument: f.cwd"},
+        {{"e.cwd", "-o", "e.png", "-o", "f.png"}, "-o given twice"},
+        {{"e.cwd"}, "missing -o OUT.png"},
+    };
+    for (const Case& c : cases) {
+        const RenderArgs parsed = ParseRenderArgs(c.args);
+        const auto* error = std::get_if<UsageError>(&parsed);
+        EXPECT_EQ(error ? error->reason : "", c.error) << c.args.back();
+        if (const auto* options = std::get_if<RenderOptions>(&parsed)) {
+            EXPECT_EQ(options->eventFile, "e.cwd");
+            EXPECT_EQ(options->pngFile, "e.png");
+            EXPECT_EQ(options->view, c.view);
+            EXPECT_EQ(options->plane, c.plane);
+            EXPECT_EQ(options->zoom, c.zoom);
+            EXPECT_EQ(options->scale, c.scale);
+        }
+    }
+    EXPECT_TRUE(std::holds_alternative<HelpRequest>(ParseRenderArgs({"e.cwd", "--help"})));
+}

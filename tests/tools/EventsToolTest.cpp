@@ -201,7 +201,9 @@ TEST(EventsTool, HelpVersionAndUsageErrors)
 TEST(EventsTool, RenderIsListedOnlyWhenBuiltIn)
 {
 #ifdef TRACELUME_HAS_RENDER
-    EXPECT_NE(UsageText().find("tracelume-events render FILE -o OUT.png\n"), std::string::npos);
+    EXPECT_NE(UsageText().find("tracelume-events render FILE -o OUT.png [--view chamber|projector] [--plane xy|yz|xz] "
+                               "[--zoom 1|2|3] [--scale 1|2|3|4]\n"),
+              std::string::npos);
 #else
     EXPECT_EQ(UsageText().find("render"), std::string::npos);
     EXPECT_EQ(RunTool({"render", "a.cwd", "-o", "a.png"}).exit, kExitUsage);

@@ -1,8 +1,10 @@
 #include "tools/events/EventsCommandLine.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <limits>
+#include <span>
 
 namespace {
 
@@ -108,6 +110,70 @@ std::optional<std::string> TakeGenerateArg(ArgCursor& cursor, GenerateOptions& o
     return SetNumberOption(arg, *value, options);
 }
 
+// The words a render option takes and what each stands for.
+struct Choice {
+    const char* word;
+    int value;
+};
+constexpr Choice kViews[] = {{"chamber", int(RenderView::Chamber)}, {"projector", int(RenderView::Projector)}};
+constexpr Choice kPlanes[] = {{"xy", int(RenderPlane::XY)}, {"yz", int(RenderPlane::YZ)}, {"xz", int(RenderPlane::XZ)}};
+constexpr Choice kZooms[] = {{"1", 1}, {"2", 2}, {"3", 3}};
+constexpr Choice kScales[] = {{"1", 1}, {"2", 2}, {"3", 3}, {"4", 4}};
+
+struct RenderChoiceOption {
+    const char* name;
+    std::span<const Choice> choices;
+    void (*set)(RenderOptions&, int);
+};
+const RenderChoiceOption kRenderChoices[] = {
+    {"--view", kViews, [](RenderOptions& o, int v) { o.view = RenderView(v); }},
+    {"--plane", kPlanes, [](RenderOptions& o, int v) { o.plane = RenderPlane(v); }},
+    {"--zoom", kZooms, [](RenderOptions& o, int v) { o.zoom = v; }},
+    {"--scale", kScales, [](RenderOptions& o, int v) { o.scale = v; }},
+};
+
+std::optional<std::string> SetRenderChoice(const RenderChoiceOption& option, const std::string& value,
+                                           RenderOptions& options)
+{
+    std::string words;
+    for (const Choice& choice : option.choices) {
+        if (value == choice.word) {
+            option.set(options, choice.value);
+            return std::nullopt;
+        }
+        words += (words.empty() ? "" : "|") + std::string(choice.word);
+    }
+    return std::string(option.name) + " takes " + words + ": " + value;
+}
+
+// One argument of render (with its value); projectorOnly notes an option that needs the Projector.
+std::optional<std::string> TakeRenderArg(ArgCursor& cursor, RenderOptions& options, bool& projectorOnly)
+{
+    const std::string& arg = cursor.Take();
+    if (!LooksLikeOption(arg)) {
+        if (!options.eventFile.empty())
+            return "unexpected argument: " + arg;
+        options.eventFile = arg;
+        return std::nullopt;
+    }
+    const auto named = [&](const RenderChoiceOption& option) { return arg == option.name; };
+    const auto found = std::find_if(std::begin(kRenderChoices), std::end(kRenderChoices), named);
+    const RenderChoiceOption* choice = found == std::end(kRenderChoices) ? nullptr : &*found;
+    if (!choice && arg != "-o")
+        return "unknown option: " + arg;
+    const std::optional<std::string> value = cursor.TakeValue();
+    if (!value)
+        return "missing value for " + arg;
+    if (choice) {
+        projectorOnly = projectorOnly || arg == "--plane" || arg == "--zoom";
+        return SetRenderChoice(*choice, *value, options);
+    }
+    if (!options.pngFile.empty())
+        return "-o given twice";
+    options.pngFile = *value;
+    return value->empty() ? std::optional<std::string>("empty file name for -o") : std::nullopt;
+}
+
 bool WantsHelp(const std::vector<std::string>& args)
 {
     for (const std::string& arg : args) {
@@ -168,5 +234,25 @@ ShowArgs ParseShowArgs(const std::vector<std::string>& args)
     }
     if (!haveFile)
         return UsageError{"missing file"};
+    return options;
+}
+
+RenderArgs ParseRenderArgs(const std::vector<std::string>& args)
+{
+    if (WantsHelp(args))
+        return HelpRequest{};
+    RenderOptions options;
+    bool projectorOnly = false;
+    ArgCursor cursor(args);
+    while (!cursor.Done()) {
+        if (std::optional<std::string> reason = TakeRenderArg(cursor, options, projectorOnly))
+            return UsageError{*reason};
+    }
+    if (options.eventFile.empty())
+        return UsageError{"missing file"};
+    if (options.pngFile.empty())
+        return UsageError{"missing -o OUT.png"};
+    if (projectorOnly && options.view != RenderView::Projector)
+        return UsageError{"--plane and --zoom go with --view projector"};
     return options;
 }

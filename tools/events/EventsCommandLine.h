@@ -33,13 +33,29 @@ struct ShowOptions {
     bool listPoints = false;
 };
 
+enum class RenderView { Chamber, Projector };
+enum class RenderPlane { XY, YZ, XZ };
+
+struct RenderOptions {
+    std::string eventFile;
+    std::string pngFile;
+    RenderView view = RenderView::Chamber;
+    RenderPlane plane = RenderPlane::XY; // projector only
+    int zoom = 1;                        // projector only: 1 to 3
+    int scale = 1;                       // pixels of the picture per pixel of the window: 1 to 4
+};
+
 using GenerateArgs = std::variant<GenerateOptions, HelpRequest, UsageError>;
 using ShowArgs = std::variant<ShowOptions, HelpRequest, UsageError>;
+using RenderArgs = std::variant<RenderOptions, HelpRequest, UsageError>;
 
 // The arguments after "generate".
 GenerateArgs ParseGenerateArgs(const std::vector<std::string>& args);
 // The arguments after "show".
 ShowArgs ParseShowArgs(const std::vector<std::string>& args);
+// The arguments after "render": the event file, "-o" and the output file, and the picture's
+// options, in any order.
+RenderArgs ParseRenderArgs(const std::vector<std::string>& args);
 
 // Strict number parsing: the whole text must be the number.
 std::optional<int> ParseInt(const std::string& text);

@@ -21,15 +21,12 @@ struct Subcommand {
     CommandFunction run;
 };
 
-#ifdef TRACELUME_HAS_RENDER
-int RunRender(const std::vector<std::string>& args, std::ostream&, std::ostream&) { return RunRenderCommand(args); }
-#endif
-
 const Subcommand kSubcommands[] = {
     {"generate", "TYPE [--seed S] [--count K] [--B KG] [--T MEV] [--L M] [-o DIR] [--truth]", RunGenerateCommand},
     {"show", "FILE [--points]", RunShowCommand},
 #ifdef TRACELUME_HAS_RENDER
-    {"render", "FILE -o OUT.png", RunRender},
+    {"render", "FILE -o OUT.png [--view chamber|projector] [--plane xy|yz|xz] [--zoom 1|2|3] [--scale 1|2|3|4]",
+     RunRenderCommand},
 #endif
 };
 

@@ -1,47 +1,30 @@
 // tracelume-events render FILE -o OUT.png: the Particle Chamber's first showing of an event
-// file, drawn headless by the chamber's own drawing code and saved as a PNG.
+// file, or the Projector's picture of it, drawn headless by the windows' own drawing code at
+// one to four times their pixels and saved as a PNG.
 
 #include "tools/events/RenderCommand.h"
 
 #include "display/ChamberPicture.h"
+#include "display/ProjectorView.h"
 #include "eventfile/EventFileReader.h"
 #include "eventfile/FileMessages.h"
 #include "platform/gfx/Gdi.h"
 #include "platform/gfx/GuiApplication.h"
 #include "platform/gfx/ImageFile.h"
+#include "tools/events/EventsCommandLine.h"
+#include "tools/events/EventsTool.h"
 
 #include <cstdio>
 #include <memory>
 #include <optional>
+#include <ostream>
+#include <variant>
 #include <string>
 #include <vector>
 
 namespace {
 
-struct RenderArguments {
-    std::string eventFile;
-    std::string pngFile;
-};
-
-constexpr int kUsageError = 2;
-constexpr int kFailure = 1;
-
-// The words after "render": one event file and "-o" with the output file, in either order.
-std::optional<RenderArguments> ParseArguments(const std::vector<std::string>& args)
-{
-    RenderArguments parsed;
-    for (size_t i = 0; i < args.size(); ++i) {
-        if (args[i] == "-o" && i + 1 < args.size() && parsed.pngFile.empty())
-            parsed.pngFile = args[++i];
-        else if (args[i] != "-o" && parsed.eventFile.empty())
-            parsed.eventFile = args[i];
-        else
-            return std::nullopt;
-    }
-    if (parsed.eventFile.empty() || parsed.pngFile.empty())
-        return std::nullopt;
-    return parsed;
-}
+constexpr int kFailure = kExitFailure;
 
 void ReportMessage(const FileMessage& message)
 {
@@ -67,31 +50,47 @@ std::optional<StoredEvent> ReadStoredEvent(const std::string& path)
     return stored;
 }
 
+int32_t ProjectorPlane(RenderPlane plane)
+{
+    switch (plane) {
+    case RenderPlane::YZ: return ProjectorView::kYZ;
+    case RenderPlane::XZ: return ProjectorView::kXZ;
+    case RenderPlane::XY: break;
+    }
+    return ProjectorView::kXY;
+}
+
+std::optional<PixelImage> DrawPicture(const RenderOptions& options, const StoredEvent& stored)
+{
+    ChamberData conditions = stored.conditions;
+    const std::shared_ptr<const ChamberEvent> event = MakeChamberEvent(stored, &conditions);
+    if (options.view == RenderView::Projector)
+        return DrawProjection(event, conditions, ProjectorPlane(options.plane), options.zoom, options.scale);
+    return DrawFirstShowing(event, conditions, options.scale);
+}
+
 } // namespace
 
-int RunRenderCommand(const std::vector<std::string>& args)
+int RunRenderCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err)
 {
-    const std::optional<RenderArguments> parsed = ParseArguments(args);
-    if (!parsed) {
-        std::fprintf(stderr, "usage: tracelume-events render FILE -o OUT.png\n");
-        return kUsageError;
-    }
-    const std::optional<StoredEvent> stored = ReadStoredEvent(parsed->eventFile);
+    const RenderArgs parsed = ParseRenderArgs(args);
+    const auto* options = std::get_if<RenderOptions>(&parsed);
+    if (!options)
+        return ReportUsageOrHelp(std::get_if<UsageError>(&parsed), out, err);
+    const std::optional<StoredEvent> stored = ReadStoredEvent(options->eventFile);
     if (!stored)
         return kFailure;
     if (!platform::EnsureGuiApplication()) {
         std::fprintf(stderr, "render: no application object for drawing text\n");
         return kFailure;
     }
-    ChamberData conditions = stored->conditions;
-    const std::shared_ptr<const ChamberEvent> event = MakeChamberEvent(*stored, &conditions);
-    const std::optional<PixelImage> picture = DrawFirstShowing(event, conditions);
+    const std::optional<PixelImage> picture = DrawPicture(*options, *stored);
     if (!picture) {
-        std::fprintf(stderr, "render: cannot make a %d x %d picture\n", kChamberPictureWidth, kChamberPictureHeight);
+        std::fprintf(stderr, "render: cannot make the picture at scale %d\n", options->scale);
         return kFailure;
     }
-    if (!platform::SavePng(*picture, parsed->pngFile)) {
-        std::fprintf(stderr, "render: cannot write %s\n", parsed->pngFile.c_str());
+    if (!platform::SavePng(*picture, options->pngFile)) {
+        std::fprintf(stderr, "render: cannot write %s\n", options->pngFile.c_str());
         return kFailure;
     }
     return 0;

@@ -1,9 +1,11 @@
 #pragma once
 
+#include <iosfwd>
 #include <string>
 #include <vector>
 
-// tracelume-events render FILE -o OUT.png: draws the event of FILE as the Particle Chamber
-// shows it. Present only in builds with the display layer (TRACELUME_HAS_RENDER). Takes the
-// arguments after "render" and returns the process exit code.
-int RunRenderCommand(const std::vector<std::string>& args);
+// tracelume-events render FILE -o OUT.png [options]: draws the event of FILE as the Particle
+// Chamber (or, with --view projector, the Projector) shows it. Present only in builds with the
+// display layer (TRACELUME_HAS_RENDER). Takes the arguments after "render" and returns the
+// process exit code; usage errors go to err with status 2.
+int RunRenderCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);

@@ -1,0 +1,95 @@
+// File > Export Picture...: PNG files of the picture's size times the chosen scale, a PDF page
+// of Print, and failures shown without any other change.
+#include "TestCommandsSupport.h"
+
+#include "controls/ChamberControlWindow.h"
+#include "display/ProjectorWindow.h"
+#include "platform/seams/FileDialog.h"
+#include "tests/support/PngSize.h"
+#include "tests/support/ShellOutput.h"
+
+#include <filesystem>
+
+#include <unistd.h>
+
+namespace {
+
+namespace fs = std::filesystem;
+
+class ExportTest : public CommandTest {
+protected:
+    void SetUp() override
+    {
+        CommandTest::SetUp();
+        fs::create_directories(folder);
+        platform::SetFileDialogHandler([this](FileDialogRequest& request) -> std::optional<std::string> {
+            ++dialogs;
+            lastRequest = request;
+            request.filterIndex = chosenFilter;
+            return answer;
+        });
+        StartProgram();
+        Frame().OnCommand(cmd::kNewEvent);
+    }
+    void TearDown() override
+    {
+        platform::SetFileDialogHandler({});
+        fs::remove_all(folder);
+        CommandTest::TearDown();
+    }
+    // Exports the active window to name in the scratch folder with the filter of that index.
+    void Export(const std::string& name, int filter)
+    {
+        answer = In(name);
+        chosenFilter = filter;
+        Frame().OnCommand(cmd::kExportPicture);
+    }
+    std::string In(const std::string& name) const { return (folder / name).string(); }
+
+    fs::path folder = fs::temp_directory_path() / ("tracelume-export-" + std::to_string(getpid()));
+    std::optional<std::string> answer;
+    int chosenFilter = 0;
+    int dialogs = 0;
+    FileDialogRequest lastRequest;
+};
+
+TEST_F(ExportTest, PngIsThePictureTimesTheChosenScaleOfTheActiveWindow)
+{
+    struct Case {
+        bool projector;
+        int filter;
+        uint32_t width, height;
+    };
+    for (const Case& c : {Case{false, 0, 640, 500}, Case{false, 3, 2560, 2000}, Case{true, 2, 1440, 1320}}) {
+        Frame().ActivateToolWindow(c.projector ? static_cast<CWnd*>(Frame().projectorWindow) : Frame().chamberWindow);
+        Export("slide", c.filter);
+        EXPECT_EQ(PngSize(In("slide.png")), std::pair(c.width, c.height)) << c.filter;
+    }
+    ASSERT_EQ(lastRequest.filters.size(), 5u);
+    EXPECT_EQ(lastRequest.filters[3].name, "PNG Picture, 4x (*.png)");
+    EXPECT_TRUE(boxes.Shown().empty());
+}
+
+// The PDF is Print's page of the window; what cannot be written is reported; windows without a
+// picture grey the item and export nothing.
+TEST_F(ExportTest, PdfPageFailuresAndWindowsWithoutAPicture)
+{
+    Frame().ActivateToolWindow(Frame().projectorWindow);
+    Export("page", 4);
+    const std::string text = ShellOutput("pdftotext -layout '" + In("page.pdf") + "' - 2>&1");
+    EXPECT_NE(text.find("Projector: Untitled Type 1 Decay"), std::string::npos) << text;
+    for (const char* kind : {"png", "pdf"}) {
+        Export("missing-folder/picture", kind == std::string("png") ? 3 : 4);
+        ASSERT_FALSE(boxes.Shown().empty());
+        EXPECT_EQ(boxes.Shown().back().caption, "Export Picture");
+        EXPECT_EQ(boxes.Shown().back().text,
+                  "The picture could not be written to " + In("missing-folder/picture.") + kind + ".");
+    }
+    EXPECT_EQ(boxes.Shown().size(), 2u);
+    Frame().ActivateToolWindow(Frame().controlsWindow);
+    EXPECT_TRUE(Greyed(cmd::kExportPicture));
+    Frame().OnCommand(cmd::kExportPicture);
+    EXPECT_EQ(dialogs, 3) << "only the chamber and the Projector have pictures";
+}
+
+} // namespace
