@@ -18,15 +18,14 @@ namespace {
 // The filters of the save dialog, in order; scale 0 is the PDF page.
 struct ExportKind {
     const char* filter;
-    const char* extension;
     int scale;
 };
 constexpr ExportKind kExportKinds[] = {
-    {"PNG Picture, 1x (*.png)|*.png|", "png", 1},
-    {"PNG Picture, 2x (*.png)|*.png|", "png", 2},
-    {"PNG Picture, 3x (*.png)|*.png|", "png", 3},
-    {"PNG Picture, 4x (*.png)|*.png|", "png", 4},
-    {"PDF Document (*.pdf)|*.pdf|", "pdf", 0},
+    {"PNG Picture, 1x (*.png)|*.png|", 1},
+    {"PNG Picture, 2x (*.png)|*.png|", 2},
+    {"PNG Picture, 3x (*.png)|*.png|", 3},
+    {"PNG Picture, 4x (*.png)|*.png|", 4},
+    {"PDF Document (*.pdf)|*.pdf|", 0},
 };
 constexpr int kExportKindCount = int(std::size(kExportKinds));
 
@@ -36,15 +35,6 @@ std::string ExportFilter()
     for (const ExportKind& kind : kExportKinds)
         filter += kind.filter;
     return filter + "|";
-}
-
-// A name typed without an extension gets the chosen kind's.
-std::string WithExtension(const std::string& path, const char* extension)
-{
-    const size_t slash = path.find_last_of('/');
-    const size_t dot = path.find_last_of('.');
-    const bool hasExtension = dot != std::string::npos && (slash == std::string::npos || dot > slash);
-    return hasExtension ? path : path + "." + extension;
 }
 
 bool WritePng(CScrollWindow& window, int scale, const std::string& path)
@@ -71,12 +61,15 @@ void CMainFrame::ExportPicture()
     CScrollWindow* window = PicturedWindow(pictureX);
     if (window == nullptr)
         return;
-    CFileDialog dialog(false, "", "", OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT, ExportFilter(), this);
+    // A name typed without an extension gets the chosen kind's, before the dialog asks about
+    // replacing a file of that name.
+    CFileDialog dialog(false, "png", window == ChamberWnd() ? "chamber" : "projector",
+                       OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT, ExportFilter(), this);
     dialog.request.title = "Export Picture";
     if (dialog.DoModal() != kFileDialogOk)
         return;
     const ExportKind& kind = kExportKinds[std::clamp(dialog.request.filterIndex, 0, kExportKindCount - 1)];
-    const std::string path = WithExtension(dialog.GetPathName(), kind.extension);
+    const std::string path = dialog.GetPathName();
     const bool written = kind.scale > 0 ? WritePng(*window, kind.scale, path)
                                         : WritePdf(*window, pictureX, conditions, path);
     if (!written)

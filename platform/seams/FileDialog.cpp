@@ -1,5 +1,6 @@
 #include "platform/seams/FileDialog.h"
 
+#include "platform/seams/MessageBox.h"
 #include "platform/window/Wnd.h"
 #include "platform/window/Hub.h"
 #include "platform/window/WndPrivate.h"
@@ -8,6 +9,7 @@
 #include <QGuiApplication>
 
 #include <algorithm>
+#include <filesystem>
 #include <cstdio>
 
 namespace {
@@ -43,6 +45,17 @@ QString QtFilter(const FileFilter& filter)
     return name.endsWith(shown) ? name : name + " " + shown;
 }
 
+// The extension of a filter's first pattern when it is "*.ext".
+std::string PatternExtension(const FileFilter& filter)
+{
+    if (filter.patterns.empty())
+        return {};
+    const std::string& pattern = filter.patterns.front();
+    const bool plain = pattern.size() > 2 && pattern.compare(0, 2, "*.") == 0 &&
+                       pattern.find_first_of("*?[;", 2) == std::string::npos;
+    return plain ? pattern.substr(2) : std::string();
+}
+
 std::optional<std::string> ShowRealDialog(FileDialogRequest& request)
 {
     platform::detail::Hub::Instance();
@@ -66,8 +79,6 @@ std::optional<std::string> ShowRealDialog(FileDialogRequest& request)
         if (request.filterIndex > 0 && request.filterIndex < filters.size())
             dialog.selectNameFilter(filters[request.filterIndex]);
     }
-    if (!request.open && !request.defaultExtension.empty())
-        dialog.setDefaultSuffix(QString::fromStdString(request.defaultExtension));
     if (!request.initialName.empty())
         dialog.selectFile(QString::fromStdString(request.initialName));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
@@ -111,15 +122,40 @@ CFileDialog::CFileDialog(bool openFileDialog, const std::string& defaultExtensio
     request.owner = parent;
 }
 
+// The extension is added here rather than by the dialog, which would take the first kind's for a
+// name typed before another kind was chosen; so the question about replacing a file of the
+// completed name is asked here too, and "No" goes back to the dialog.
 int CFileDialog::DoModal()
 {
-    const std::optional<std::string> chosen = Handler() ? Handler()(request) : ShowRealDialog(request);
-    if (!chosen || chosen->empty())
-        return kFileDialogCancel;
-    path_ = *chosen;
-    if (!request.open && !request.defaultExtension.empty() && FileNameOf(path_).find('.') == std::string::npos)
-        path_ += "." + request.defaultExtension;
-    return kFileDialogOk;
+    const std::string initialName = request.initialName;
+    for (;;) {
+        const std::optional<std::string> chosen = Handler() ? Handler()(request) : ShowRealDialog(request);
+        request.initialName = initialName;
+        if (!chosen || chosen->empty())
+            return kFileDialogCancel;
+        path_ = *chosen;
+        const std::string extension = request.ChosenExtension();
+        if (request.open || extension.empty() || FileNameOf(path_).find('.') != std::string::npos)
+            return kFileDialogOk;
+        path_ += "." + extension;
+        std::error_code error;
+        if ((request.flags & OFN_OVERWRITEPROMPT) == 0 || !std::filesystem::exists(path_, error))
+            return kFileDialogOk;
+        const std::string question = FileNameOf(path_) + " already exists.\nDo you want to replace it?";
+        const std::string caption = !request.title.empty() ? request.title : "Save As";
+        if (platform::ShowMessageBox(request.owner, question, caption, MB_YESNO | MB_ICONEXCLAMATION) != IDNO)
+            return kFileDialogOk;
+        request.initialName = path_;
+    }
+}
+
+std::string FileDialogRequest::ChosenExtension() const
+{
+    if (defaultExtension.empty())
+        return {};
+    const bool chosen = filterIndex >= 0 && size_t(filterIndex) < filters.size();
+    const std::string fromFilter = chosen ? PatternExtension(filters[size_t(filterIndex)]) : std::string();
+    return fromFilter.empty() ? defaultExtension : fromFilter;
 }
 
 std::string CFileDialog::GetFileName() const { return FileNameOf(path_); }

@@ -38,6 +38,10 @@ struct FileDialogRequest {
     // The filter shown first (0 = the first of filters); the dialog leaves the one the user
     // chose here.
     int filterIndex = 0;
+
+    // The extension a save dialog gives a name typed without one: that of the chosen filter's
+    // first pattern when it is "*.ext", else defaultExtension. None without a defaultExtension.
+    std::string ChosenExtension() const;
 };
 
 // The chosen path, or nothing when the dialog was cancelled. A handler may set the request's
@@ -59,7 +63,10 @@ public:
                 CWnd* parent = nullptr);
 
     // Shows the dialog; returns IDOK (1) with a chosen path, IDCANCEL (2) otherwise. For a save
-    // dialog with a default extension, a chosen name without an extension gets ".ext" appended.
+    // dialog with a default extension, a chosen name without an extension gets the chosen
+    // filter's (request.ChosenExtension()); with OFN_OVERWRITEPROMPT, when a file of the
+    // completed name exists, a message box asks whether to replace it, and "No" shows the
+    // dialog again.
     int DoModal();
 
     // The chosen path, its file name, the name without extension, the extension (no dot).

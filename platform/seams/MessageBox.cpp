@@ -23,17 +23,20 @@ int ShowRealMessageBox(const MessageBoxRequest& request)
     if (QGuiApplication::platformName() == "offscreen") {
         // Nobody can see or answer a box on the offscreen platform: say it, and answer OK.
         std::fprintf(stderr, "Message box \"%s\": %s\n", request.caption.c_str(), request.text.c_str());
-        return IDOK;
+        return (request.type & MB_YESNO) == MB_YESNO ? IDNO : IDOK;
     }
     QWidget* parent = nullptr;
     if (!request.OwnedByDesktop() && request.owner->IsWindow())
         parent = request.owner->GetTopLevelParent()->Private()->Outer();
     const QMessageBox::Icon icon =
         (request.type & MB_ICONEXCLAMATION) == MB_ICONEXCLAMATION ? QMessageBox::Warning : QMessageBox::NoIcon;
+    const bool yesNo = (request.type & MB_YESNO) == MB_YESNO;
     QMessageBox box(icon, QString::fromStdString(request.caption), QString::fromStdString(request.text),
-                    QMessageBox::Ok, parent);
-    box.exec();
-    return IDOK;
+                    yesNo ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok, parent);
+    if (yesNo)
+        box.setDefaultButton(QMessageBox::No);
+    const int pressed = box.exec();
+    return yesNo ? (pressed == QMessageBox::Yes ? IDYES : IDNO) : IDOK;
 }
 
 } // namespace

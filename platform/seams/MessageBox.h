@@ -6,12 +6,13 @@
 #include <string>
 #include <vector>
 
-// Message boxes: a text, a caption and buttons (here only OK is used), owned by a window or by
+// Message boxes: a text, a caption and buttons (OK, or Yes and No), owned by a window or by
 // the desktop. They go through a seam: a handler that tests replace; the real one is a modal
 // QMessageBox. On the offscreen platform, where nobody could answer it, the real one writes the
-// caption and text to standard error and answers OK at once.
+// caption and text to standard error and answers OK (or No) at once.
 
 constexpr unsigned MB_OK = 0x0000;
+constexpr unsigned MB_YESNO = 0x0004; // answers IDYES or IDNO
 constexpr unsigned MB_ICONEXCLAMATION = 0x0030;
 
 struct MessageBoxRequest {

@@ -4,7 +4,7 @@ MessageBoxRecorder::MessageBoxRecorder()
 {
     platform::SetMessageBoxHandler([this](const MessageBoxRequest& request) {
         shown_.push_back(request);
-        return IDOK;
+        return (request.type & MB_YESNO) == MB_YESNO ? IDYES : IDOK;
     });
 }
 

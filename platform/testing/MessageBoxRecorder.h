@@ -4,7 +4,8 @@
 
 #include <vector>
 
-// For tests: while it lives, every message box is recorded and answered with OK.
+// For tests: while it lives, every message box is recorded and answered with OK (Yes when it
+// asks a question).
 class MessageBoxRecorder {
 public:
     MessageBoxRecorder();

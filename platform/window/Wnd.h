@@ -127,6 +127,8 @@ constexpr unsigned WM_LBUTTONDOWN = 0x0201;
 // Answers of message boxes and dialogs: the button that ended them.
 constexpr int IDOK = 1;
 constexpr int IDCANCEL = 2;
+constexpr int IDYES = 6;
+constexpr int IDNO = 7;
 
 // Key codes of the keys that are neither letters nor digits, as key handlers receive them.
 constexpr int VK_TAB = 0x09;

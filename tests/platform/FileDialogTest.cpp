@@ -1,6 +1,12 @@
 #include "platform/seams/FileDialog.h"
 
+#include "platform/seams/MessageBox.h"
+
 #include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <utility>
 
 namespace {
 
@@ -50,6 +56,59 @@ TEST_F(FileDialogTest, SaveAddsTheDefaultExtensionOnlyToANameWithoutOne)
     EXPECT_EQ(requests[0].defaultExtension, "cwd");
     EXPECT_EQ(requests[0].flags & OFN_OVERWRITEPROMPT, OFN_OVERWRITEPROMPT);
     EXPECT_EQ(requests[0].filters.size(), 1u);
+}
+
+// The name gets the extension of the kind chosen in the list, else the default one.
+TEST(FileDialogRequest, ChosenExtensionFollowsTheChosenFilter)
+{
+    FileDialogRequest request;
+    request.filters = ParseFileFilter("Pictures (*.png)|*.png|Pages (*.pdf)|*.pdf|Any|*.*|Two|*.a;*.b||");
+    request.defaultExtension = "png";
+    const std::pair<int, const char*> cases[] = {{0, "png"}, {1, "pdf"}, {2, "png"}, {3, "a"}, {9, "png"}, {-1, "png"}};
+    for (const auto& [index, extension] : cases) {
+        request.filterIndex = index;
+        EXPECT_EQ(request.ChosenExtension(), extension) << index;
+    }
+    request.defaultExtension.clear();
+    request.filterIndex = 1;
+    EXPECT_EQ(request.ChosenExtension(), "");
+}
+
+// A name completed with the chosen kind's extension that names an existing file is replaced only
+// after a "Yes"; "No" shows the dialog again with that name.
+TEST_F(FileDialogTest, ReplacingACompletedNameIsAskedFirst)
+{
+    const std::string folder = ::testing::TempDir() + "file-dialog-replace";
+    std::filesystem::create_directories(folder);
+    std::ofstream(folder + "/page.pdf") << "old";
+    std::vector<int> answers = {IDNO, IDYES};
+    std::vector<MessageBoxRequest> asked;
+    platform::SetMessageBoxHandler([&](const MessageBoxRequest& request) {
+        asked.push_back(request);
+        const int answer = answers.front();
+        answers.erase(answers.begin());
+        return answer;
+    });
+    CFileDialog save(false, "png", "picture", OFN_OVERWRITEPROMPT, "Pictures (*.png)|*.png|Pages (*.pdf)|*.pdf||");
+    save.request.title = "Export Picture";
+    save.request.filterIndex = 1;
+    answer = folder + "/page";
+    EXPECT_EQ(save.DoModal(), kFileDialogOk);
+    platform::SetMessageBoxHandler({});
+    EXPECT_EQ(save.GetPathName(), folder + "/page.pdf");
+    ASSERT_EQ(asked.size(), 2u);
+    EXPECT_EQ(asked[0].text, "page.pdf already exists.\nDo you want to replace it?");
+    EXPECT_EQ(asked[0].caption, "Export Picture");
+    ASSERT_EQ(requests.size(), 2u);
+    EXPECT_EQ(requests[0].initialName, "picture");
+    EXPECT_EQ(requests[1].initialName, folder + "/page.pdf");
+    EXPECT_EQ(save.request.initialName, "picture");
+
+    answer = folder + "/fresh"; // nothing of that name: no question
+    EXPECT_EQ(save.DoModal(), kFileDialogOk);
+    EXPECT_EQ(save.GetPathName(), folder + "/fresh.pdf");
+    EXPECT_EQ(asked.size(), 2u);
+    std::filesystem::remove_all(folder);
 }
 
 TEST_F(FileDialogTest, OpenKeepsTheNameAndCancelChoosesNothing)

@@ -67,7 +67,9 @@ TEST_F(ExportTest, PngIsThePictureTimesTheChosenScaleOfTheActiveWindow)
     }
     ASSERT_EQ(lastRequest.filters.size(), 5u);
     EXPECT_EQ(lastRequest.filters[3].name, "PNG Picture, 4x (*.png)");
-    EXPECT_TRUE(boxes.Shown().empty());
+    // The second and third export replace slide.png, after asking.
+    ASSERT_EQ(boxes.Shown().size(), 2u);
+    EXPECT_EQ(boxes.Shown()[1].text, "slide.png already exists.\nDo you want to replace it?");
 }
 
 // The PDF is Print's page of the window; what cannot be written is reported; windows without a
