@@ -7,14 +7,11 @@ set -u
 binary=$1
 source "$(dirname "$0")/lib.sh" || exit 1
 e2e_require_tools
-
 e2e_begin "${2:-}"
 
 e2e_start_program "Particle Chamber: Empty" "$binary"
 sleep 0.5
-e2e_focus "$chamber"
-xdotool key --clearmodifiers ctrl+e
-sleep 0.5
+e2e_new_event
 xdotool key --clearmodifiers ctrl+p
 projector=$(e2e_wait_window "Projector: Untitled Type 1 Decay" 10) || { echo "FAIL: Ctrl+P did not show the Projector"; exit 1; }
 sleep 0.5
