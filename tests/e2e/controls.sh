@@ -58,12 +58,7 @@ import -window root -crop "400x310+$X+$Y" +repage "$shots/controls.png"
 [ "$(e2e_pixel "$shots/controls.png" 50 $((24 + 96 + 4)))" = "192,192,192" ] || fail "no B knob where B = 0.8 kG puts it"
 
 # Drag the B knob to the top and let go.
-xdotool mousemove $((X + 51)) $((Y + 24 + 96 + 8)) mousedown 1
-for y in 180 120 60 0; do
-    xdotool mousemove $((X + 51)) $((Y + y))
-done
-xdotool mouseup 1
-sleep 0.3
+e2e_drag_along_column $((X + 51)) $((Y + 24 + 96 + 8)) $((Y + 180)) $((Y + 120)) $((Y + 60)) "$Y"
 import -window root -crop "400x310+$X+$Y" +repage "$shots/b-at-top.png"
 [ "$(e2e_pixel "$shots/b-at-top.png" 50 $((24 + 4)))" = "192,192,192" ] || fail "the B knob is not at the top"
 

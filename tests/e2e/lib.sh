@@ -136,6 +136,19 @@ e2e_new_event_picture() {
     e2e_quit_with_ctrl_q "$chamber"
 }
 
+# Drags with the left button along column $1 of the screen from row $2 through the rows after
+# it, lets go and gives the program a moment to draw.
+e2e_drag_along_column() {
+    local x=$1 from=$2
+    shift 2
+    xdotool mousemove "$x" "$from" mousedown 1
+    for y in "$@"; do
+        xdotool mousemove "$x" "$y"
+    done
+    xdotool mouseup 1
+    sleep 0.3
+}
+
 # Prints the colour of pixel ($2, $3) of screenshot $1 as "r,g,b".
 e2e_pixel() {
     convert "$1" -crop "1x1+$2+$3" -depth 8 txt:- | tail -n 1 |

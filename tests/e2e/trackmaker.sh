@@ -9,12 +9,7 @@ set -u
 binary=$1
 source "$(dirname "$0")/lib.sh" || exit 1
 e2e_require_tools
-
-e2e_workdir=$(mktemp -d)
-shots=${2:-$e2e_workdir}
-mkdir -p "$shots"
-trap e2e_cleanup EXIT
-e2e_start_xvfb
+e2e_begin "${2:-}"
 
 # The area's white pixels in screenshot $1 as "x y" lines (area pixels). The rows under the
 # main frame's menu strip, which covers the window's top, are left out.
@@ -47,12 +42,7 @@ import -window root -crop "632x480+$AX+$AY" +repage "$shots/activated.png"
 [ "$(e2e_pixel "$shots/activated.png" 510 $((23 + 160 + 8)))" = "192,192,192" ] || fail "no field knob at 0"
 
 # Drag the knob to the top (+1) and let go.
-xdotool mousemove $((AX + 510)) $((AY + 23 + 160 + 16)) mousedown 1
-for y in 150 100 50 0; do
-    xdotool mousemove $((AX + 510)) $((AY + y))
-done
-xdotool mouseup 1
-sleep 0.3
+e2e_drag_along_column $((AX + 510)) $((AY + 23 + 160 + 16)) $((AY + 150)) $((AY + 100)) $((AY + 50)) "$AY"
 import -window root -crop "632x480+$AX+$AY" +repage "$shots/field-at-top.png"
 [ "$(e2e_pixel "$shots/field-at-top.png" 510 $((23 + 8)))" = "192,192,192" ] || fail "the field knob is not at the top"
 
