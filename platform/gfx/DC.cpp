@@ -79,6 +79,7 @@ void CDC::AttachImage(PixelImage* image, Presenter present)
     state_->bitmap = nullptr;
     state_->dirty = {};
     state_->hasArea = false;
+    state_->areaSource = {};
     state_->clipped = false;
 }
 
@@ -86,9 +87,34 @@ void CDC::AttachImage(PixelImage* image, Presenter present, const Rect& area)
 {
     AttachImage(image, std::move(present));
     state_->hasArea = true;
-    state_->area = area.Intersected(BoundsOf(image));
-    origin_ = state_->area.TopLeft();
+    // The area keeps its corner where it lies, also when part of it is off the image (a child
+    // window scrolled partly out of its parent): the origin must not move with the visible part.
+    state_->area = area;
+    origin_ = area.TopLeft();
     RemoveClip();
+}
+
+void CDC::AttachImage(PixelImage* image, Presenter present, AreaSource area)
+{
+    assert(area && "a moving area needs its source");
+    AttachImage(image, std::move(present), area ? area() : Rect{});
+    state_->areaSource = std::move(area);
+}
+
+void CDC::FollowArea() const
+{
+    if (!state_->areaSource)
+        return;
+    const Rect now = state_->areaSource();
+    const Rect before = state_->area;
+    if (now == before)
+        return;
+    const int64_t dx = int64_t(now.left) - before.left;
+    const int64_t dy = int64_t(now.top) - before.top;
+    origin_ = {Saturate(origin_.x + dx), Saturate(origin_.y + dy)};
+    const bool whole = state_->clip == before;
+    state_->area = now;
+    state_->clip = whole ? now : state_->clip.OffsetBy(int(dx), int(dy)).Intersected(now);
 }
 
 CBitmap* CDC::SelectObject(CBitmap* bitmap)
@@ -379,6 +405,7 @@ PixelImage* CDC::Target()
 
 const PixelImage* CDC::Target() const
 {
+    FollowArea();
     switch (state_->kind) {
     case State::Kind::Memory: return state_->bitmap ? state_->bitmap->Image() : state_->defaultBitmap.Image();
     case State::Kind::Attached: return state_->attached;

@@ -77,6 +77,8 @@ constexpr int kRasterCapsPalette = 0x0100;
 class CDC {
 public:
     using Presenter = std::function<void(const Rect& deviceRect)>;
+    // Where an area of an attached image lies now, in image pixels.
+    using AreaSource = std::function<Rect()>;
 
     CDC();
     virtual ~CDC();
@@ -94,6 +96,11 @@ public:
     // Flush still reports image pixels. This is how a child window's context draws into its
     // top-level window's image.
     void AttachImage(PixelImage* image, Presenter present, const Rect& area);
+    // The same on an area that may move or change size while the surface lives (a window's
+    // client area, as its window is placed again or its parent view scrolls): every drawing and
+    // reading first takes the area where it is now, and the origin and a clip set on the surface
+    // move with its corner. A clip that was the whole area stays the whole area.
+    void AttachImage(PixelImage* image, Presenter present, AreaSource area);
 
     // Select calls return the previously selected object (null for the built-in defaults);
     // selecting null puts the built-in default back. A bitmap goes only into a memory surface,
@@ -156,6 +163,8 @@ protected:
     std::unique_ptr<State> state_;
 
 private:
+    // Takes the area from its source when it moved (a const surface may be read as a source).
+    void FollowArea() const;
     // The clip in device coordinates, cut to the target (empty without a target).
     Rect DeviceClip() const;
     // A logical rectangle translated and clipped to the device (possibly empty).
@@ -166,7 +175,9 @@ private:
     void DrawSegment(Point from, Point to);
     const CFont& CurrentFont() const;
 
-    Point origin_;
+    // In image pixels. Mutable because an area that follows its source moves the origin with it,
+    // also when the surface is only read.
+    mutable Point origin_;
     Colour textColour_ = colours::kBlack;
     Colour backgroundColour_ = colours::kWhite;
 };

@@ -17,6 +17,7 @@ struct CDC::State {
     // area the whole image is the device.
     bool hasArea = false;
     Rect area; // in image pixels
+    AreaSource areaSource; // when set, where the area lies now
 
     CBitmap defaultBitmap;      // the 1 x 1 monochrome bitmap of a new memory surface
     CBitmap* bitmap = nullptr;  // selected by the caller; null while the default one is in

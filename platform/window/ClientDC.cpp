@@ -18,6 +18,18 @@ CDC::Presenter PresenterFor(WndPrivate* top)
     };
 }
 
+// Where the window's client area lies in its top-level image now: it moves when the window is
+// placed again or its parent view scrolls. A window that is gone leaves the area where it was.
+CDC::AreaSource ClientAreaOf(CWnd* window)
+{
+    QPointer<ClientWidget> widget = window->Private()->Client();
+    return [widget, last = window->ClientAreaInTopLevel()]() mutable {
+        if (widget && widget->Owner() != nullptr)
+            last = widget->Owner()->ClientAreaInTopLevel();
+        return last;
+    };
+}
+
 } // namespace
 
 CClientDC::CClientDC(CWnd* window) : window_(window)
@@ -27,7 +39,7 @@ CClientDC::CClientDC(CWnd* window) : window_(window)
         return;
     WndPrivate* top = window->Private()->Top();
     image_ = top->Presenter().Image();
-    AttachImage(image_.get(), PresenterFor(top), window->ClientAreaInTopLevel());
+    AttachImage(image_.get(), PresenterFor(top), ClientAreaOf(window));
 }
 
 CClientDC::~CClientDC()

@@ -15,7 +15,9 @@ class CWnd;
 // A context for drawing on the window outside a paint: what it draws goes into the window's
 // image and reaches the screen at Flush (at once, even inside a loop that does not return to
 // Qt) and when the context is destroyed. It stays on the screen only until the next repaint
-// redraws that part of the window.
+// redraws that part of the window. A context kept for a while draws where its window is at the
+// time of drawing: it follows the window's client area when the window moves, is resized or
+// scrolls with its parent view.
 class CClientDC : public CDC {
 public:
     explicit CClientDC(CWnd* window);

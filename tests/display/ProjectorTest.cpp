@@ -6,6 +6,7 @@
 #include "physics/ChamberData.h"
 #include "physics/ChamberEvent.h"
 #include "platform/testing/InputSimulation.h"
+#include "platform/window/ClientDC.h"
 
 
 #include <gtest/gtest.h>
@@ -219,4 +220,46 @@ TEST_F(ProjectorWindowTest, ShowsTheProjectedPointOnTheBlackPane)
     EXPECT_EQ(shown(35, 100), colours::kWhite);
     EXPECT_EQ(shown(200, 200), colours::kBlack);
     EXPECT_EQ(shown(490, 400), colours::kWhite);
+}
+
+// A Projector smaller than its picture scrolls (as under a window manager at its default size):
+// the pane's picture, strips uncovered by scrolling and the tape line all follow the scroll.
+TEST_F(ProjectorWindowTest, ScrolledPaneShowsThePictureAndTheTapeWhereThePointerIs)
+{
+    const auto event = EventEndingAt(2, chamber, TrackPoint{100.0, -200.0, 300.0});
+    window->MoveWindow(0, 0, 300, 250);
+    view().SetEvent(event);
+    window->UpdateWindow();
+    const Rect area = view().ClientAreaInTopLevel();
+    const auto shown = [&](int x, int y) { return FromPixel(view().TopLevelImage()->At(area.left + x, area.top + y)); };
+    const auto paneShowsBackBuffer = [&](Point scroll) {
+        for (int y = 0; y < area.Height(); ++y)
+            for (int x = 0; x < area.Width(); ++x)
+                if (x + scroll.x < 480 && shown(x, y) != view().backBuffer->GetPixel(x + scroll.x, y + scroll.y))
+                    return false;
+        return true;
+    };
+    ASSERT_TRUE(view().HasVerticalScrollBar());
+    EXPECT_TRUE(paneShowsBackBuffer({0, 0}));
+
+    view().ScrollToPosition(Point{60, 100});
+    ASSERT_EQ(view().GetDeviceScrollPosition(), (Point{60, 100}));
+    EXPECT_EQ(shown(135 - 60, 260 - 100), colours::kWhite);
+    EXPECT_TRUE(paneShowsBackBuffer({60, 100}));
+    view().ScrollToPosition(Point{0, 0});
+    EXPECT_TRUE(paneShowsBackBuffer({0, 0}));
+
+    view().ScrollToPosition(Point{60, 100});
+    using platform::simulate::MouseAction;
+    platform::simulate::SendMouse(&canvas(), MouseAction::Press, {120, 150});
+    EXPECT_TRUE(paneShowsBackBuffer({60, 100})) << "a press wipes the pane with the scrolled picture";
+    platform::simulate::SendMouse(&canvas(), MouseAction::Move, {160, 150});
+    platform::simulate::SendMouse(&canvas(), MouseAction::Release, {160, 150});
+    EXPECT_EQ(shown(140 - 60, 150 - 100), Rgb(255, 0, 0)) << "the line under the drag";
+    EXPECT_EQ(shown(140, 150), colours::kBlack) << "no line at the unscrolled place";
+    view().ScrollToPosition(Point{0, 0});
+    CClientDC repaint(&view());
+    canvas().DrawTape(repaint);
+    EXPECT_EQ(shown(140, 150), Rgb(255, 0, 0)) << "the shown line scrolls with the picture";
+    EXPECT_EQ(shown(140 - 60, 150 - 100), colours::kBlack);
 }

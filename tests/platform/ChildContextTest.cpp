@@ -56,6 +56,27 @@ TEST(AreaSurface, ClipIsInAreaCoordinatesAndNeverLeavesTheArea)
     EXPECT_EQ(FromPixel(image.At(29, 24)), kBlue);
 }
 
+// A child scrolled partly out of its parent: its corner stays where it lies, off the image, and
+// a context kept while it moves draws where it is now, its clip moving along.
+TEST(AreaSurface, AreaPartlyOffTheImageAndMovingAreaKeepTheirCorner)
+{
+    PixelImage image(40, 30);
+    CDC off;
+    off.AttachImage(&image, {}, Rect{-10, -5, 20, 15});
+    off.SetPixel(12, 7, kRed);
+    EXPECT_EQ(FromPixel(image.At(2, 2)), kRed);
+
+    Rect where{10, 5, 30, 25};
+    CDC moving;
+    moving.AttachImage(&image, {}, [&where] { return where; });
+    moving.SetClipRect({0, 0, 4, 4});
+    where = Rect{-2, 0, 18, 20};
+    moving.FillSolidRect({0, 0, 20, 20}, kBlue);
+    EXPECT_EQ(FromPixel(image.At(1, 3)), kBlue);
+    EXPECT_EQ(FromPixel(image.At(2, 3)), colours::kBlack) << "the clip moved with the corner";
+    EXPECT_EQ(FromPixel(image.At(10, 5)), colours::kBlack);
+}
+
 TEST(AreaSurface, FlushReportsImagePixels)
 {
     PixelImage image(40, 30);
