@@ -166,10 +166,13 @@ void ProjectorShowCanvas::OnPaint()
     if (!picture)
         return;
     dc.BitBlt(0, 0, size.width, size.height, picture, position.x, position.y, RasterOp::SrcCopy);
-    if (tapeShown) {
+    // The finished line, or the one being stretched, survives a repaint.
+    const bool stretching = dragging && tool == kTape;
+    if (tapeShown || stretching) {
+        const Point from = stretching ? anchor : lineStart;
         CPen pen(PenStyle::Solid, 1, kTapeColour);
         CPen* previous = dc.SelectObject(&pen);
-        dc.MoveTo(lineStart.x, lineStart.y);
+        dc.MoveTo(from.x, from.y);
         dc.LineTo(lineEnd.x, lineEnd.y);
         dc.SelectObject(previous);
     }
@@ -245,8 +248,11 @@ void ProjectorShowCanvas::PrepareToDraw()
     CreateDrawingContext();
 }
 
+// A new tape starts from nothing: the line on show is wiped and is no longer drawn by repaints.
 void ProjectorShowCanvas::BeginTape()
 {
+    tapeShown = 0;
+    lineStart = anchor;
     RestoreFromBackBuffer(Rect::FromSize(0, 0, size.width, size.height));
     tapePen = std::make_unique<CPen>(PenStyle::Solid, 1, kTapeColour);
     windowContext->SelectObject(tapePen.get());

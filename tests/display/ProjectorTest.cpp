@@ -195,6 +195,32 @@ TEST_F(ProjectorWindowTest, KeyboardTapeMeasuresLikeTheMouseTape)
     EXPECT_EQ(canvas().keyboardTape, 0);
 }
 
+// A keyboard tape begun after a mouse tape, with the windows repainted on the way (Ctrl+L, then
+// Ctrl+P), shows only itself: no line from the old tape's start to the new end.
+TEST_F(ProjectorWindowTest, NewTapeStartsFromNothing)
+{
+    window->UpdateWindow();
+    Drag({300, 100}, {400, 100});
+    platform::simulate::SendKey(window, char(VK_RETURN), false);
+    const Point start = canvas().anchor;
+    for (int i = 0; i < 5; ++i)
+        platform::simulate::SendKey(window, char(VK_RIGHT), false);
+    window->Invalidate();
+    view().Invalidate();
+    canvas().Invalidate();
+    window->UpdateWindow();
+    canvas().UpdateWindow();
+    const Rect area = canvas().ClientAreaInTopLevel();
+    const auto shown = [&](Point p) { return FromPixel(view().TopLevelImage()->At(area.left + p.x, area.top + p.y)); };
+    EXPECT_EQ(shown({(300 + start.x + 5) / 2, (100 + start.y) / 2}), colours::kBlack) << "no line from the old tape";
+    EXPECT_EQ(shown({start.x + 2, start.y}), Rgb(255, 0, 0)) << "the tape being stretched survives the repaint";
+    for (int i = 0; i < 5; ++i)
+        platform::simulate::SendKey(window, char(VK_RIGHT), false);
+    platform::simulate::SendKey(window, char(VK_RETURN), false);
+    EXPECT_EQ(canvas().lineStart, start);
+    EXPECT_DOUBLE_EQ(canvas().lastLength, 12.5);
+}
+
 TEST_F(ProjectorWindowTest, GrabberDragCarriesTheShownTapeLine)
 {
     window->UpdateWindow();
