@@ -5,6 +5,7 @@
 #include "platform/gfx/DC.h"
 #include "platform/gfx/Screen.h"
 
+#include <algorithm>
 #include <cassert>
 #include <cstdio>
 #include <utility>
@@ -153,7 +154,11 @@ void ScreenChamber::DrawValues(double fieldKG, double energyMeV, double lengthM,
     const Colour previousText = dc.SetTextColor(colours::kWhite);
     const BackgroundMode previousMode = dc.SetBkMode(BackgroundMode::Transparent);
     CFont* previousFont = dc.SelectObject(&captionFont);
-    dc.DrawText(text, captionRect, kTextCentre | kTextTop | kTextSingleLine);
+    // Conditions far from the sliders' (read from a file) make a caption wider than its
+    // rectangle: it is then drawn whole from the rectangle's left edge, never cut mid-letter.
+    Rect area = captionRect;
+    area.right = std::max(area.right, area.left + dc.GetTextExtent(text).width);
+    dc.DrawText(text, area, kTextCentre | kTextTop | kTextSingleLine);
     // The surface may outlive this renderer, so it must not keep the caption font.
     dc.SelectObject(previousFont);
     dc.SetBkMode(previousMode);

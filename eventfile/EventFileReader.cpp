@@ -1,6 +1,7 @@
 #include "eventfile/EventFileReader.h"
 
 #include "eventfile/ByteOrder.h"
+#include "physics/ConditionLimits.h"
 
 #include <algorithm>
 #include <array>
@@ -23,14 +24,30 @@ constexpr int32_t kRecordsPerRead = 1024;
 // 'P' files mark light blue with 2, the 'W' files and the colour table with 7.
 constexpr int16_t kPLightBlue = 2;
 
-ReadOutcome Failed(ReadStage stage, FileCause cause)
+ReadOutcome Failed(ReadStage stage, FileCause cause, std::string detail = {})
 {
     ReadOutcome outcome;
-    outcome.failure = {stage, cause};
+    outcome.failure = {stage, cause, std::move(detail)};
     return outcome;
 }
 
 bool IsPositiveLength(double value) { return std::isfinite(value) && value > 0.0; }
+
+// A stored scale (display units per cm) that some readable chamber length gives.
+bool IsPossibleScale(double scale)
+{
+    using namespace condition_limits;
+    return scale >= ChamberData::Size() / kMaxLengthCm && scale <= ChamberData::Size() / kMinLengthCm;
+}
+
+// Finite conditions the program still cannot make and show events for: the value out of bounds.
+std::optional<ReadOutcome> RefusedConditions(double lengthCm, double fieldKG, double energyMeV)
+{
+    const std::optional<std::string> reason = ConditionsOutOfBounds(lengthCm, fieldKG, energyMeV);
+    if (!reason)
+        return std::nullopt;
+    return Failed(ReadStage::Conditions, FileCause::None, *reason);
+}
 
 bool HasFinitePosition(const TrackPoint& point)
 {
@@ -119,8 +136,10 @@ ReadOutcome ReadWEvent(ByteSource& source)
     const double fieldKG = LittleDouble(&image[16]);
     const double energyMeV = LittleDouble(&image[24]);
     const double scale = LittleDouble(&image[32]);
-    if (!IsPositiveLength(lengthCm) || !IsPositiveLength(scale) || !std::isfinite(fieldKG) || !std::isfinite(energyMeV))
+    if (!IsPositiveLength(lengthCm) || !IsPossibleScale(scale) || !std::isfinite(fieldKG) || !std::isfinite(energyMeV))
         return Failed(ReadStage::WConditions, FileCause::InvalidFile);
+    if (auto refused = RefusedConditions(lengthCm, fieldKG, energyMeV))
+        return std::move(*refused);
 
     std::array<uint8_t, 4> countBytes;
     if (FileCause cause = source.ReadExact(countBytes.data(), countBytes.size()); cause != FileCause::None)
@@ -156,6 +175,8 @@ ReadOutcome ReadPTrailer(ByteSource& source, StoredEvent stored)
     const double energyMeV = BigDouble(&tail[8 + 24 + 24]);
     if (!std::isfinite(fieldKG) || !std::isfinite(energyMeV))
         return Failed(ReadStage::PTail, FileCause::InvalidFile);
+    if (auto refused = RefusedConditions(lengthCm, fieldKG, energyMeV))
+        return std::move(*refused);
 
     stored.conditions.SetL(lengthCm);
     stored.conditions.SetB(fieldKG);

@@ -52,7 +52,9 @@ struct ReadOutcome {
 // Counts above kMaxEventPoints are refused at the count. Counts are checked against what the
 // source still holds before anything is allocated for them, and running out of memory fails
 // the points' stage (Generic) instead of escaping. Numbers that are not finite, and an L or
-// scale that is not above 0, make the file invalid (InvalidFile at the stage that read them).
+// scale that is not above 0 (or no readable L gives), make the file invalid (InvalidFile at the
+// stage that read them). Finite conditions beyond physics/ConditionLimits.h's bounds (a T of 0,
+// a field of 1e308 kG) fail the Conditions stage, whose detail names the value.
 ReadOutcome ReadEvent(ByteSource& source);
 
 // Opens, parses and closes the file at path.

@@ -39,6 +39,8 @@ FileMessage ReadFailureMessage(const ReadFailure& failure, OpenOrigin origin)
     case ReadStage::PTail: return OpenerMessage("bombed 4: ", failure.cause);
     case ReadStage::PCount: return OpenerMessage("bombed on size: ", failure.cause);
     case ReadStage::PPoints: return OpenerMessage("bombed on data: ", failure.cause);
+    case ReadStage::Conditions:
+        return {"Tracelume cannot show this event: " + failure.detail, "Conditions Out of Range", MessageOwner::Frame};
     }
     assert(false && "ReadFailureMessage: a read stage without a message");
     return OpenerMessage("open bomb: ", failure.cause);

@@ -17,6 +17,7 @@ enum class ReadStage {
     PPoints,     // kind 'P': a point
     PLength,     // kind 'P': L
     PTail,       // kind 'P': any value after L (B, T and the ignored ones)
+    Conditions,  // L, B or T lies beyond what the program can make and show events for
 };
 
 enum class WriteStage {
@@ -28,6 +29,7 @@ enum class WriteStage {
 struct ReadFailure {
     ReadStage stage = ReadStage::Open;
     FileCause cause = FileCause::Generic;
+    std::string detail; // Conditions: which value is out of bounds, and the bounds
 };
 
 struct WriteFailure {

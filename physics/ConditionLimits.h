@@ -29,8 +29,7 @@ inline std::optional<std::string> ConditionsOutOfBounds(double lengthCm, double 
     using namespace condition_limits;
     const auto describe = [](const char* what, double value, double low, double high, const char* unit) {
         char text[160];
-        std::snprintf(text, sizeof text, "%s = %.3G %s is outside %.3G to %.3G %s.", what, value, unit, low, high,
-                      unit);
+        std::snprintf(text, sizeof text, "%s = %G %s is outside %G to %G %s.", what, value, unit, low, high, unit);
         return std::string(text);
     };
     if (!(lengthCm >= kMinLengthCm && lengthCm <= kMaxLengthCm))

@@ -59,7 +59,7 @@ void CMainFrame::ReadEventFile(const std::string& path)
     try {
         read = MakeChamberEvent(stored, &pendingConditions);
     } catch (const std::bad_alloc&) {
-        ShowFileMessage(this, ReadFailureMessage({PointsStage(stored.kind), FileCause::Generic}, origin));
+        ShowFileMessage(this, ReadFailureMessage({PointsStage(stored.kind), FileCause::Generic, {}}, origin));
         return;
     }
 

@@ -317,6 +317,23 @@ TEST_F(ChamberFixture, CaptionIsWhiteAndCentredAtTheTopOfItsRectangle)
     EXPECT_GT(surface.Count(colours::kBlack), kWidth * kHeight - 235 * 15);
 }
 
+// The widest caption the readable conditions make is drawn whole, from the rectangle's left edge.
+TEST_F(ChamberFixture, WideCaptionIsDrawnWholeNotClipped)
+{
+    const std::string text = ScreenChamber::ValuesText(-1.23e-300, 0.000123, 0.0123);
+    chamber.DrawValues(-1.23e-300, 0.000123, 0.0123, surface.dc);
+    CFont* previous = surface.dc.SelectObject(&chamber.captionFont);
+    const int width = surface.dc.GetTextExtent(text).width;
+    surface.dc.SelectObject(previous);
+    ASSERT_GT(width, 245 - 10);
+    int right = 0;
+    for (int y = 10; y < 25; ++y)
+        for (int x = 0; x < kWidth; ++x)
+            if (surface.ColourAt(x, y) == colours::kWhite)
+                right = std::max(right, x + 1);
+    EXPECT_GT(right, 10 + width - 4) << "the last letter is drawn";
+}
+
 TEST_F(ChamberFixture, CaptionLeavesTheSurfaceColoursAsItFoundThem)
 {
     surface.dc.SetTextColor(Rgb(9, 9, 9));

@@ -247,6 +247,34 @@ INSTANTIATE_TEST_SUITE_P(
         Malformed{"energyInfinite", PWithTrailer(500, 0.8, kInf), ReadStage::PTail, FileCause::InvalidFile,
                   "bombed 4: 6"}));
 
+// Finite conditions no slider comes near: refused with the value and its bounds; the last value
+// inside each bound is read.
+INSTANTIATE_TEST_SUITE_P(
+    Conditions, MalformedFile,
+    ::testing::Values(
+        Malformed{"energyZero", WFile({500.0, 0.8, 0.0, 1.6, 0}, {}), ReadStage::Conditions, FileCause::None,
+                  "Tracelume cannot show this event: T = 0 MeV is outside 0.0001 to 1E+06 MeV."},
+        Malformed{"energyHugeNegative", WFile({500.0, 0.8, -1e308, 1.6, 0}, {}), ReadStage::Conditions,
+                  FileCause::None, "Tracelume cannot show this event: T = -1E+308 MeV is outside 0.0001 to 1E+06 MeV."},
+        Malformed{"fieldHuge", WFile({500.0, 1e308, 0.6, 1.6, 0}, {}), ReadStage::Conditions, FileCause::None,
+                  "Tracelume cannot show this event: B = 1E+308 kG is outside -200 to 200 kG."},
+        Malformed{"lengthSubnormal", WFile({5e-324, 0.8, 0.6, 1.6, 0}, {}), ReadStage::Conditions, FileCause::None,
+                  "Tracelume cannot show this event: L = 0 m is outside 0.01 to 1000 m."},
+        Malformed{"scaleNoLengthGives", WFile({500.0, 0.8, 0.6, 1e300, 0}, {}), ReadStage::WConditions,
+                  FileCause::InvalidFile, "bombed 2: 6"},
+        Malformed{"energyJustBelow", PWithTrailer(500, 0.8, 0.99e-4), ReadStage::Conditions, FileCause::None,
+                  "Tracelume cannot show this event: T = 9.9E-05 MeV is outside 0.0001 to 1E+06 MeV."},
+        Malformed{"lengthJustAbove", PWithTrailer(100000.5, 0.8, 0.6), ReadStage::Conditions, FileCause::None,
+                  "Tracelume cannot show this event: L = 1000 m is outside 0.01 to 1000 m."},
+        Malformed{"fieldJustBelow", PWithTrailer(500, -200.5, 0.6), ReadStage::Conditions, FileCause::None,
+                  "Tracelume cannot show this event: B = -200.5 kG is outside -200 to 200 kG."}));
+
+TEST(ReadingBoundaries, ConditionsAtTheirBoundsAreRead)
+{
+    EXPECT_TRUE(ParseEventBytes(WFile({1.0, -200.0, 1e-4, 800.0, 0}, {})).Ok());
+    EXPECT_TRUE(ParseEventBytes(PWithTrailer(1e5, 200.0, 1e6)).Ok());
+}
+
 TEST(ReadingBoundaries, LastByteCompletesTheFileAndOneLessDoesNot)
 {
     const std::vector<uint8_t> p = kEmptyP;

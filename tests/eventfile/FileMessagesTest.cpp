@@ -22,9 +22,12 @@ TEST(FileMessages, EveryReadStageHasItsTextAndCaption)
         {ReadStage::PPoints, "bombed on data: 11", "opener"},
         {ReadStage::PLength, "bombed 3: 11", "opener"},
         {ReadStage::PTail, "bombed 4: 11", "opener"},
+        {ReadStage::Conditions, "Tracelume cannot show this event: T = 0 MeV is outside 0.0001 to 1E+06 MeV.",
+         "Conditions Out of Range"},
     };
     for (const Case& c : cases) {
-        const FileMessage message = ReadFailureMessage({c.stage, FileCause::SharingViolation}, OpenOrigin::Menu);
+        const ReadFailure failure{c.stage, FileCause::SharingViolation, "T = 0 MeV is outside 0.0001 to 1E+06 MeV."};
+        const FileMessage message = ReadFailureMessage(failure, OpenOrigin::Menu);
         EXPECT_EQ(message.text, c.text);
         EXPECT_EQ(message.caption, c.caption);
         EXPECT_EQ(message.owner, MessageOwner::Frame);
@@ -33,12 +36,12 @@ TEST(FileMessages, EveryReadStageHasItsTextAndCaption)
 
 TEST(FileMessages, StartUpOpenFailureHasItsOwnMessageOnlyForTheOpenStage)
 {
-    const FileMessage open = ReadFailureMessage({ReadStage::Open, FileCause::FileNotFound}, OpenOrigin::CommandLine);
+    const FileMessage open = ReadFailureMessage({ReadStage::Open, FileCause::FileNotFound, {}}, OpenOrigin::CommandLine);
     EXPECT_EQ(open.text, "Try opening file with Open under File menu.");
     EXPECT_EQ(open.caption, "Opening Problem");
     EXPECT_EQ(open.owner, MessageOwner::Desktop);
 
-    const FileMessage later = ReadFailureMessage({ReadStage::WPoints, FileCause::EndOfFile}, OpenOrigin::CommandLine);
+    const FileMessage later = ReadFailureMessage({ReadStage::WPoints, FileCause::EndOfFile, {}}, OpenOrigin::CommandLine);
     EXPECT_EQ(later.text, "bombed 4: 14");
     EXPECT_EQ(later.owner, MessageOwner::Frame);
 }
