@@ -122,7 +122,9 @@ StepEnd StepHelix(double limit, PointList& list, HelixState& helix, double survi
 {
     double u = 0.0;
     int n = list.Count();
-    const double phiStart = helix.phi;
+    // The track starts one step back along the circle from where SetUpHelix leaves phi, so the
+    // angle turned by the vertex counts that first step too.
+    const double phiStart = helix.phi - helix.dphi;
     // Strict comparisons: u equal to the survival decays, a coordinate at the limit is inside.
     while (u < survival && n < list.Capacity()) {
         const Vec3 position = HelixPoint(helix);

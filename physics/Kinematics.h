@@ -39,7 +39,9 @@ double SetUpHelix(Particle& particle, HelixState& helix, double qB, double scale
 
 // Writes the helix's points until the particle decays, a coordinate's magnitude exceeds `limit`
 // (that point is dropped) or the list is full. A decay writes its vertex in `endColour` and
-// leaves the total angle turned in helix.phi.
+// leaves in helix.phi the whole angle turned from the track's start (one step before its first
+// point, where SetUpHelix set it up) to the vertex: the direction of motion at the vertex is
+// the starting direction turned by that angle.
 StepEnd StepHelix(double limit, PointList& list, HelixState& helix, double survival, int32_t endColour);
 
 // Writes a straight track from the particle's position (the particle is not moved) until it

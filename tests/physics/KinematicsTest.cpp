@@ -224,7 +224,7 @@ TEST(StepHelix, FullListReturnsAtOnceWithoutDrawing)
     EXPECT_EQ(RandomState(), 11u);
 }
 
-TEST(StepHelix, DecayLeavesTheTotalAngleTurned)
+TEST(StepHelix, DecayLeavesTheAngleTurnedFromTheStartToTheVertex)
 {
     Particle pion = MakePrimary(kChargedPion, 1.0, 0.6, kHalf);
     HelixState helix;
@@ -238,8 +238,8 @@ TEST(StepHelix, DecayLeavesTheTotalAngleTurned)
         SeedRandom(seed);
         if (StepHelix(kLimit, list, trial, survival, kYellow) != kDecayed)
             continue;
-        const int steps = list.Count() - 1;
-        EXPECT_NEAR(trial.phi, steps * dphi, 1e-12);
+        // The start lies one step before the first dot, so the vertex is Count() steps from it.
+        EXPECT_NEAR(trial.phi, list.Count() * dphi, 1e-12);
         EXPECT_EQ(list.Last().colour, kYellow);
         break;
     }
