@@ -315,17 +315,34 @@ TEST(StepStraight, FullListReturnsAtOnceAndAFillingListEndsTheTrack)
     EXPECT_EQ(small[2].colour, kRed);
 }
 
-TEST(StepStraight, PolarAngleComesFromTheEnergy)
+// A straight track and an invisible flight go where the momentum points, whatever the mass:
+// a slow muon steeply dipping, a momentum equal to the mass along z, a Lambda of T = 0.6 MeV.
+TEST(StraightFlights, FollowTheMomentum)
 {
-    // Momentum along +z with p = m: cos(theta) = pz / E = 1 / sqrt(2), so the dots go at 45
-    // degrees in the x-z plane.
-    Particle particle = StableParticle({0.0, 0.0, 100.0}, {0.0, 0.0, 0.0});
-    particle.mass = 100.0;
-    PointList list(350);
-    SeedRandom(4);
-    StepStraight(kLimit, particle, kScale, 20.0, kRed, kGreen, list);
-    EXPECT_NEAR(list[0].x, 20.0 / std::sqrt(2.0), 1e-9);
-    EXPECT_NEAR(list[0].z, 20.0 / std::sqrt(2.0), 1e-9);
+    const Vec3 momenta[] = {{-9.0, 12.25, 24.56}, {0.0, 0.0, 100.0}, {3.0, 36.5, -5.0}};
+    for (const Vec3& p : momenta) {
+        SCOPED_TRACE(testing::Message() << p.x << " " << p.y << " " << p.z);
+        const Vec3 along{p.x / Magnitude(p), p.y / Magnitude(p), p.z / Magnitude(p)};
+        const auto expectAlong = [&](Vec3 move) {
+            const double length = Magnitude(move);
+            EXPECT_NEAR(move.x / length, along.x, 1e-6);
+            EXPECT_NEAR(move.y / length, along.y, 1e-6);
+            EXPECT_NEAR(move.z / length, along.z, 1e-6);
+        };
+        Particle track = StableParticle(p, {0.0, 0.0, 0.0});
+        track.mass = 105.7;
+        PointList list(350);
+        SeedRandom(4);
+        StepStraight(kLimit, track, kScale, 20.0, kRed, kGreen, list);
+        ASSERT_GE(list.Count(), 2);
+        expectAlong({list[1].x - list[0].x, list[1].y - list[0].y, list[1].z - list[0].z});
+
+        Particle lambda = MakeParticle(kLambda, 0.0);
+        lambda.p = p;
+        lambda.E = std::sqrt(Magnitude(p) * Magnitude(p) + lambda.mass * lambda.mass);
+        ASSERT_EQ(FlyNeutral(1e9, lambda, kScale), kDecayedInside);
+        expectAlong(lambda.position);
+    }
 }
 
 TEST(FlyNeutral, EscapeLeavesThePositionAndDecayMovesByWholeSteps)
