@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
+
 namespace {
 
 GenerateOptions Generated(const std::vector<std::string>& args)
@@ -28,7 +30,7 @@ TEST(GenerateArguments, DefaultsAreTheStartingConditions)
     EXPECT_EQ(options.count, 1);
     EXPECT_EQ(options.fieldKG, 0.8);
     EXPECT_EQ(options.energyMeV, 0.6);
-    EXPECT_EQ(options.lengthM, 5.0);
+    EXPECT_EQ(options.lengthCm, 500.0);
     EXPECT_EQ(options.directory, ".");
 }
 
@@ -41,7 +43,7 @@ TEST(GenerateArguments, EveryOptionInAnyOrder)
     EXPECT_EQ(options.count, 12);
     EXPECT_EQ(options.fieldKG, -1.5);
     EXPECT_EQ(options.energyMeV, 20.0);
-    EXPECT_EQ(options.lengthM, 0.5);
+    EXPECT_EQ(options.lengthCm, 50.0);
     EXPECT_EQ(options.directory, "out/x");
 }
 
@@ -57,10 +59,36 @@ TEST(GenerateArguments, BoundaryPairs)
     EXPECT_NE(GenerateError({"1", "--seed", "4294967296"}), "<accepted>");
     EXPECT_EQ(Generated({"1", "--seed", "0"}).seed, 0u);
     EXPECT_NE(GenerateError({"1", "--seed", "-1"}), "<accepted>");
-    EXPECT_EQ(Generated({"1", "--T", "1e-9"}).energyMeV, 1e-9);
-    EXPECT_EQ(GenerateError({"1", "--T", "0"}), "T must be above 0: 0");
-    EXPECT_EQ(GenerateError({"1", "--L", "-0.1"}), "L must be above 0: -0.1");
     EXPECT_EQ(Generated({"1", "--B", "0"}).fieldKG, 0.0);
+}
+
+// Conditions are checked in the units the chamber keeps, after the conversion of L from metres
+// to centimetres: at each bound the last value taken and the first refused, and a length that
+// overflows in centimetres. Only conditions an event file may hold are ever written.
+TEST(GenerateArguments, ConditionsWithinTheBoundsOfTheEventFiles)
+{
+    struct Case {
+        const char* option;
+        const char* value;
+        const char* refusal; // the start of the reason; null: taken
+    };
+    const Case cases[] = {
+        {"--L", "0.01", nullptr},    {"--L", "0.00999", "L = 0.00999 m is outside"},
+        {"--L", "1000", nullptr},    {"--L", "1000.5", "L = 1E+03 m is outside"},
+        {"--L", "-0.1", "L = -0.1 m is outside"}, {"--L", "1.8e306", "L = 1.8e306 m overflows in cm"},
+        {"--B", "-200", nullptr},    {"--B", "-200.5", "B = -200 kG is outside"},
+        {"--B", "200", nullptr},     {"--B", "200.5", "B = 200 kG is outside"},
+        {"--T", "1e-4", nullptr},    {"--T", "9.99e-5", "T = 9.99E-05 MeV is outside"},
+        {"--T", "1e6", nullptr},     {"--T", "1000001", "T = 1E+06 MeV is outside"},
+        {"--T", "0", "T = 0 MeV is outside"},
+    };
+    for (const Case& c : cases) {
+        const std::string reason = GenerateError({"1", c.option, c.value});
+        if (c.refusal)
+            EXPECT_EQ(reason.substr(0, std::strlen(c.refusal)), c.refusal) << c.option << " " << c.value;
+        else
+            EXPECT_EQ(reason, "<accepted>") << c.option << " " << c.value;
+    }
 }
 
 TEST(GenerateArguments, RejectsWhatCannotRun)

@@ -14,8 +14,6 @@
 
 namespace {
 
-constexpr double kCentimetresPerMetre = 100.0;
-
 // event-0001.cwd, ..., event-9999.cwd, event-10000.cwd: 1-based, at least four digits.
 std::string EventFileName(int number)
 {
@@ -60,7 +58,7 @@ int Generate(const GenerateOptions& options, std::ostream& out, std::ostream& er
         return kExitFailure;
     const uint32_t seed = options.seed.value_or(CalendarSeconds());
     SeedRandom(seed);
-    const ChamberData conditions(options.lengthM * kCentimetresPerMetre, options.fieldKG, options.energyMeV);
+    const ChamberData conditions(options.lengthCm, options.fieldKG, options.energyMeV);
     EventTruth truth;
     for (int number = 1; number <= options.count; ++number) {
         const std::unique_ptr<ChamberEvent> event =
