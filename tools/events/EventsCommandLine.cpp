@@ -44,6 +44,15 @@ private:
 
 bool LooksLikeOption(const std::string& arg) { return arg.size() > 1 && arg[0] == '-'; }
 
+// The entry of a table of options whose name is `arg`, or null.
+template <typename Option, std::size_t N>
+const Option* FindNamed(const Option (&table)[N], const std::string& arg)
+{
+    const auto found = std::find_if(std::begin(table), std::end(table),
+                                    [&](const Option& option) { return arg == option.name; });
+    return found == std::end(table) ? nullptr : &*found;
+}
+
 // An option of generate that sets a condition: the unit it is given in, the unit the chamber
 // keeps it in and the factor between them.
 struct ConditionOption {
@@ -59,13 +68,6 @@ constexpr ConditionOption kConditionOptions[] = {
     {"--T", "MeV", "MeV", 1.0, &GenerateOptions::energyMeV},
     {"--L", "m", "cm", kCentimetresPerMetre, &GenerateOptions::lengthCm},
 };
-
-const ConditionOption* FindConditionOption(const std::string& arg)
-{
-    const auto named = [&](const ConditionOption& option) { return arg == option.name; };
-    const auto found = std::find_if(std::begin(kConditionOptions), std::end(kConditionOptions), named);
-    return found == std::end(kConditionOptions) ? nullptr : &*found;
-}
 
 // Sets one option of generate; returns a reason when it cannot.
 std::optional<std::string> SetNumberOption(const std::string& option, const std::string& value,
@@ -88,7 +90,7 @@ std::optional<std::string> SetNumberOption(const std::string& option, const std:
     const std::optional<double> number = ParseFiniteDouble(value);
     if (!number)
         return notNumber;
-    const ConditionOption* condition = FindConditionOption(option);
+    const ConditionOption* condition = FindNamed(kConditionOptions, option);
     if (!condition)
         return "unknown option: " + option;
     // Checked after the conversion: a length in metres can overflow in centimetres.
@@ -121,7 +123,7 @@ std::optional<std::string> TakeGenerateArg(ArgCursor& cursor, GenerateOptions& o
         options.truth = true;
         return std::nullopt;
     }
-    const bool numeric = arg == "--seed" || arg == "--count" || FindConditionOption(arg);
+    const bool numeric = arg == "--seed" || arg == "--count" || FindNamed(kConditionOptions, arg) != nullptr;
     if (!numeric && arg != "-o")
         return "unknown option: " + arg;
     const std::optional<std::string> value = cursor.TakeValue();
@@ -180,9 +182,7 @@ std::optional<std::string> TakeRenderArg(ArgCursor& cursor, RenderOptions& optio
         options.eventFile = arg;
         return std::nullopt;
     }
-    const auto named = [&](const RenderChoiceOption& option) { return arg == option.name; };
-    const auto found = std::find_if(std::begin(kRenderChoices), std::end(kRenderChoices), named);
-    const RenderChoiceOption* choice = found == std::end(kRenderChoices) ? nullptr : &*found;
+    const RenderChoiceOption* choice = FindNamed(kRenderChoices, arg);
     if (!choice && arg != "-o")
         return "unknown option: " + arg;
     const std::optional<std::string> value = cursor.TakeValue();
