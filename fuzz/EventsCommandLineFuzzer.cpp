@@ -1,5 +1,6 @@
 // Any argument list for tracelume-events: one argument per NUL-terminated string of the input.
 // Parsing never runs a command, so nothing is written or read; what it accepts must be runnable.
+#include "physics/ConditionLimits.h"
 #include "tools/events/EventsCommandLine.h"
 #include "tools/events/EventsTool.h"
 
@@ -49,9 +50,8 @@ void CheckGenerate(const std::vector<std::string>& args)
         return;
     Require(options->decayType >= 1 && options->decayType <= 6, "decay type 1 to 6");
     Require(options->count >= 1, "at least one event");
-    Require(std::isfinite(options->fieldKG), "finite B");
-    Require(std::isfinite(options->energyMeV) && options->energyMeV > 0.0, "T above 0");
-    Require(std::isfinite(options->lengthM) && options->lengthM > 0.0, "L above 0");
+    Require(!ConditionsOutOfBounds(options->lengthCm, options->fieldKG, options->energyMeV),
+            "conditions within the bounds the event files are read with");
     Require(!options->directory.empty(), "a directory to write into");
 }
 

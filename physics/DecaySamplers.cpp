@@ -43,14 +43,15 @@ void DecayToMassless(const Particle& parent, Particle& child)
 void DecayMichel(const Particle& parent, Particle& child)
 {
     // Michel spectrum in x = 2q / M and k = cos(theta): weight x^2 ((3 - 2x) + k (1 - 2x)),
-    // sampled by rejection under 1; the three draws come in this order on every try.
+    // sampled by rejection under its maximum, so that no part of the spectrum is clipped; the
+    // three draws come in this order on every try.
     double x = 0.0;
     double k = 0.0;
     for (;;) {
         x = RandomUnit();
         k = RandomBetween(-1.0, 1.0);
         const double weight = x * x * ((3.0 - 2.0 * x) + k * (1.0 - 2.0 * x));
-        if (RandomUnit() <= weight)
+        if (kMichelWeightMaximum * RandomUnit() <= weight)
             break;
     }
     const double phi = DrawAzimuth();

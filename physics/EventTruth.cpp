@@ -2,6 +2,7 @@
 
 #include "physics/PhysicsConstants.h"
 
+#include <cmath>
 #include <cstdio>
 
 namespace {
@@ -20,6 +21,25 @@ constexpr KindName kKindNames[] = {
     {kProton.mass, "p-", "n", "p"},           {kNeutron.mass, "p-", "n", "p"},
 };
 
+constexpr double kMetresPerCentimetre = 0.01;
+
+const char* OutcomeWord(FlightOutcome outcome)
+{
+    switch (outcome) {
+    case FlightOutcome::Decayed: return "decayed";
+    case FlightOutcome::Converted: return "converted";
+    case FlightOutcome::Left: break;
+    }
+    return "left";
+}
+
+// Coordinates that print as zero at four decimals are printed without a minus sign.
+Vec3 Tidy(Vec3 cm)
+{
+    const auto tidy = [](double v) { return std::fabs(v) < 5e-5 ? 0.0 : v; };
+    return {tidy(cm.x), tidy(cm.y), tidy(cm.z)};
+}
+
 } // namespace
 
 std::string ParticleKind(double mass, double charge)
@@ -31,19 +51,30 @@ std::string ParticleKind(double mass, double charge)
     return "unknown";
 }
 
-std::string TruthCsv(const EventTruth& truth)
+std::string TruthCsv(const EventTruth& truth, const AnswerKeyHeading& heading)
 {
-    std::string csv = "particle,kind,charge,made_x_cm,made_y_cm,made_z_cm,end_x_cm,end_y_cm,end_z_cm,end,"
-                      "momentum_MeV,transverse_momentum_MeV,kinetic_energy_MeV,radius_cm\n";
+    char line[512];
+    std::snprintf(line, sizeof line,
+                  "# Tracelume answer key: decay type %d, seed %u, event %d; B = %g kG, T = %g MeV, L = %g m\n",
+                  heading.decayType, heading.seed, heading.eventNumber, heading.fieldKG, heading.energyMeV,
+                  heading.lengthCm * kMetresPerCentimetre);
+    std::string csv = line;
+    csv += "particle,kind,charge,made_x_cm,made_y_cm,made_z_cm,end_x_cm,end_y_cm,end_z_cm,end,"
+           "momentum_MeV_c,transverse_momentum_MeV_c,kinetic_energy_MeV,radius_cm\n";
     int number = 0;
     for (const ParticleTruth& particle : truth) {
-        char line[512];
-        std::snprintf(line, sizeof line, "%d,%s,%d,%.4f,%.4f,%.4f,%.4f,%.4f,%.4f,%s,%.6g,%.6g,%.6g,%.6g\n",
-                      ++number, particle.kind.c_str(), int(particle.charge), particle.madeCm.x, particle.madeCm.y,
-                      particle.madeCm.z, particle.endCm.x, particle.endCm.y, particle.endCm.z,
-                      particle.decayed ? "decayed" : "left", particle.momentum, particle.transverseMomentum,
-                      particle.kineticEnergy, particle.radiusCm);
+        const Vec3 made = Tidy(particle.madeCm);
+        const Vec3 end = Tidy(particle.endCm);
+        std::snprintf(line, sizeof line, "%d,%s,%d,%.4f,%.4f,%.4f,%.4f,%.4f,%.4f,%s,%.6g,%.6g,%.6g,", ++number,
+                      particle.kind.c_str(), int(particle.charge), made.x, made.y, made.z, end.x, end.y, end.z,
+                      OutcomeWord(particle.outcome), particle.momentum, particle.transverseMomentum,
+                      particle.kineticEnergy);
         csv += line;
+        if (particle.radiusCm) {
+            std::snprintf(line, sizeof line, "%.6g", *particle.radiusCm);
+            csv += line;
+        }
+        csv += "\n";
     }
     return csv;
 }

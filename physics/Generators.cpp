@@ -109,7 +109,7 @@ StepEnd Track(Particle& particle, double qB, int32_t colour, int32_t endColour, 
     const StepEnd end = qB == 0.0 ? StepStraight(limit, particle, scale, step, colour, endColour, list)
                                   : TrackHelix(particle, qB, colour, endColour, limit, scale, step, list);
     if (recordedTruth) {
-        truth.decayed = end == kDecayed;
+        truth.outcome = end == kDecayed ? FlightOutcome::Decayed : FlightOutcome::Left;
         if (list.Count() > before)
             truth.endCm = InCm({list.Last().x, list.Last().y, list.Last().z}, scale);
         else
@@ -119,18 +119,33 @@ StepEnd Track(Particle& particle, double qB, int32_t colour, int32_t endColour, 
     return end;
 }
 
-// One neutral flight (fly is FlyNeutral or FlyPhoton): to its vertex, or out of the chamber.
-FlightEnd Neutral(FlightEnd (*fly)(double, Particle&, double), double half, Particle& particle, double scale)
+// One neutral flight (fly is FlyNeutral or FlyPhoton): to its vertex, where its flight ends as
+// `inside` says (a decay, or a photon's conversion), or out of the chamber.
+FlightEnd Neutral(FlightEnd (*fly)(double, Particle&, double), FlightOutcome inside, double half,
+                  Particle& particle, double scale)
 {
     ParticleTruth truth = recordedTruth ? SettingOut(particle, 0.0, scale) : ParticleTruth();
     const Vec3 start = particle.position;
     const FlightEnd end = fly(half, particle, scale);
     if (recordedTruth) {
-        truth.decayed = end == kDecayedInside;
-        truth.endCm = InCm(truth.decayed ? particle.position : ExitPoint(start, particle.p, half), scale);
+        const bool ended = end == kDecayedInside;
+        truth.outcome = ended ? inside : FlightOutcome::Left;
+        truth.endCm = InCm(ended ? particle.position : ExitPoint(start, particle.p, half), scale);
         recordedTruth->push_back(std::move(truth));
     }
     return end;
+}
+
+// A photon flies and converts inside the chamber, or leaves it.
+bool Converts(Particle& photon, const Chamber& chamber)
+{
+    return Neutral(FlyPhoton, FlightOutcome::Converted, chamber.half, photon, chamber.scale) == kDecayedInside;
+}
+
+// A neutral particle flies and decays inside the chamber, or leaves it.
+bool DecaysInside(Particle& particle, const Chamber& chamber)
+{
+    return Neutral(FlyNeutral, FlightOutcome::Decayed, chamber.half, particle, chamber.scale) == kDecayedInside;
 }
 
 // Types 1 and 2: pion (red, yellow vertex) -> muon (yellow, green vertex) -> electron (green,
@@ -173,16 +188,16 @@ void ConvertAndDrawPhotons(Particle& photon1, Particle& photon2, const Chamber& 
     Particle positron1 = MakeParticle(kElectron, 1.0);
     Particle electron2 = MakeParticle(kElectron, -1.0);
     Particle positron2 = MakeParticle(kElectron, 1.0);
-    if (Neutral(FlyPhoton, chamber.half, photon1, chamber.scale) == kDecayedInside) {
+    if (Converts(photon1, chamber)) {
         ConvertPhoton(photon1, electron1, positron1);
-        if (Neutral(FlyPhoton, chamber.half, photon2, chamber.scale) == kDecayedInside) {
+        if (Converts(photon2, chamber)) {
             ConvertPhoton(photon2, electron2, positron2);
             DrawTwoPairs(photon1, electron1, positron1, photon2, electron2, positron2, chamber.half, chamber.B,
                          chamber.scale, kStep, points);
         } else {
             DrawPair(photon1, electron1, positron1, chamber.half, chamber.B, chamber.scale, kStep, points);
         }
-    } else if (Neutral(FlyPhoton, chamber.half, photon2, chamber.scale) == kDecayedInside) {
+    } else if (Converts(photon2, chamber)) {
         ConvertPhoton(photon2, electron2, positron2);
         DrawPair(photon2, electron2, positron2, chamber.half, chamber.B, chamber.scale, kStep, points);
     }
@@ -191,7 +206,7 @@ void ConvertAndDrawPhotons(Particle& photon1, Particle& photon2, const Chamber& 
 // A neutral pion flies (almost nowhere) and decays into two photons that may convert.
 void DecayNeutralPion(Particle& neutralPion, const Chamber& chamber, PointList& points)
 {
-    if (Neutral(FlyNeutral, chamber.half, neutralPion, chamber.scale) != kDecayedInside)
+    if (!DecaysInside(neutralPion, chamber))
         return;
     Particle photon1 = MakeParticle(kPhoton, 0.0);
     Particle photon2 = MakeParticle(kPhoton, 0.0);
@@ -231,7 +246,7 @@ void FillLambdaNeutral(const Particle& lambda, const Chamber& chamber, PointList
 void FillDecay6(PointList& points, const Chamber& chamber)
 {
     Particle lambda = MakePrimary(kLambda, 0.0, chamber.T, chamber.half);
-    if (Neutral(FlyNeutral, chamber.half, lambda, chamber.scale) != kDecayedInside)
+    if (!DecaysInside(lambda, chamber))
         return;
     if (RandomUnit() <= kLambdaChargedFraction)
         FillLambdaCharged(lambda, chamber, points);

@@ -7,12 +7,12 @@
 
 namespace {
 
-// A unit direction of polar angle theta (from +z) and azimuth phi, times `length`.
-Vec3 Direction(double theta, double phi, double length)
+// A step of `length` along the momentum: a particle flies straight where its momentum points.
+// The momentum must not be zero.
+Vec3 AlongMomentum(Vec3 momentum, double length)
 {
-    const double sinTheta = std::sin(theta);
-    return {length * (sinTheta * std::cos(phi)), length * (sinTheta * std::sin(phi)),
-            length * std::cos(theta)};
+    const double perUnit = length / Magnitude(momentum);
+    return {momentum.x * perUnit, momentum.y * perUnit, momentum.z * perUnit};
 }
 
 bool Outside(Vec3 position, double limit)
@@ -60,15 +60,6 @@ FlightEnd Fly(double limit, Particle& particle, Vec3 d, double survival)
     } while (u < survival);
     particle.position = position;
     return kDecayedInside;
-}
-
-// Flight direction of an invisible particle: the polar angle comes from the stored energy,
-// not from |p|, as the flight model defines it.
-Vec3 FlightStep(const Particle& particle, double length)
-{
-    const double theta = std::acos(particle.p.z / particle.E);
-    const double phi = std::atan2(particle.p.y, particle.p.x);
-    return Direction(theta, phi, length);
 }
 
 // Copies `rest` from index `from` on into out at k until either runs out.
@@ -122,7 +113,9 @@ StepEnd StepHelix(double limit, PointList& list, HelixState& helix, double survi
 {
     double u = 0.0;
     int n = list.Count();
-    const double phiStart = helix.phi;
+    // The track starts one step back along the circle from where SetUpHelix leaves phi, so the
+    // angle turned by the vertex counts that first step too.
+    const double phiStart = helix.phi - helix.dphi;
     // Strict comparisons: u equal to the survival decays, a coordinate at the limit is inside.
     while (u < survival && n < list.Capacity()) {
         const Vec3 position = HelixPoint(helix);
@@ -153,10 +146,7 @@ StepEnd StepStraight(double limit, Particle& particle, double scale, double step
         return kLeftOrFull;
     const double p = Magnitude(particle.p);
     particle.E = std::sqrt(particle.mass * particle.mass + p * p);
-    // The polar angle comes from the energy, not from |p|, as the track model defines it.
-    const double theta = std::acos(particle.p.z / particle.E);
-    const double phi = std::atan2(particle.p.y, particle.p.x);
-    const Vec3 d = Direction(theta, phi, step);
+    const Vec3 d = AlongMomentum(particle.p, step);
     const double survival = std::exp(-step / MeanDecayLength(particle, p, scale));
     double u = 0.0;
     Vec3 position = particle.position;
@@ -181,7 +171,7 @@ FlightEnd FlyNeutral(double limit, Particle& particle, double scale)
 {
     const double p = Magnitude(particle.p);
     const double length = kNeutralStepFraction * MeanDecayLength(particle, p, scale);
-    return Fly(limit, particle, FlightStep(particle, length), std::exp(-kNeutralSurvivalExponent));
+    return Fly(limit, particle, AlongMomentum(particle.p, length), std::exp(-kNeutralSurvivalExponent));
 }
 
 FlightEnd FlyPhoton(double limit, Particle& particle, double scale)
@@ -190,7 +180,7 @@ FlightEnd FlyPhoton(double limit, Particle& particle, double scale)
         return kEscaped;
     // ctau of a photon is its mean conversion length; no p / m factor for a massless particle.
     const double length = kPhotonStepFraction * particle.ctau * scale;
-    return Fly(limit, particle, FlightStep(particle, length), std::exp(-kPhotonSurvivalExponent));
+    return Fly(limit, particle, AlongMomentum(particle.p, length), std::exp(-kPhotonSurvivalExponent));
 }
 
 void MergeAlternating(const PointList& a, const PointList& b, PointList& out)

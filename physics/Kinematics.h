@@ -39,18 +39,21 @@ double SetUpHelix(Particle& particle, HelixState& helix, double qB, double scale
 
 // Writes the helix's points until the particle decays, a coordinate's magnitude exceeds `limit`
 // (that point is dropped) or the list is full. A decay writes its vertex in `endColour` and
-// leaves the total angle turned in helix.phi.
+// leaves in helix.phi the whole angle turned from the track's start (one step before its first
+// point, where SetUpHelix set it up) to the vertex: the direction of motion at the vertex is
+// the starting direction turned by that angle.
 StepEnd StepHelix(double limit, PointList& list, HelixState& helix, double survival, int32_t endColour);
 
-// Writes a straight track from the particle's position (the particle is not moved) until it
-// decays, leaves (the first point outside is kept) or the list is full.
+// Writes a straight track along the particle's momentum from its position (the particle is not
+// moved) until it decays, leaves (the first point outside is kept) or the list is full.
 StepEnd StepStraight(double limit, Particle& particle, double scale, double step, int32_t colour,
                      int32_t endColour, PointList& list);
 
-// Flies a neutral particle to its decay point without writing points.
+// Flies a neutral particle along its momentum to its decay point without writing points.
 FlightEnd FlyNeutral(double limit, Particle& particle, double scale);
 
-// Flies a photon to its conversion point without writing points; a photon below the conversion
+// Flies a photon along its momentum to its conversion point without writing points; a photon
+// below the conversion
 // threshold never converts and draws nothing.
 FlightEnd FlyPhoton(double limit, Particle& particle, double scale);
 

@@ -44,6 +44,6 @@ struct HelixState {
     double cx = 0.0;    // centre of the circle, display units
     double cy = 0.0;
     double z = 0.0;     // current z, display units
-    double phi = 0.0;   // current angle; after a decay, the total angle turned
+    double phi = 0.0;   // current angle; after a decay, the angle turned from the start to the vertex
     int32_t colour = 0; // colour id of the track's points
 };

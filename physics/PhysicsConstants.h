@@ -39,6 +39,10 @@ inline constexpr double kConversionThreshold = 2.0;
 // rest-frame directions with an azimuth between 6.0 and 2 pi never occur.
 inline constexpr double kAzimuthRange = 6.0;
 
+// Muon decay: the Michel weight x^2 ((3 - 2x) + k (1 - 2x)) over x in [0, 1] and k = cos(theta)
+// in [-1, 1] is greatest, 2, at x = 1 and k = -1; the sampler accepts against that maximum.
+inline constexpr double kMichelWeightMaximum = 2.0;
+
 // Photon conversion: the electron takes this share of the photon energy, and its opening angle
 // lies in this band of multiples of m / E.
 inline constexpr double kConversionShareLow = 0.2;

@@ -1,9 +1,11 @@
 #include "physics/EventTruth.h"
 #include "physics/Generators.h"
 #include "physics/Random.h"
+#include "tests/support/TextLines.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <bit>
 #include <cmath>
 #include <vector>
@@ -70,14 +72,15 @@ TEST_P(TruthOfChains, RadiusIsTransverseMomentumOverPointThreeBAndFitsTheDots)
         ASSERT_NE(event, nullptr);
         ASSERT_LE(truth.size(), chain.colours.size());
         for (std::size_t t = 0; t < truth.size(); ++t) {
-            EXPECT_NEAR(truth[t].radiusCm, truth[t].transverseMomentum / (0.3 * 0.8), 1e-9);
+            ASSERT_TRUE(truth[t].radiusCm.has_value());
+            EXPECT_NEAR(*truth[t].radiusCm, truth[t].transverseMomentum / (0.3 * 0.8), 1e-9);
             std::vector<std::pair<double, double>> dots;
             for (const TrackPoint& p : event->Points())
                 if (p.colour == chain.colours[t])
                     dots.emplace_back(p.x / conditions.Scale(), p.y / conditions.Scale());
             if (dots.size() < 5)
                 continue;
-            EXPECT_NEAR(FitCircle(dots).r, truth[t].radiusCm, 0.005 * truth[t].radiusCm)
+            EXPECT_NEAR(FitCircle(dots).r, *truth[t].radiusCm, 0.005 * *truth[t].radiusCm)
                 << truth[t].kind << " of seed " << seed;
             ++fitted;
         }
@@ -111,19 +114,47 @@ TEST(EventTruth, AskingForTheTruthChangesNeitherTheEventNorTheRandomStream)
     }
 }
 
-TEST(EventTruth, KeyNamesEachParticleOnItsOwnLine)
+TEST(EventTruth, KeyNamesItsEventAndEachParticleOnItsOwnLine)
 {
     SeedRandom(3);
     EventTruth truth;
     GenerateDecay(1, ChamberData(500.0, 0.8, 0.6), &truth);
     ASSERT_FALSE(truth.empty());
     EXPECT_EQ(truth[0].kind, "pi-");
-    const std::string csv = TruthCsv(truth);
-    EXPECT_EQ(csv.substr(0, csv.find('\n')),
-              "particle,kind,charge,made_x_cm,made_y_cm,made_z_cm,end_x_cm,end_y_cm,end_z_cm,end,momentum_MeV,"
-              "transverse_momentum_MeV,kinetic_energy_MeV,radius_cm");
-    EXPECT_EQ(std::count(csv.begin(), csv.end(), '\n'), long(truth.size() + 1));
-    EXPECT_EQ(csv.substr(csv.find('\n') + 1, 17), "1,pi-,-1,0.0000,-");
+    const std::string csv = TruthCsv(truth, AnswerKeyHeading{1, 3, 1, 500.0, 0.8, 0.6});
+    const std::vector<std::string> lines = Lines(csv);
+    ASSERT_EQ(lines.size(), truth.size() + 2);
+    EXPECT_EQ(lines[0], "# Tracelume answer key: decay type 1, seed 3, event 1; B = 0.8 kG, T = 0.6 MeV, L = 5 m");
+    EXPECT_EQ(lines[1], "particle,kind,charge,made_x_cm,made_y_cm,made_z_cm,end_x_cm,end_y_cm,end_z_cm,end,"
+                        "momentum_MeV_c,transverse_momentum_MeV_c,kinetic_energy_MeV,radius_cm");
+    EXPECT_EQ(lines[2].substr(0, 17), "1,pi-,-1,0.0000,-");
+}
+
+// Photons end where they convert or where their straight line leaves the cube (half-width
+// 250 cm), never "decayed"; straight flights (neutral, or any without a field) have no radius.
+TEST(EventTruth, KeyOfStraightFlights)
+{
+    int left = 0;
+    for (uint32_t seed = 1; seed <= 40; ++seed) {
+        const double field = seed % 2 ? 0.8 : 0.0;
+        SeedRandom(seed);
+        EventTruth truth;
+        GenerateDecay(3, ChamberData(500.0, field, 0.6), &truth);
+        for (const ParticleTruth& particle : truth) {
+            EXPECT_EQ(particle.radiusCm.has_value(), particle.charge != 0.0 && field != 0.0);
+            if (particle.kind != "gamma" || particle.outcome != FlightOutcome::Left)
+                continue;
+            const Vec3 end = particle.endCm;
+            EXPECT_NEAR(std::max({std::fabs(end.x), std::fabs(end.y), std::fabs(end.z)}), 250.0, 1e-9);
+            ++left;
+        }
+        for (const std::string& line : Lines(TruthCsv(truth, AnswerKeyHeading{}))) {
+            const bool photon = line.find(",gamma,") != std::string::npos;
+            EXPECT_FALSE(photon && (line.find(",decayed,") != std::string::npos || !line.ends_with(","))) << line;
+            EXPECT_EQ(line.find("-0.0000,"), std::string::npos) << line;
+        }
+    }
+    EXPECT_GT(left, 5);
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 #include "GeneratorTestSupport.h"
 
+#include "physics/EventTruth.h"
 #include "physics/Generators.h"
 #include "physics/Random.h"
 
@@ -7,7 +8,9 @@
 
 #include <algorithm>
 #include <cstring>
+#include <iterator>
 #include <limits>
+#include <numbers>
 
 namespace {
 
@@ -35,6 +38,19 @@ Particle AtVertexAlongPlusY(ParticleSpecies species, double charge, double momen
     particle.position = {0.0, -100.0, 0.0};
     particle.p = {0.0, momentum, 0.0};
     return particle;
+}
+
+// The key's momentum (MeV/c) along the helix through the successive dots a, b, c, where it heads
+// at a (at = -1/2) or at c (at = 3/2): equal steps along a circle, and each chord points halfway
+// between the headings at its ends.
+Vec3 MomentumAlongDots(const ParticleTruth& key, const TrackPoint& a, const TrackPoint& b, const TrackPoint& c,
+                       double at)
+{
+    const double ab = std::atan2(b.y - a.y, b.x - a.x);
+    const double turn = std::remainder(std::atan2(c.y - b.y, c.x - b.x) - ab, 2.0 * std::numbers::pi);
+    const double pT = key.transverseMomentum;
+    const double pz = std::copysign(std::sqrt(key.momentum * key.momentum - pT * pT), c.z - a.z);
+    return {pT * std::cos(ab + at * turn), pT * std::sin(ab + at * turn), pz};
 }
 
 } // namespace
@@ -317,5 +333,41 @@ TEST(Generators, ExtremeFiniteConditionsNeverGiveNonFinitePoints)
                 ASSERT_LE(event->Points().Count(), 350);
             }
         }
+    }
+}
+
+// A pion's decay in the field is a kink of dots: the pion's (red; light blue in type 6) end at
+// the yellow vertex where the muon's yellow dots begin. With the key's momenta along the dots'
+// headings there, the pion's momentum minus the muon's is a massless neutrino and the muon has
+// the rest-frame momentum (M^2 - m^2) / 2M = 29.784 MeV/c.
+TEST(GenerateDecay, MomentumIsConservedAtThePionKinkAlongTheDots)
+{
+    const double pStar = (139.6 * 139.6 - 105.7 * 105.7) / (2.0 * 139.6);
+    for (const int type : {1, 2, 6}) {
+        int kinks = 0;
+        for (uint32_t seed = 1; seed <= 3000 && kinks < 50; ++seed) {
+            SeedRandom(seed);
+            EventTruth truth; // type 6 lists the Lambda first
+            const auto event = GenerateDecay(type, kStarting, &truth);
+            std::vector<TrackPoint> chain;
+            std::copy_if(event->Points().begin(), event->Points().end(), std::back_inserter(chain),
+                         [&](const TrackPoint& point) { return type != 6 || point.colour != kRed; });
+            const auto v = std::find_if(chain.begin(), chain.end(),
+                                        [](const TrackPoint& point) { return point.colour == kYellow; });
+            if (v == chain.end() || v - chain.begin() < 2 || chain.end() - v < 3)
+                continue;
+            const ParticleTruth& pionKey = truth[type == 6];
+            const ParticleTruth& muonKey = truth[(type == 6) + 1];
+            const Vec3 pion = MomentumAlongDots(pionKey, v[-2], v[-1], v[0], 1.5);
+            const Vec3 muon = MomentumAlongDots(muonKey, v[0], v[1], v[2], -0.5);
+            const double pionE = std::hypot(pionKey.momentum, 139.6);
+            const double muonE = std::hypot(muonKey.momentum, 105.7);
+            const double muonRestE = (pionE * muonE - (pion.x * muon.x + pion.y * muon.y + pion.z * muon.z)) / 139.6;
+            ASSERT_NEAR(Magnitude({pion.x - muon.x, pion.y - muon.y, pion.z - muon.z}), pionE - muonE, 1e-3)
+                << "type " << type << " seed " << seed;
+            ASSERT_NEAR(std::sqrt(muonRestE * muonRestE - 105.7 * 105.7), pStar, 1e-3);
+            ++kinks;
+        }
+        EXPECT_EQ(kinks, 50) << "type " << type;
     }
 }

@@ -224,7 +224,7 @@ TEST(StepHelix, FullListReturnsAtOnceWithoutDrawing)
     EXPECT_EQ(RandomState(), 11u);
 }
 
-TEST(StepHelix, DecayLeavesTheTotalAngleTurned)
+TEST(StepHelix, DecayLeavesTheAngleTurnedFromTheStartToTheVertex)
 {
     Particle pion = MakePrimary(kChargedPion, 1.0, 0.6, kHalf);
     HelixState helix;
@@ -238,8 +238,8 @@ TEST(StepHelix, DecayLeavesTheTotalAngleTurned)
         SeedRandom(seed);
         if (StepHelix(kLimit, list, trial, survival, kYellow) != kDecayed)
             continue;
-        const int steps = list.Count() - 1;
-        EXPECT_NEAR(trial.phi, steps * dphi, 1e-12);
+        // The start lies one step before the first dot, so the vertex is Count() steps from it.
+        EXPECT_NEAR(trial.phi, list.Count() * dphi, 1e-12);
         EXPECT_EQ(list.Last().colour, kYellow);
         break;
     }
@@ -315,17 +315,25 @@ TEST(StepStraight, FullListReturnsAtOnceAndAFillingListEndsTheTrack)
     EXPECT_EQ(small[2].colour, kRed);
 }
 
-TEST(StepStraight, PolarAngleComesFromTheEnergy)
+// A straight track and an invisible flight go where the momentum points, whatever the mass: a
+// slow muon dipping steeply, a momentum equal to the mass along z, a Lambda of T = 0.6 MeV.
+TEST(StraightFlights, FollowTheMomentum)
 {
-    // Momentum along +z with p = m: cos(theta) = pz / E = 1 / sqrt(2), so the dots go at 45
-    // degrees in the x-z plane.
-    Particle particle = StableParticle({0.0, 0.0, 100.0}, {0.0, 0.0, 0.0});
-    particle.mass = 100.0;
-    PointList list(350);
-    SeedRandom(4);
-    StepStraight(kLimit, particle, kScale, 20.0, kRed, kGreen, list);
-    EXPECT_NEAR(list[0].x, 20.0 / std::sqrt(2.0), 1e-9);
-    EXPECT_NEAR(list[0].z, 20.0 / std::sqrt(2.0), 1e-9);
+    for (const Vec3 p : {Vec3{-9.0, 12.25, 24.56}, Vec3{0.0, 0.0, 100.0}, Vec3{3.0, 36.5, -5.0}}) {
+        const auto offMomentum = [&](Vec3 d) { // |unit d - unit p|
+            const double k = Magnitude(d) / Magnitude(p);
+            return Magnitude({d.x - k * p.x, d.y - k * p.y, d.z - k * p.z}) / Magnitude(d);
+        };
+        Particle muon = StableParticle(p, {0.0, 0.0, 0.0});
+        muon.mass = 105.7;
+        PointList list(350);
+        StepStraight(kLimit, muon, kScale, 20.0, kRed, kGreen, list);
+        EXPECT_LT(offMomentum({list[0].x, list[0].y, list[0].z}), 1e-6) << p.z;
+        Particle lambda = MakeParticle(kLambda, 0.0);
+        lambda.p = p;
+        ASSERT_EQ(FlyNeutral(1e9, lambda, kScale), kDecayedInside);
+        EXPECT_LT(offMomentum(lambda.position), 1e-6) << p.z;
+    }
 }
 
 TEST(FlyNeutral, EscapeLeavesThePositionAndDecayMovesByWholeSteps)

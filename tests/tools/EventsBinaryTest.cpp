@@ -62,7 +62,8 @@ TEST(EventsProgram, BadArgumentsExitTwoWithReasonAndUsage)
     ScratchDir dir;
     for (const std::vector<std::string>& args : std::vector<std::vector<std::string>>{
              {}, {"generate", "0"}, {"generate", "1", "--count", "0"}, {"generate", "1", "--T", "0"},
-             {"generate", "1", "--L", "abc"}, {"generate", "1", "--seed"}, {"show", "a", "--all"},
+             {"generate", "1", "--L", "abc"}, {"generate", "1", "--L", "1.8e306"}, {"generate", "1", "--seed"},
+             {"show", "a", "--all"},
 #ifdef TRACELUME_HAS_RENDER
              {"render", "a.cwd", "-o", "a.png", "--scale", "5"}, {"render", "a.cwd", "-o", "a.png", "--view", "top"},
 #endif

@@ -28,7 +28,7 @@ TEST(GenerateArguments, DefaultsAreTheStartingConditions)
     EXPECT_EQ(options.count, 1);
     EXPECT_EQ(options.fieldKG, 0.8);
     EXPECT_EQ(options.energyMeV, 0.6);
-    EXPECT_EQ(options.lengthM, 5.0);
+    EXPECT_EQ(options.lengthCm, 500.0);
     EXPECT_EQ(options.directory, ".");
 }
 
@@ -41,7 +41,7 @@ TEST(GenerateArguments, EveryOptionInAnyOrder)
     EXPECT_EQ(options.count, 12);
     EXPECT_EQ(options.fieldKG, -1.5);
     EXPECT_EQ(options.energyMeV, 20.0);
-    EXPECT_EQ(options.lengthM, 0.5);
+    EXPECT_EQ(options.lengthCm, 50.0);
     EXPECT_EQ(options.directory, "out/x");
 }
 
@@ -57,10 +57,23 @@ TEST(GenerateArguments, BoundaryPairs)
     EXPECT_NE(GenerateError({"1", "--seed", "4294967296"}), "<accepted>");
     EXPECT_EQ(Generated({"1", "--seed", "0"}).seed, 0u);
     EXPECT_NE(GenerateError({"1", "--seed", "-1"}), "<accepted>");
-    EXPECT_EQ(Generated({"1", "--T", "1e-9"}).energyMeV, 1e-9);
-    EXPECT_EQ(GenerateError({"1", "--T", "0"}), "T must be above 0: 0");
-    EXPECT_EQ(GenerateError({"1", "--L", "-0.1"}), "L must be above 0: -0.1");
     EXPECT_EQ(Generated({"1", "--B", "0"}).fieldKG, 0.0);
+}
+
+// Conditions are checked in the units the chamber keeps, L after its conversion to cm: at each
+// bound the last value taken and the first refused, and a length that overflows.
+TEST(GenerateArguments, ConditionsWithinTheBoundsOfTheEventFiles)
+{
+    const std::vector<std::vector<const char*>> cases = { // option, value, start of the refusal
+        {"--L", "0.01", ""}, {"--L", "0.00999", "L = 0.00999 m is outside"}, {"--L", "1000", ""},
+        {"--L", "1000.5", "L = 1E+03 m is outside"}, {"--L", "1.8e306", "L = 1.8e306 m overflows in cm"},
+        {"--B", "-200", ""}, {"--B", "200", ""}, {"--B", "200.5", "B = 200 kG is outside"}, {"--T", "1e-4", ""},
+        {"--T", "9.99e-5", "T = 9.99E-05 MeV is outside"}, {"--T", "1e6", ""}, {"--T", "1000001", "T = 1E+06 MeV"},
+    };
+    for (const auto& c : cases) {
+        const std::string reason = GenerateError({"1", c[0], c[1]});
+        EXPECT_TRUE(*c[2] ? reason.starts_with(c[2]) : reason == "<accepted>") << c[1] << ": " << reason;
+    }
 }
 
 TEST(GenerateArguments, RejectsWhatCannotRun)

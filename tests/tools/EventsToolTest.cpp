@@ -76,9 +76,11 @@ TEST(EventsTool, TruthIsWrittenBesideEachEventWhichStaysAsItWas)
         EXPECT_EQ(dir.Read(name + ".cwd"), expected[std::size_t(i)]);
         const std::vector<uint8_t> csv = dir.Read(name + ".csv");
         const std::vector<std::string> lines = Lines(std::string(csv.begin(), csv.end()));
-        ASSERT_GE(lines.size(), 2u) << name;
-        EXPECT_EQ(lines[0].substr(0, 14), "particle,kind,");
-        EXPECT_EQ(lines[1].substr(0, 8), "1,pi-,-1");
+        ASSERT_GE(lines.size(), 3u) << name;
+        EXPECT_EQ(lines[0], "# Tracelume answer key: decay type 1, seed 99, event " + std::to_string(i + 1) +
+                                "; B = 0.8 kG, T = 0.6 MeV, L = 5 m");
+        EXPECT_EQ(lines[1].substr(0, 14), "particle,kind,");
+        EXPECT_EQ(lines[2].substr(0, 8), "1,pi-,-1");
     }
 }
 

@@ -1,5 +1,7 @@
 #include "tools/events/EventsCommandLine.h"
 
+#include "physics/ConditionLimits.h"
+
 #include <algorithm>
 #include <charconv>
 #include <cmath>
@@ -42,6 +44,31 @@ private:
 
 bool LooksLikeOption(const std::string& arg) { return arg.size() > 1 && arg[0] == '-'; }
 
+// The entry of a table of options whose name is `arg`, or null.
+template <typename Option, std::size_t N>
+const Option* FindNamed(const Option (&table)[N], const std::string& arg)
+{
+    const auto found = std::find_if(std::begin(table), std::end(table),
+                                    [&](const Option& option) { return arg == option.name; });
+    return found == std::end(table) ? nullptr : &*found;
+}
+
+// An option of generate that sets a condition: the unit it is given in, the unit the chamber
+// keeps it in and the factor between them.
+struct ConditionOption {
+    const char* name;
+    const char* unit;
+    const char* chamberUnit;
+    double factor;
+    double GenerateOptions::*field;
+};
+constexpr double kCentimetresPerMetre = 100.0;
+constexpr ConditionOption kConditionOptions[] = {
+    {"--B", "kG", "kG", 1.0, &GenerateOptions::fieldKG},
+    {"--T", "MeV", "MeV", 1.0, &GenerateOptions::energyMeV},
+    {"--L", "m", "cm", kCentimetresPerMetre, &GenerateOptions::lengthCm},
+};
+
 // Sets one option of generate; returns a reason when it cannot.
 std::optional<std::string> SetNumberOption(const std::string& option, const std::string& value,
                                            GenerateOptions& options)
@@ -63,15 +90,14 @@ std::optional<std::string> SetNumberOption(const std::string& option, const std:
     const std::optional<double> number = ParseFiniteDouble(value);
     if (!number)
         return notNumber;
-    if (option == "--B") {
-        options.fieldKG = *number;
-    } else if (*number <= 0.0) {
-        return option.substr(2) + " must be above 0: " + value;
-    } else if (option == "--T") {
-        options.energyMeV = *number;
-    } else {
-        options.lengthM = *number;
-    }
+    const ConditionOption* condition = FindNamed(kConditionOptions, option);
+    if (!condition)
+        return "unknown option: " + option;
+    // Checked after the conversion: a length in metres can overflow in centimetres.
+    const double converted = *number * condition->factor;
+    if (!std::isfinite(converted))
+        return option.substr(2) + " = " + value + " " + condition->unit + " overflows in " + condition->chamberUnit;
+    options.*condition->field = converted;
     return std::nullopt;
 }
 
@@ -97,7 +123,7 @@ std::optional<std::string> TakeGenerateArg(ArgCursor& cursor, GenerateOptions& o
         options.truth = true;
         return std::nullopt;
     }
-    const bool numeric = arg == "--seed" || arg == "--count" || arg == "--B" || arg == "--T" || arg == "--L";
+    const bool numeric = arg == "--seed" || arg == "--count" || FindNamed(kConditionOptions, arg) != nullptr;
     if (!numeric && arg != "-o")
         return "unknown option: " + arg;
     const std::optional<std::string> value = cursor.TakeValue();
@@ -156,9 +182,7 @@ std::optional<std::string> TakeRenderArg(ArgCursor& cursor, RenderOptions& optio
         options.eventFile = arg;
         return std::nullopt;
     }
-    const auto named = [&](const RenderChoiceOption& option) { return arg == option.name; };
-    const auto found = std::find_if(std::begin(kRenderChoices), std::end(kRenderChoices), named);
-    const RenderChoiceOption* choice = found == std::end(kRenderChoices) ? nullptr : &*found;
+    const RenderChoiceOption* choice = FindNamed(kRenderChoices, arg);
     if (!choice && arg != "-o")
         return "unknown option: " + arg;
     const std::optional<std::string> value = cursor.TakeValue();
@@ -210,6 +234,9 @@ GenerateArgs ParseGenerateArgs(const std::vector<std::string>& args)
     }
     if (!type)
         return UsageError{"missing decay type (1 to 6)"};
+    // Every event file written must be one the program reads back and can show.
+    if (std::optional<std::string> reason = ConditionsOutOfBounds(options.lengthCm, options.fieldKG, options.energyMeV))
+        return UsageError{*reason};
     options.decayType = *type;
     return options;
 }

@@ -21,9 +21,11 @@ struct GenerateOptions {
     int decayType = 1;             // 1 to 6
     std::optional<uint32_t> seed;  // the random source's initial state; none: the calendar time
     int count = 1;                 // events, at least 1
+    // The conditions, in the units the chamber keeps (the command line gives L in metres), within
+    // the bounds of physics/ConditionLimits.h.
     double fieldKG = 0.8;          // B, kG
-    double energyMeV = 0.6;        // T, MeV, above 0
-    double lengthM = 5.0;          // L, metres, above 0
+    double energyMeV = 0.6;        // T, MeV
+    double lengthCm = 500.0;       // L, cm
     std::string directory = ".";
     bool truth = false;            // also write each event's truth as CSV beside it
 };

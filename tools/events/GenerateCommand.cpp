@@ -14,8 +14,6 @@
 
 namespace {
 
-constexpr double kCentimetresPerMetre = 100.0;
-
 // event-0001.cwd, ..., event-9999.cwd, event-10000.cwd: 1-based, at least four digits.
 std::string EventFileName(int number)
 {
@@ -39,10 +37,11 @@ bool MakeDirectory(const std::string& directory, std::ostream& err)
 }
 
 // The answer key of one event, beside its file.
-bool WriteTruth(const std::filesystem::path& path, const EventTruth& truth, std::ostream& err)
+bool WriteTruth(const std::filesystem::path& path, const EventTruth& truth, const AnswerKeyHeading& heading,
+                std::ostream& err)
 {
     std::ofstream file(path, std::ios::binary | std::ios::trunc);
-    file << TruthCsv(truth);
+    file << TruthCsv(truth, heading);
     file.close();
     if (!file) {
         err << "tracelume-events: cannot write " << path.string() << "\n";
@@ -57,8 +56,9 @@ int Generate(const GenerateOptions& options, std::ostream& out, std::ostream& er
 {
     if (!MakeDirectory(options.directory, err))
         return kExitFailure;
-    SeedRandom(options.seed.value_or(CalendarSeconds()));
-    const ChamberData conditions(options.lengthM * kCentimetresPerMetre, options.fieldKG, options.energyMeV);
+    const uint32_t seed = options.seed.value_or(CalendarSeconds());
+    SeedRandom(seed);
+    const ChamberData conditions(options.lengthCm, options.fieldKG, options.energyMeV);
     EventTruth truth;
     for (int number = 1; number <= options.count; ++number) {
         const std::unique_ptr<ChamberEvent> event =
@@ -70,7 +70,9 @@ int Generate(const GenerateOptions& options, std::ostream& out, std::ostream& er
             return kExitFailure;
         }
         out << path.string() << "\n";
-        if (options.truth && !WriteTruth(std::filesystem::path(path).replace_extension(".csv"), truth, err))
+        const AnswerKeyHeading heading{options.decayType, seed, number, conditions.L(), conditions.B(),
+                                       conditions.T()};
+        if (options.truth && !WriteTruth(std::filesystem::path(path).replace_extension(".csv"), truth, heading, err))
             return kExitFailure;
     }
     return kExitOk;
