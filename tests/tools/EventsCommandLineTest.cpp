@@ -66,8 +66,8 @@ TEST(GenerateArguments, ConditionsWithinTheBoundsOfTheEventFiles)
 {
     const std::vector<std::vector<const char*>> cases = { // option, value, start of the refusal
         {"--L", "0.01", ""}, {"--L", "0.00999", "L = 0.00999 m is outside"}, {"--L", "1000", ""},
-        {"--L", "1000.5", "L = 1E+03 m is outside"}, {"--L", "1.8e306", "L = 1.8e306 m overflows in cm"},
-        {"--B", "-200", ""}, {"--B", "200", ""}, {"--B", "200.5", "B = 200 kG is outside"}, {"--T", "1e-4", ""},
+        {"--L", "1000.5", "L = 1000.5 m is outside"}, {"--L", "1.8e306", "L = 1.8e306 m overflows in cm"},
+        {"--B", "-200", ""}, {"--B", "200", ""}, {"--B", "200.5", "B = 200.5 kG is outside"}, {"--T", "1e-4", ""},
         {"--T", "9.99e-5", "T = 9.99E-05 MeV is outside"}, {"--T", "1e6", ""}, {"--T", "1000001", "T = 1E+06 MeV"},
     };
     for (const auto& c : cases) {
