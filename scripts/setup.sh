@@ -7,7 +7,7 @@ set -euo pipefail
 packages=(
   cmake ninja-build g++ pkg-config
   libgtest-dev libgmock-dev libbenchmark-dev
-  qt6-base-dev libgl-dev libx11-dev
+  qt6-base-dev libgl-dev libx11-dev libxcb1-dev
   xvfb xauth xdotool x11-utils imagemagick
   fonts-dejavu-core
   desktop-file-utils libxml2-utils shared-mime-info groff-base

@@ -159,7 +159,7 @@ bool CWnd::ShowWindow(int command)
             d_->Show(true, false);
         break;
     case SW_SHOW:
-        if (!wasVisible)
+        if (!wasVisible || IsIconic())
             d_->Show(true, true);
         break;
     case SW_MINIMIZE:
@@ -179,6 +179,8 @@ bool CWnd::IsWindowVisible() const
         return false;
     return d_->IsVisible();
 }
+
+bool CWnd::IsIconic() const { return d_->Exists() && d_->IsTopLevel() && d_->Outer()->isMinimized(); }
 
 void CWnd::BringWindowToTop()
 {

@@ -260,9 +260,14 @@ public:
     // SWP_NOACTIVATE or SWP_HIDEWINDOW is given, a top-level window that is visible afterwards is
     // activated. MoveWindow never activates.
     bool SetWindowPos(const CWnd* insertAfter, int x, int y, int width, int height, unsigned flags);
-    // Shows or hides (SW_ constants above). Returns whether the window was visible before.
+    // Shows or hides (SW_ constants above). Returns whether the window was visible before. Every
+    // command that shows a minimised top-level window (SetWindowPos with SWP_SHOWWINDOW too)
+    // brings it back from its icon.
     bool ShowWindow(int command);
     bool IsWindowVisible() const;
+    // A top-level window the user (or SW_MINIMIZE) minimised: visible, but shown only as an icon
+    // until it is shown again.
+    bool IsIconic() const;
     // Brings a top-level window to the top of the stacking order and activates it.
     void BringWindowToTop();
     // Centres a top-level window on the desktop (or on alternate's window rectangle).

@@ -3,6 +3,7 @@
 #include "platform/window/App.h"
 #include "platform/window/Hub.h"
 #include "platform/window/ScrollViewBars.h"
+#include "platform/window/WindowManagerHints.h"
 
 #include <QCoreApplication>
 #include <QIcon>
@@ -31,12 +32,15 @@ Qt::CursorShape ToQtCursor(CursorShape cursor)
     return Qt::ArrowCursor;
 }
 
-// An owned window is a dialog to Qt: window systems keep only those above their transient parent
-// and minimise them with it.
+// An owned window with neither a minimise nor a maximise button: a tool window. Owned windows are
+// transient for their owner: window systems keep them above it and minimise them with it.
+bool IsToolWindow(unsigned style, bool owned) { return owned && (style & (WS_MINIMIZEBOX | WS_MAXIMIZEBOX)) == 0; }
+
 Qt::WindowFlags TopLevelFlags(unsigned style, bool owned)
 {
     const bool caption = (style & WS_CAPTION) != 0 || (style & WS_POPUP) == 0; // overlapped windows always have one
-    Qt::WindowFlags flags = (owned ? Qt::Dialog : Qt::Window) | Qt::CustomizeWindowHint;
+    const bool tool = IsToolWindow(style, owned);
+    Qt::WindowFlags flags = (tool ? Qt::Tool : owned ? Qt::Dialog : Qt::Window) | Qt::CustomizeWindowHint;
     if (!caption)
         return flags | Qt::FramelessWindowHint;
     flags |= Qt::WindowTitleHint;
@@ -119,6 +123,8 @@ void WndPrivate::CreateTopLevelWidgets()
     client_ = new ClientWidget(q, widget);
     presenter_.CreateImage();
     widget->createWinId();
+    if (IsToolWindow(style_, owned))
+        platform::detail::AskForToolWindowFrame(widget);
     if (owned) {
         QWidget* ownerWidget = owner->Top()->outer_;
         if (ownerWidget && ownerWidget->windowHandle() && widget->windowHandle())
@@ -207,6 +213,8 @@ void WndPrivate::Show(bool show, bool activate)
             activation.SetActive(VisibleOwner(), WA_ACTIVE);
         return;
     }
+    if (outer_->isMinimized())
+        outer_->setWindowState(outer_->windowState() & ~Qt::WindowMinimized);
     if (!activate) {
         // Some platforms activate every window they show; that activation is not the program's.
         outer_->setAttribute(Qt::WA_ShowWithoutActivating, true);

@@ -284,6 +284,21 @@ TEST_F(ShowAndClose, CloseHidesTheChamberAndShowBringsItBack)
     EXPECT_NE(Renderer().Event(), nullptr) << "closing keeps the event";
 }
 
+// A tool window minimised from its window manager's menu comes back with its Show command.
+TEST_F(ShowAndClose, ShowBringsAMinimisedToolWindowBack)
+{
+    StartProgram();
+    for (const int show : {cmd::kShowControls, cmd::kShowProjector, cmd::kShowChamber}) {
+        Frame().OnCommand(show);
+        CWnd* window = activeToolWindow;
+        window->ShowWindow(SW_MINIMIZE);
+        ASSERT_TRUE(window->IsIconic());
+        Frame().OnCommand(show);
+        EXPECT_FALSE(window->IsIconic()) << show;
+        EXPECT_TRUE(window->IsWindowVisible()) << show;
+    }
+}
+
 TEST_F(ShowAndClose, ShowEndsTheTrackmakerMode)
 {
     StartProgram();
