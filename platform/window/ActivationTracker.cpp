@@ -7,6 +7,7 @@
 #include <QScrollBar>
 
 #include <algorithm>
+#include <utility>
 
 namespace platform::detail {
 
@@ -14,6 +15,8 @@ namespace {
 
 // How long a request to activate a window waits for Qt's echo before it is forgotten (ms).
 constexpr qint64 kActivationEchoWindow = 3000;
+// How soon after a window manager activated a window its activating click arrives (ms).
+constexpr qint64 kWindowManagerClickWindow = 500;
 
 // Hit-test codes of the parts of a window a press may land on.
 constexpr unsigned kHitMenu = 5;
@@ -55,6 +58,8 @@ bool ActivationTracker::TakeEcho(CWnd* window)
     if (echo == echoes_.end())
         return false;
     echoes_.erase(echoes_.begin(), echo + 1);
+    // One report answers every request still waiting for the same window.
+    std::erase_if(echoes_, [window](const auto& r) { return r.first == window; });
     return true;
 }
 
@@ -71,8 +76,18 @@ void ActivationTracker::SetActive(CWnd* window, unsigned how)
 
 void ActivationTracker::QtActivated(CWnd* window)
 {
-    if (!TakeEcho(window) && window != active_)
-        MoveActivation(window, WA_ACTIVE);
+    if (TakeEcho(window) || window == active_)
+        return;
+    CWnd* previous = active_;
+    if (MoveActivation(window, WA_ACTIVE))
+        outside_ = {window, previous, QDateTime::currentMSecsSinceEpoch()};
+}
+
+bool ActivationTracker::TakeOutsideActivation(CWnd* window, CWnd*& previous)
+{
+    const OutsideActivation record = std::exchange(outside_, {});
+    previous = record.previous;
+    return record.window == window && QDateTime::currentMSecsSinceEpoch() - record.at <= kWindowManagerClickWindow;
 }
 
 void ActivationTracker::ExpectQtActivation(CWnd* window) { AwaitEcho(window); }
@@ -81,11 +96,17 @@ bool ActivationTracker::MouseActivate(QWidget* widget, bool leftPress)
 {
     CWnd* window = WndPrivate::FromWidget(widget);
     CWnd* top = window ? window->GetTopLevelParent() : nullptr;
-    if (top == nullptr || top == active_)
+    CWnd* before = nullptr;
+    const bool activatedByThisClick = top != nullptr && TakeOutsideActivation(top, before);
+    if (top == nullptr || (top == active_ && !activatedByThisClick))
         return false;
     const int answer = top->OnMouseActivate(CWnd::GetDesktopWindow(), HitTest(widget), leftPress ? WM_LBUTTONDOWN : 0);
-    if ((answer == MA_ACTIVATE || answer == MA_ACTIVATEANDEAT) && WndPrivate::Of(top)->Exists())
-        SetActive(top, WA_CLICKACTIVE);
+    if ((answer == MA_ACTIVATE || answer == MA_ACTIVATEANDEAT) && WndPrivate::Of(top)->Exists()) {
+        if (top == active_)
+            top->OnActivate(WA_CLICKACTIVE, before, false);
+        else
+            SetActive(top, WA_CLICKACTIVE);
+    }
     return answer == MA_ACTIVATEANDEAT || answer == MA_NOACTIVATEANDEAT;
 }
 
@@ -93,6 +114,8 @@ void ActivationTracker::Forget(CWnd* window)
 {
     if (active_ == window)
         active_ = nullptr;
+    if (outside_.window == window || outside_.previous == window)
+        outside_ = {};
     std::erase_if(echoes_, [window](const auto& r) { return r.first == window; });
 }
 

@@ -27,7 +27,10 @@ public:
     // Qt is going to report window active, but the program did not ask for it: ignore that once.
     void ExpectQtActivation(CWnd* window);
     // A press into a window that is not active asks it whether to activate and whether to pass
-    // the click on. Returns true when the click is to be discarded.
+    // the click on. Returns true when the click is to be discarded. A window manager activates a
+    // window on the press itself and passes the click on afterwards: a press that comes right
+    // after the window manager activated its window is that activating click, asked the same
+    // way, and the window is told again that it was activated by a click.
     bool MouseActivate(QWidget* widget, bool leftPress);
     void Forget(CWnd* window);
 
@@ -38,7 +41,17 @@ private:
     // True (and the echo used up) when Qt's report about window answers a request of ours.
     bool TakeEcho(CWnd* window);
 
+    // True (and the record used up) when window was activated from outside just before a press.
+    bool TakeOutsideActivation(CWnd* window, CWnd*& previous);
+
     CWnd* active_ = nullptr;
+    // The last activation that came from outside the program (the user, the window manager):
+    // the window, the one active before it and the time (ms).
+    struct OutsideActivation {
+        CWnd* window = nullptr;
+        CWnd* previous = nullptr;
+        qint64 at = 0;
+    } outside_;
     // Windows whose activation Qt is to report, with the time of asking (ms), whose echo is due.
     std::vector<std::pair<CWnd*, qint64>> echoes_;
 };

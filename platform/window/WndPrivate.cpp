@@ -215,11 +215,11 @@ void WndPrivate::Show(bool show, bool activate)
     }
     if (outer_->isMinimized())
         outer_->setWindowState(outer_->windowState() & ~Qt::WindowMinimized);
-    if (!activate) {
-        // Some platforms activate every window they show; that activation is not the program's.
+    // Some platforms activate every window they show: that activation is the program's own,
+    // whether it asks for one (it follows below) or not.
+    activation.ExpectQtActivation(q);
+    if (!activate)
         outer_->setAttribute(Qt::WA_ShowWithoutActivating, true);
-        activation.ExpectQtActivation(q);
-    }
     outer_->show();
     outer_->setAttribute(Qt::WA_ShowWithoutActivating, false);
     placement_.Layout();

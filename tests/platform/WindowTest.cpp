@@ -299,6 +299,29 @@ TEST(WindowActivation, TheWindowSystemActivatingAWindowIsNoticed)
     EXPECT_EQ(second.activations.back().state, WA_INACTIVE);
 }
 
+// A window manager activates a window on the press and passes the click on after: that click is
+// asked like a click into an inactive window, and only that one.
+TEST(WindowActivation, TheClickAWindowManagerActivatedWithIsAsked)
+{
+    RecordingWnd first;
+    RecordingWnd second;
+    ASSERT_TRUE(first.CreateTopLevel("First", Rect::FromSize(0, 0, 100, 100)));
+    ASSERT_TRUE(second.CreateTopLevel("Second", Rect::FromSize(200, 0, 100, 100)));
+    first.ShowWindow(SW_SHOW);
+    second.ShowWindow(SW_SHOW);
+    platform::simulate::ProcessEvents();
+    platform::simulate::UserActivate(&first);
+    first.mouseActivateAnswer = MA_ACTIVATEANDEAT;
+    platform::simulate::SendMouse(&first, MouseAction::Press, {5, 5});
+    EXPECT_EQ(first.mouseActivations, 1);
+    EXPECT_EQ(first.activations.back().state, WA_CLICKACTIVE);
+    EXPECT_EQ(first.activations.back().other, &second);
+    EXPECT_TRUE(first.mouse.empty()) << "the activating click was eaten";
+    platform::simulate::SendMouse(&first, MouseAction::Release, {5, 5});
+    platform::simulate::SendMouse(&first, MouseAction::Press, {5, 5});
+    EXPECT_EQ(first.mouseActivations, 1) << "later clicks are not asked";
+}
+
 // Window managers keep an owned window above its owner and minimise it with it only when Qt marks
 // it transient for the owner's window.
 TEST(WindowOwner, OwnedWindowsAreTransientForTheirOwnersWindow)

@@ -139,6 +139,27 @@ TEST_F(ChamberControlsTest, FirstClickOnTheInactiveWindowOnlyActivatesIt)
     EXPECT_EQ(activeToolWindow, &Controls());
 }
 
+// Under a window manager the window is active before the click that activated it arrives: that
+// click still only activates it, and the next one drags the knob.
+TEST_F(ChamberControlsTest, FirstClickAfterAWindowManagerActivatedItOnlyActivatesIt)
+{
+    Frame().OnCommand(cmd::kShowControls);
+    Frame().OnCommand(cmd::kShowChamber);
+    platform::simulate::UserActivate(&Controls());
+    ChamberBSlideCanvas& b = *Controls().bSlider;
+    const auto drag = [&b] {
+        using platform::simulate::MouseAction;
+        const int knob = b.knobPosition;
+        platform::simulate::SendMouse(&b, MouseAction::Press, {30, knob + 8});
+        platform::simulate::SendMouse(&b, MouseAction::Move, {30, knob - 40});
+        platform::simulate::SendMouse(&b, MouseAction::Release, {30, knob - 40});
+    };
+    drag();
+    EXPECT_DOUBLE_EQ(Frame().pendingConditions.B(), 0.8);
+    drag();
+    EXPECT_GT(Frame().pendingConditions.B(), 0.8);
+}
+
 TEST_F(ChamberControlsTest, ClosingHidesAndGoesToTheBackOfTheList)
 {
     Frame().OnCommand(cmd::kShowControls);
