@@ -4,6 +4,7 @@
 #include "platform/window/Wnd.h"
 #include "platform/window/Hub.h"
 #include "platform/window/WndPrivate.h"
+#include "platform/window/QtModalDialog.h"
 
 #include <QFileDialog>
 #include <QGuiApplication>
@@ -81,7 +82,7 @@ std::optional<std::string> ShowRealDialog(FileDialogRequest& request)
     }
     if (!request.initialName.empty())
         dialog.selectFile(QString::fromStdString(request.initialName));
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+    if (platform::detail::RunQtModalDialog(dialog) != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return std::nullopt;
     request.filterIndex = std::max(0, int(filters.indexOf(dialog.selectedNameFilter())));
     return dialog.selectedFiles().first().toStdString();

@@ -3,6 +3,7 @@
 #include "platform/window/Wnd.h"
 #include "platform/window/Hub.h"
 #include "platform/window/WndPrivate.h"
+#include "platform/window/QtModalDialog.h"
 
 #include <QGuiApplication>
 #include <QMessageBox>
@@ -35,7 +36,7 @@ int ShowRealMessageBox(const MessageBoxRequest& request)
                     yesNo ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok, parent);
     if (yesNo)
         box.setDefaultButton(QMessageBox::No);
-    const int pressed = box.exec();
+    const int pressed = platform::detail::RunQtModalDialog(box);
     return yesNo ? (pressed == QMessageBox::Yes ? IDYES : IDNO) : IDOK;
 }
 

@@ -4,6 +4,7 @@
 #include "platform/window/Hub.h"
 #include "platform/window/Wnd.h"
 #include "platform/window/WndPrivate.h"
+#include "platform/window/QtModalDialog.h"
 
 #include <QDir>
 #include <QGuiApplication>
@@ -43,7 +44,7 @@ PrintDialogAnswer ShowRealDialog(const PrintDialogRequest& request)
     dialog.setOption(QAbstractPrintDialog::PrintSelection, (request.flags & PD_NOSELECTION) == 0);
     dialog.setOption(QAbstractPrintDialog::PrintPageRange, (request.flags & PD_NOPAGENUMS) == 0);
     dialog.setOption(QAbstractPrintDialog::PrintToFile, noPrinter || (request.flags & PD_HIDEPRINTTOFILE) == 0);
-    if (dialog.exec() != QDialog::Accepted)
+    if (platform::detail::RunQtModalDialog(dialog) != QDialog::Accepted)
         return {PrintDialogOutcome::Cancelled, nullptr};
     if (!printer->isValid())
         return {PrintDialogOutcome::Failed, nullptr};

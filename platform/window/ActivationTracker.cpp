@@ -92,6 +92,15 @@ bool ActivationTracker::TakeOutsideActivation(CWnd* window, CWnd*& previous)
 
 void ActivationTracker::ExpectQtActivation(CWnd* window) { AwaitEcho(window); }
 
+void ActivationTracker::GiveBackKeyboard()
+{
+    WndPrivate* d = WndPrivate::Of(active_);
+    if (d == nullptr || !d->Exists() || !d->Outer()->isVisible())
+        return;
+    AwaitEcho(active_);
+    d->Outer()->activateWindow();
+}
+
 bool ActivationTracker::MouseActivate(QWidget* widget, bool leftPress)
 {
     CWnd* window = WndPrivate::FromWidget(widget);

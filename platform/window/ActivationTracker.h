@@ -24,6 +24,9 @@ public:
     void SetActive(CWnd* window, unsigned how);
     // Qt reports that window became active: ours to follow unless it is the echo of a request.
     void QtActivated(CWnd* window);
+    // A window that is not the program's (one of Qt's dialogs) had the keyboard and is gone: the
+    // active window takes it again.
+    void GiveBackKeyboard();
     // Qt is going to report window active, but the program did not ask for it: ignore that once.
     void ExpectQtActivation(CWnd* window);
     // A press into a window that is not active asks it whether to activate and whether to pass

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Prints the chamber with the real program on a private X server: New Event, File > Print...,
-# the print dialog accepted as it comes. Without a printer the dialog offers Tracelume.pdf in the
+# the print dialog accepted as it comes, and the keyboard still works afterwards. Without a printer the dialog offers Tracelume.pdf in the
 # current folder; that PDF must hold one page with the date line, the title and the conditions
 # in its text, and dark lines and dots on white in its picture.
 # Usage: print.sh <tracelume binary> [folder to print in]
@@ -58,6 +58,12 @@ echo "page: $dark dark pixels, white fraction $white"
 [ "$dark" -gt 200 ] || fail "the box and the dots did not print dark ($dark dark pixels)"
 awk "BEGIN { exit !($white > 0.9) }" || fail "the paper is not white ($white)"
 echo "page pictures in $folder"
+
+# Nothing is clicked after the dialog: the keyboard is back with the program all the same.
+xdotool mousemove 1200 1000
+xdotool key --clearmodifiers ctrl+p
+e2e_wait_window "Projector: .*" 5 >/dev/null && echo "ok: Ctrl+P works after the dialog closed" ||
+    fail "keys typed after the print dialog closed reach no window (Ctrl+P showed no Projector)"
 
 e2e_quit_with_ctrl_q "$chamber"
 

@@ -1,0 +1,16 @@
+#include "platform/window/QtModalDialog.h"
+
+#include "platform/window/Hub.h"
+
+#include <QDialog>
+
+namespace platform::detail {
+
+int RunQtModalDialog(QDialog& dialog)
+{
+    const int result = dialog.exec();
+    Hub::Instance().Activation().GiveBackKeyboard();
+    return result;
+}
+
+} // namespace platform::detail
