@@ -3,7 +3,6 @@
 #include "eventfile/FileCause.h"
 
 #include <cstdint>
-#include <cstdio>
 #include <span>
 #include <string>
 
@@ -19,14 +18,27 @@ public:
     virtual void Abandon() = 0;
 };
 
-// Saves to a file path without ever destroying what the path held before a save that failed:
-// the bytes go to a temporary file in the same directory, which replaces the target by a
-// rename only once everything was written and closed. An existing target that cannot be
-// opened for writing fails at Open (as an in-place save would), so a read-only file stays
-// read-only. Permissions of an existing target are carried over to its replacement. The file
-// and then its folder are synced to disk around the rename, so that after a power cut the name
-// holds either the old file or the whole new one. A path that is a symbolic link saves into
-// the file the link leads to; the link stays.
+// Saves to a file path without ever destroying what the path held before a save that failed,
+// and without leaving anything behind when the save fails or its process dies:
+//
+// - The bytes go to an unnamed file in the target's folder. Only once they are all written and
+//   synced does it get a temporary name, and that name at once replaces the target by a rename.
+//   A process killed while writing leaves nothing: the unnamed file goes with it.
+// - Where the file system has no unnamed files, the bytes go to a file of a temporary name from
+//   the start. A save that dies leaves that file; the next save into the folder removes it.
+//
+// Temporary names are ".tracelume-save-" and 12 lowercase hexadecimal digits, whatever the
+// target is called, so every name the file system accepts can be saved. A save holds its
+// temporary file locked (flock) while it lives; a save removes from its folder the files of that
+// pattern that nobody holds locked: the leftovers of saves that died, and nothing else (no other
+// name, no folder, link or device, no temporary of a save still running).
+//
+// An existing target that cannot be opened for writing fails at Open (as an in-place save would),
+// so a read-only file stays read-only; so does a name the file system refuses. Permissions of an
+// existing target are carried over to its replacement. The file and then its folder are synced
+// to disk around the rename, so that after a power cut the name holds either the old file or the
+// whole new one. A path that is a symbolic link saves into the file the link leads to; the link
+// stays.
 class ReplacingFile : public SaveTarget {
 public:
     explicit ReplacingFile(std::string path);
@@ -36,19 +48,31 @@ public:
 
     FileCause Open() override;
     FileCause Write(std::span<const uint8_t> bytes) override;
-    // Closes the temporary file and renames it over the target (the close stage).
+    // Syncs the temporary file, names it if it is unnamed and renames it over the target (the
+    // close stage).
     FileCause Commit() override;
     void Abandon() override;
 
-    // The temporary file while one exists (for tests and diagnostics), else empty.
+    // The temporary file's name while it has one (for tests and diagnostics), else empty: an
+    // unnamed temporary has none until Commit.
     const std::string& TemporaryPath() const { return temporaryPath_; }
+
+protected:
+    // Opens a new unnamed file for writing in folder (O_TMPFILE) and returns its descriptor, or
+    // -1 with errno set; EOPNOTSUPP, EISDIR and EINVAL say that the file system has none, and
+    // the save then writes a named temporary file.
+    virtual int OpenUnnamedIn(const std::string& folder);
 
 private:
     FileCause CheckTargetWritable() const;
     FileCause CreateTemporary();
-    FileCause CloseTemporary();
+    FileCause CreateNamedTemporary();
+    FileCause NameTemporary();
+    void CarryOverPermissions() const;
+    void CloseTemporary();
 
     std::string path_;
+    std::string folder_;
     std::string temporaryPath_;
-    std::FILE* file_ = nullptr;
+    int descriptor_ = -1;
 };
