@@ -1,4 +1,5 @@
 #include "platform/seams/FileDialog.h"
+#include "platform/seams/FileDialogPrivate.h"
 
 #include "platform/seams/MessageBox.h"
 #include "platform/window/Wnd.h"
@@ -6,8 +7,9 @@
 #include "platform/window/WndPrivate.h"
 #include "platform/window/QtModalDialog.h"
 
-#include <QFileDialog>
+#include <QFileIconProvider>
 #include <QGuiApplication>
+#include <QMimeDatabase>
 
 #include <algorithm>
 #include <filesystem>
@@ -57,6 +59,30 @@ std::string PatternExtension(const FileFilter& filter)
     return plain ? pattern.substr(2) : std::string();
 }
 
+// Qt's own providers sniff a file's contents for its type and icon (QMimeDatabase reads the
+// file when its name says nothing), on the dialog's thread: a file whose read blocks hangs the
+// dialog. This one goes by the kind of entry and the file name alone.
+class IconsByNameAndKind final : public QFileIconProvider {
+public:
+    QIcon icon(IconType type) const override { return QFileIconProvider::icon(type); }
+    QIcon icon(const QFileInfo& info) const override
+    {
+        if (info.isRoot())
+            return icon(Drive);
+        return icon(info.isDir() ? Folder : File);
+    }
+    QString type(const QFileInfo& info) const override
+    {
+        if (!info.isFile() || info.isRoot())
+            return QFileIconProvider::type(info);
+        const QMimeType mime = names_.mimeTypeForFile(info.fileName(), QMimeDatabase::MatchExtension);
+        return mime.comment().isEmpty() ? mime.name() : mime.comment();
+    }
+
+private:
+    QMimeDatabase names_;
+};
+
 std::optional<std::string> ShowRealDialog(FileDialogRequest& request)
 {
     platform::detail::Hub::Instance();
@@ -67,25 +93,11 @@ std::optional<std::string> ShowRealDialog(FileDialogRequest& request)
     QWidget* parent = nullptr;
     if (request.owner != nullptr && request.owner->IsWindow())
         parent = request.owner->GetTopLevelParent()->Private()->Outer();
-    const std::string title = !request.title.empty() ? request.title : request.open ? "Open" : "Save As";
-    QFileDialog dialog(parent, QString::fromStdString(title));
-    dialog.setAcceptMode(request.open ? QFileDialog::AcceptOpen : QFileDialog::AcceptSave);
-    dialog.setFileMode(request.open && (request.flags & OFN_FILEMUSTEXIST) ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
-    dialog.setOption(QFileDialog::DontConfirmOverwrite, request.open || (request.flags & OFN_OVERWRITEPROMPT) == 0);
-    QStringList filters;
-    for (const FileFilter& filter : request.filters)
-        filters << QtFilter(filter);
-    if (!filters.isEmpty()) {
-        dialog.setNameFilters(filters);
-        if (request.filterIndex > 0 && request.filterIndex < filters.size())
-            dialog.selectNameFilter(filters[request.filterIndex]);
-    }
-    if (!request.initialName.empty())
-        dialog.selectFile(QString::fromStdString(request.initialName));
-    if (platform::detail::RunQtModalDialog(dialog) != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+    const std::unique_ptr<QFileDialog> dialog = platform::detail::MakeFileDialog(request, parent);
+    if (platform::detail::RunQtModalDialog(*dialog) != QDialog::Accepted || dialog->selectedFiles().isEmpty())
         return std::nullopt;
-    request.filterIndex = std::max(0, int(filters.indexOf(dialog.selectedNameFilter())));
-    return dialog.selectedFiles().first().toStdString();
+    request.filterIndex = std::max(0, int(dialog->nameFilters().indexOf(dialog->selectedNameFilter())));
+    return dialog->selectedFiles().first().toStdString();
 }
 
 std::string FileNameOf(const std::string& path)
@@ -110,6 +122,30 @@ std::vector<FileFilter> ParseFileFilter(const std::string& filter)
 
 namespace platform {
 void SetFileDialogHandler(FileDialogHandler handler) { Handler() = std::move(handler); }
+}
+
+std::unique_ptr<QFileDialog> platform::detail::MakeFileDialog(const FileDialogRequest& request, QWidget* parent)
+{
+    // Made once and never deleted: dialogs may come and go, and their models may still ask it.
+    static auto* const icons = new IconsByNameAndKind;
+    const std::string title = !request.title.empty() ? request.title : request.open ? "Open" : "Save As";
+    auto dialog = std::make_unique<QFileDialog>(parent, QString::fromStdString(title));
+    dialog->setIconProvider(icons);
+    dialog->setAcceptMode(request.open ? QFileDialog::AcceptOpen : QFileDialog::AcceptSave);
+    dialog->setFileMode(request.open && (request.flags & OFN_FILEMUSTEXIST) ? QFileDialog::ExistingFile
+                                                                             : QFileDialog::AnyFile);
+    dialog->setOption(QFileDialog::DontConfirmOverwrite, request.open || (request.flags & OFN_OVERWRITEPROMPT) == 0);
+    QStringList filters;
+    for (const FileFilter& filter : request.filters)
+        filters << QtFilter(filter);
+    if (!filters.isEmpty()) {
+        dialog->setNameFilters(filters);
+        if (request.filterIndex > 0 && request.filterIndex < filters.size())
+            dialog->selectNameFilter(filters[request.filterIndex]);
+    }
+    if (!request.initialName.empty())
+        dialog->selectFile(QString::fromStdString(request.initialName));
+    return dialog;
 }
 
 CFileDialog::CFileDialog(bool openFileDialog, const std::string& defaultExtension, const std::string& fileName,

@@ -94,15 +94,17 @@ PixelImage ToPixelImage(const QImage& picture)
     return image;
 }
 
-// As typed: to the widget of window's top-level window that has the focus there, else to the
-// window's client.
+// As typed: to an open pop-up menu, else to the widget of window's top-level window that has the
+// focus there, else to the window's client.
 void Key(CWnd* window, char key, bool control, bool post)
 {
     WndPrivate* d = Existing(window);
     if (!d)
         return;
-    QWidget* focus = d->Client()->window()->focusWidget();
-    Deliver(focus ? focus : d->Client(), MakeKey(key, control), post);
+    QWidget* receiver = QApplication::activePopupWidget();
+    if (receiver == nullptr)
+        receiver = d->Client()->window()->focusWidget();
+    Deliver(receiver ? receiver : d->Client(), MakeKey(key, control), post);
 }
 
 void CloseButton(CWnd* window, bool post)
@@ -222,6 +224,18 @@ bool ClickMenuBarItem(CWnd* frame, int position)
     popup->close();
     ProcessEvents();
     return true;
+}
+
+bool SendAltKey(CWnd* frame, char letter)
+{
+    WndPrivate* d = Existing(frame);
+    if (d == nullptr || !d->MenuBar())
+        return false;
+    const QChar typed = QChar(letter).toLower();
+    QKeyEvent key(QEvent::KeyPress, Qt::Key_A + (typed.toUpper().unicode() - 'A'), Qt::AltModifier, QString(typed));
+    QCoreApplication::sendEvent(d->MenuBar(), &key);
+    ProcessEvents();
+    return QApplication::activePopupWidget() != nullptr;
 }
 
 bool ChooseMenuItem(CWnd* frame, int id)

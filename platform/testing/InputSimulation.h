@@ -20,8 +20,13 @@ void PostMouse(CWnd* window, MouseAction action, Point client);
 void SendMouseAtScreenPixel(CWnd* window, MouseAction action, Point screenPixel);
 
 // A key press in window: key is 'A'..'Z', '0'..'9' or one of the VK_ codes; control: Ctrl held.
+// While a pop-up menu is open the key goes to that menu, which holds the keyboard.
 void SendKey(CWnd* window, char key, bool control);
 void PostKey(CWnd* window, char key, bool control);
+// Alt and a letter typed in a frame: its menu bar opens the pop-up of that mnemonic with the
+// first item highlighted, as the bar's shortcut does. Returns whether a pop-up opened; it stays
+// open for the keys that follow.
+bool SendAltKey(CWnd* frame, char letter);
 
 // The close button of a top-level window's caption.
 void SendCloseButton(CWnd* window);

@@ -7,6 +7,7 @@
 #include "platform/window/WndPrivate.h"
 
 #include <QAction>
+#include <QKeyEvent>
 #include <QMenu>
 #include <QMenuBar>
 
@@ -15,8 +16,85 @@
 #include <map>
 
 namespace {
+
 constexpr unsigned kStateBits = MF_GRAYED | MF_DISABLED;
+
+// The letter that follows the '&' of a menu text, in upper case ("&&" is an ampersand), or none.
+QChar MnemonicOf(const std::string& text)
+{
+    for (size_t i = 0; i + 1 < text.size(); ++i) {
+        if (text[i] != '&')
+            continue;
+        if (text[i + 1] != '&')
+            return QChar(text[i + 1]).toUpper();
+        ++i;
+    }
+    return {};
 }
+
+// Typing a letter that several items of a pop-up share (greyed ones too) chooses nothing: it
+// highlights the first of them that can be chosen, each further press the next one, round, and
+// Enter chooses the highlighted item. A letter of one item alone chooses that item at once, as Qt
+// does. Qt by itself would start from whatever is highlighted, which is the first item when the
+// pop-up opened from the keyboard, and would stop on greyed items, where Enter does nothing.
+class SharedMnemonics final : public QObject {
+public:
+    SharedMnemonics(const MenuPrivate* menu, QMenu* popup) : QObject(popup), menu_(menu)
+    {
+        popup->installEventFilter(this);
+        connect(popup, &QMenu::aboutToShow, this, [this] { highlighted_ = nullptr; });
+    }
+
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() != QEvent::KeyPress)
+            return false;
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if ((key->modifiers() & ~(Qt::AltModifier | Qt::ShiftModifier)) != 0 || key->text().size() != 1)
+            return false;
+        const Sharers sharers = SharersOf(key->text().at(0).toUpper());
+        if (sharers.items < 2)
+            return false;
+        if (!sharers.choosable.empty())
+            Highlight(static_cast<QMenu*>(watched), sharers.choosable);
+        return true;
+    }
+
+private:
+    struct Sharers {
+        int items = 0;                    // the items with the letter
+        std::vector<QAction*> choosable;  // those of them that can be chosen, in menu order
+    };
+
+    Sharers SharersOf(QChar letter) const
+    {
+        Sharers sharers;
+        for (const MenuNode& node : menu_->items) {
+            if (node.separator || !node.action || MnemonicOf(node.text) != letter)
+                continue;
+            ++sharers.items;
+            if ((node.state & kStateBits) == 0)
+                sharers.choosable.push_back(node.action);
+        }
+        return sharers;
+    }
+
+    // The next after the one the letter highlighted last, else the first.
+    void Highlight(QMenu* popup, const std::vector<QAction*>& choosable)
+    {
+        auto next = choosable.begin();
+        const auto at = std::find(choosable.begin(), choosable.end(), popup->activeAction());
+        if (at != choosable.end() && *at == highlighted_ && at + 1 != choosable.end())
+            next = at + 1;
+        popup->setActiveAction(*next);
+        highlighted_ = *next;
+    }
+
+    const MenuPrivate* menu_;
+    QPointer<QAction> highlighted_;
+};
+
+} // namespace
 
 void MenuPrivate::Clear()
 {
@@ -35,6 +113,7 @@ void MenuPrivate::Build(const MenuTemplate& table, bool asBar)
         container = bar;
     } else {
         popup = new QMenu;
+        new SharedMnemonics(this, popup);
         container = popup;
     }
     items.resize(table.size());

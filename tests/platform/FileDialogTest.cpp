@@ -1,12 +1,24 @@
 #include "platform/seams/FileDialog.h"
 
 #include "platform/seams/MessageBox.h"
+#include "platform/testing/RealFileDialog.h"
 
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <condition_variable>
+#include <csignal>
+#include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <mutex>
+#include <thread>
 #include <utility>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -122,6 +134,75 @@ TEST_F(FileDialogTest, OpenKeepsTheNameAndCancelChoosesNothing)
     EXPECT_EQ(open.DoModal(), kFileDialogCancel);
     EXPECT_TRUE(requests[0].open);
     EXPECT_EQ(requests[0].flags & OFN_FILEMUSTEXIST, OFN_FILEMUSTEXIST);
+}
+
+// Ends the test program when the test it guards has not ended after limit, so that a hang fails.
+class Watchdog {
+public:
+    Watchdog(std::chrono::seconds limit, const char* hang)
+        : thread_([this, limit, hang] {
+              std::unique_lock lock(mutex_);
+              if (!ended_.wait_for(lock, limit, [this] { return done_; })) {
+                  std::fprintf(stderr, "%s\n", hang);
+                  std::abort();
+              }
+          })
+    {
+    }
+    ~Watchdog()
+    {
+        {
+            std::lock_guard lock(mutex_);
+            done_ = true;
+        }
+        ended_.notify_one();
+        thread_.join();
+    }
+
+private:
+    std::mutex mutex_;
+    std::condition_variable ended_;
+    bool done_ = false;
+    std::thread thread_;
+};
+
+// While it lives, breaking a lease this process holds does not end it.
+struct LeaseBreaksIgnored {
+    LeaseBreaksIgnored() : previous(std::signal(SIGIO, SIG_IGN)) {}
+    ~LeaseBreaksIgnored() { std::signal(SIGIO, previous); }
+    void (*previous)(int);
+};
+
+// A folder may hold files whose opening blocks for ever: a pipe without a writer, files of /proc,
+// a file that another process holds a lease on. Here this process holds the lease, so an open
+// would block for the lease-break time and break it.
+TEST(RealFileDialog, ListsAFolderWithoutOpeningItsFiles)
+{
+    std::string folder = (std::filesystem::temp_directory_path() / "tracelume-dialog-XXXXXX").string();
+    ASSERT_NE(mkdtemp(folder.data()), nullptr);
+    std::ofstream(folder + "/notes") << "no name tells what this is";
+    std::ofstream(folder + "/leased.cwd") << "W";
+    ASSERT_EQ(mkfifo((folder + "/pipe").c_str(), 0600), 0);
+    const LeaseBreaksIgnored ignored;
+    const int leased = ::open((folder + "/leased.cwd").c_str(), O_RDONLY | O_CLOEXEC);
+    ASSERT_GE(leased, 0);
+    if (::fcntl(leased, F_SETLEASE, F_WRLCK) != 0) {
+        ::close(leased);
+        std::filesystem::remove_all(folder);
+        GTEST_SKIP() << "no leases on this file system";
+    }
+
+    FileDialogRequest request;
+    request.flags = OFN_FILEMUSTEXIST;
+    std::vector<std::string> listed;
+    {
+        const Watchdog watchdog(std::chrono::seconds(20), "the file dialog hangs on a file of the folder it lists");
+        listed = platform::simulate::ListInRealFileDialog(request, folder);
+    }
+    EXPECT_EQ(::fcntl(leased, F_GETLEASE), F_WRLCK) << "the dialog opened a file it lists";
+    EXPECT_EQ(listed, (std::vector<std::string>{"leased.cwd", "notes"}));
+    ::close(leased);
+    std::filesystem::remove_all(folder);
 }
 
 } // namespace

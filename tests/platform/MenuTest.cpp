@@ -204,6 +204,34 @@ TEST_F(FrameMenuTest, APopupDisabledWithoutGreyingLooksTheSameButDoesNotOpen)
     EXPECT_TRUE(platform::simulate::ClickMenuBarItem(&frame, 1));
 }
 
+// "&Activate" and "&Adjust Speed On Screen" share A: each A highlights the next of them that can
+// be chosen, from the first, and Enter chooses it; a letter of one item alone chooses it at once.
+TEST_F(FrameMenuTest, ALetterThatItemsShareHighlightsThemInTurnForEnter)
+{
+    struct Case {
+        unsigned adjust; // state of Adjust Speed On Screen (179)
+        int letters;     // how often A is typed
+        int chosen;
+    };
+    for (const Case& c : {Case{MF_GRAYED, 1, 183}, Case{MF_GRAYED, 2, 183}, Case{MF_ENABLED, 1, 183},
+                          Case{MF_ENABLED, 2, 179}, Case{MF_ENABLED, 3, 183}}) {
+        Menu().EnableMenuItem(179, MF_BYCOMMAND | c.adjust);
+        frame.commands.clear();
+        ASSERT_TRUE(platform::simulate::SendAltKey(&frame, 'T'));
+        for (int i = 0; i < c.letters; ++i)
+            platform::simulate::SendKey(&frame, 'A', false);
+        platform::simulate::SendKey(&frame, VK_RETURN, false);
+        platform::simulate::ProcessEvents();
+        EXPECT_EQ(frame.commands, std::vector<int>{c.chosen}) << c.letters << " x A, Adjust greyed " << (c.adjust == MF_GRAYED);
+    }
+    Menu().EnableMenuItem(146, MF_BYCOMMAND | MF_ENABLED);
+    frame.commands.clear();
+    ASSERT_TRUE(platform::simulate::SendAltKey(&frame, 'T'));
+    platform::simulate::SendKey(&frame, 'I', false);
+    platform::simulate::ProcessEvents();
+    EXPECT_EQ(frame.commands, std::vector<int>{146});
+}
+
 TEST_F(FrameMenuTest, AcceleratorsReachTheMainFrameFromAnyOfOurWindows)
 {
     char name[] = "tracelume";

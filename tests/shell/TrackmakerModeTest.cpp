@@ -63,6 +63,26 @@ TEST_F(Trackmaker, ActivateCreatesAndShowsDeactivateHides)
     EXPECT_EQ(Frame().trackmakerActive, 1);
 }
 
+// From the keyboard: "&Activate" and "&Adjust Speed On Screen" share A, so A highlights Activate
+// (the other is greyed) and Enter runs it; with the mode on the item reads "D&eactivate" and A
+// alone opens the dialog.
+TEST_F(Trackmaker, AltTAAndEnterActivatesThenAltTAAdjustsTheSpeed)
+{
+    StartProgram();
+    ASSERT_TRUE(platform::simulate::SendAltKey(&Frame(), 'T'));
+    platform::simulate::SendKey(&Frame(), 'A', false);
+    platform::simulate::SendKey(&Frame(), VK_RETURN, false);
+    platform::simulate::ProcessEvents();
+    ASSERT_NE(Frame().trackmakerWindow, nullptr);
+    EXPECT_TRUE(Frame().trackmakerWindow->IsWindowVisible());
+    EXPECT_EQ(Frame().trackmakerActive, 1);
+
+    ASSERT_TRUE(platform::simulate::SendAltKey(&Frame(), 'T'));
+    platform::simulate::SendKey(&Frame(), 'A', false);
+    platform::simulate::ProcessEvents();
+    EXPECT_NE(Frame().trackmakerWindow->speedDialog, nullptr);
+}
+
 // A speed choice resets the screen factor to its own: after the dialog moved the 2V factor to
 // 9 (900), "Speed = &3 X V" gives speed 60 and factor 750, and the dialog opens at 5 again.
 TEST_F(Trackmaker, ChoicesReachTheViewAndASpeedResetsTheScreenSpeed)
