@@ -1,7 +1,5 @@
 #include "physics/Kinematics.h"
 
-#include "physics/Random.h"
-
 #include <cassert>
 #include <cmath>
 
@@ -48,12 +46,12 @@ double MeanDecayLength(const Particle& particle, double momentum, double scale)
 
 // Steps along `d` from the particle's position, surviving each step with `survival`; at least
 // one step is taken. Moves the particle only when it stays inside.
-FlightEnd Fly(double limit, Particle& particle, Vec3 d, double survival)
+FlightEnd Fly(RandomSource& random, double limit, Particle& particle, Vec3 d, double survival)
 {
     Vec3 position = particle.position;
     double u = 0.0;
     do {
-        u = RandomUnit();
+        u = random.Unit();
         position = Advance(position, d);
         if (Outside(position, limit))
             return kEscaped;
@@ -109,7 +107,8 @@ double SetUpHelix(Particle& particle, HelixState& helix, double qB, double scale
     return std::exp(-step / MeanDecayLength(particle, p, scale));
 }
 
-StepEnd StepHelix(double limit, PointList& list, HelixState& helix, double survival, int32_t endColour)
+StepEnd StepHelix(RandomSource& random, double limit, PointList& list, HelixState& helix, double survival,
+                  int32_t endColour)
 {
     double u = 0.0;
     int n = list.Count();
@@ -126,7 +125,7 @@ StepEnd StepHelix(double limit, PointList& list, HelixState& helix, double survi
         WritePoint(list[n], position, helix.colour);
         ++n;
         helix.phi = helix.phi + helix.dphi;
-        u = RandomUnit();
+        u = random.Unit();
         helix.z = helix.z + helix.dz;
     }
     list.SetCount(n);
@@ -139,8 +138,8 @@ StepEnd StepHelix(double limit, PointList& list, HelixState& helix, double survi
     return kDecayed;
 }
 
-StepEnd StepStraight(double limit, Particle& particle, double scale, double step, int32_t colour,
-                     int32_t endColour, PointList& list)
+StepEnd StepStraight(RandomSource& random, double limit, Particle& particle, double scale, double step,
+                     int32_t colour, int32_t endColour, PointList& list)
 {
     if (list.Full())
         return kLeftOrFull;
@@ -158,7 +157,7 @@ StepEnd StepStraight(double limit, Particle& particle, double scale, double step
         if (Outside(position, limit))
             return kLeftOrFull; // a straight track keeps its first point outside
         ++n;
-        u = RandomUnit();
+        u = random.Unit();
     }
     if (list.Full())
         return kLeftOrFull;
@@ -167,20 +166,20 @@ StepEnd StepStraight(double limit, Particle& particle, double scale, double step
     return kDecayed;
 }
 
-FlightEnd FlyNeutral(double limit, Particle& particle, double scale)
+FlightEnd FlyNeutral(RandomSource& random, double limit, Particle& particle, double scale)
 {
     const double p = Magnitude(particle.p);
     const double length = kNeutralStepFraction * MeanDecayLength(particle, p, scale);
-    return Fly(limit, particle, AlongMomentum(particle.p, length), std::exp(-kNeutralSurvivalExponent));
+    return Fly(random, limit, particle, AlongMomentum(particle.p, length), std::exp(-kNeutralSurvivalExponent));
 }
 
-FlightEnd FlyPhoton(double limit, Particle& particle, double scale)
+FlightEnd FlyPhoton(RandomSource& random, double limit, Particle& particle, double scale)
 {
     if (particle.E < kConversionThreshold)
         return kEscaped;
     // ctau of a photon is its mean conversion length; no p / m factor for a massless particle.
     const double length = kPhotonStepFraction * particle.ctau * scale;
-    return Fly(limit, particle, AlongMomentum(particle.p, length), std::exp(-kPhotonSurvivalExponent));
+    return Fly(random, limit, particle, AlongMomentum(particle.p, length), std::exp(-kPhotonSurvivalExponent));
 }
 
 void MergeAlternating(const PointList& a, const PointList& b, PointList& out)
