@@ -37,7 +37,8 @@ bool IsPositiveLength(double value) { return std::isfinite(value) && value > 0.0
 bool IsPossibleScale(double scale)
 {
     using namespace condition_limits;
-    return scale >= ChamberData::Size() / kMaxLengthCm && scale <= ChamberData::Size() / kMinLengthCm;
+    constexpr double size = ChamberData::kDefaultSize;
+    return scale >= size / kMaxLengthCm && scale <= size / kMinLengthCm;
 }
 
 // Finite conditions the program still cannot make and show events for: the value out of bounds.
@@ -165,7 +166,7 @@ ReadOutcome ReadPTrailer(ByteSource& source, StoredEvent stored)
     if (FileCause cause = source.ReadExact(lengthBytes.data(), lengthBytes.size()); cause != FileCause::None)
         return Failed(ReadStage::PLength, cause);
     const double lengthCm = BigDouble(lengthBytes.data());
-    if (!IsPositiveLength(lengthCm) || !IsPositiveLength(ChamberData::Size() / lengthCm))
+    if (!IsPositiveLength(lengthCm) || !IsPositiveLength(stored.conditions.Size() / lengthCm))
         return Failed(ReadStage::PLength, FileCause::InvalidFile);
 
     std::array<uint8_t, kPTrailerBytes - 8> tail;

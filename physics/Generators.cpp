@@ -68,7 +68,7 @@ struct Chamber {
 
 Chamber ReadChamber(const ChamberData& conditions)
 {
-    const double half = ChamberData::Size() * 0.5;
+    const double half = conditions.Size() * 0.5;
     return {half, kTrackLimitFactor * half, conditions.Scale(), conditions.B(), conditions.T()};
 }
 
