@@ -24,7 +24,9 @@ struct Run {
     EventTruth* truth;
 };
 
-Vec3 InCm(Vec3 v, double scale) { return {v.x / scale, v.y / scale, v.z / scale}; }
+Vec3 InCm(Vec3 v, double scale) { return v / scale; }
+
+Vec3 PositionOf(const TrackPoint& point) { return {point.x, point.y, point.z}; }
 
 // A particle's record as it sets out in the signed field qB (kG).
 ParticleTruth SettingOut(const Particle& particle, double qB, double scale)
@@ -54,7 +56,7 @@ Vec3 ExitPoint(Vec3 position, Vec3 momentum, double half)
     }
     if (!std::isfinite(t) || t < 0.0)
         return position;
-    return {position.x + t * momentum.x, position.y + t * momentum.y, position.z + t * momentum.z};
+    return position + t * momentum;
 }
 
 // What every generator reads from the conditions, in display units, kG and MeV.
@@ -76,8 +78,7 @@ Chamber ReadChamber(const ChamberData& conditions)
 Particle MakeAtLastPoint(ParticleSpecies species, double charge, const PointList& list)
 {
     Particle particle = MakeParticle(species, charge);
-    const TrackPoint& vertex = list.Last();
-    particle.position = {vertex.x, vertex.y, vertex.z};
+    particle.position = PositionOf(list.Last());
     return particle;
 }
 
@@ -114,7 +115,7 @@ StepEnd Track(Run run, Particle& particle, double qB, int32_t colour, int32_t en
     if (run.truth) {
         truth.outcome = end == kDecayed ? FlightOutcome::Decayed : FlightOutcome::Left;
         if (list.Count() > before)
-            truth.endCm = InCm({list.Last().x, list.Last().y, list.Last().z}, scale);
+            truth.endCm = InCm(PositionOf(list.Last()), scale);
         else
             truth.endCm = truth.madeCm;
         run.truth->push_back(std::move(truth));

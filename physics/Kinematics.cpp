@@ -9,18 +9,12 @@ namespace {
 // The momentum must not be zero.
 Vec3 AlongMomentum(Vec3 momentum, double length)
 {
-    const double perUnit = length / Magnitude(momentum);
-    return {momentum.x * perUnit, momentum.y * perUnit, momentum.z * perUnit};
+    return momentum * (length / Magnitude(momentum));
 }
 
 bool Outside(Vec3 position, double limit)
 {
     return std::fabs(position.x) > limit || std::fabs(position.y) > limit || std::fabs(position.z) > limit;
-}
-
-Vec3 Advance(Vec3 position, Vec3 step)
-{
-    return {position.x + step.x, position.y + step.y, position.z + step.z};
 }
 
 void WritePoint(TrackPoint& point, Vec3 position, int32_t colour)
@@ -52,7 +46,7 @@ FlightEnd Fly(RandomSource& random, double limit, Particle& particle, Vec3 d, do
     double u = 0.0;
     do {
         u = random.Unit();
-        position = Advance(position, d);
+        position += d;
         if (Outside(position, limit))
             return kEscaped;
     } while (u < survival);
@@ -151,7 +145,7 @@ StepEnd StepStraight(RandomSource& random, double limit, Particle& particle, dou
     Vec3 position = particle.position;
     int n = list.Count();
     while (u < survival && n < list.Capacity()) {
-        position = Advance(position, d);
+        position += d;
         WritePoint(list[n], position, colour);
         list.SetCount(n + 1);
         if (Outside(position, limit))
@@ -161,7 +155,7 @@ StepEnd StepStraight(RandomSource& random, double limit, Particle& particle, dou
     }
     if (list.Full())
         return kLeftOrFull;
-    WritePoint(list[list.Count()], Advance(position, d), endColour);
+    WritePoint(list[list.Count()], position + d, endColour);
     list.SetCount(list.Count() + 1);
     return kDecayed;
 }

@@ -17,9 +17,6 @@ Particle Moving(ParticleSpecies species, Vec3 momentum)
     return particle;
 }
 
-double Dot(Vec3 a, Vec3 b) { return a.x * b.x + a.y * b.y + a.z * b.z; }
-Vec3 Minus(Vec3 a, Vec3 b) { return {a.x - b.x, a.y - b.y, a.z - b.z}; }
-
 // Energy of the child in the parent's rest frame: (E_P E_C - P.C) / M.
 double RestFrameEnergy(const Particle& parent, const Particle& child)
 {
@@ -30,7 +27,7 @@ double RestFrameEnergy(const Particle& parent, const Particle& child)
 double MissingMassSquared(const Particle& parent, const Particle& child)
 {
     const double e = parent.E - child.E;
-    const Vec3 p = Minus(parent.p, child.p);
+    const Vec3 p = parent.p - child.p;
     return e * e - Dot(p, p);
 }
 
