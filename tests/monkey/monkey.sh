@@ -69,7 +69,9 @@ crash_backtrace() {
     fi
     echo "--- backtrace from $core ---"
     if command -v gdb >/dev/null; then
-        gdb -batch -ex "thread apply all bt 40" "$binary" "$core" 2>/dev/null | grep -E "^#|^Thread" | head -120
+        # The thread that crashed first, then every thread.
+        gdb -batch -ex "bt 40" -ex "echo ---\\n" -ex "thread apply all bt 15" "$binary" "$core" 2>/dev/null |
+            grep -E "^#|^Thread|^---" | head -150
     fi
 }
 
