@@ -83,6 +83,27 @@ TEST(GenerateDecay, SameSeedGivesTheSameEventAndStream)
     }
 }
 
+// Generators share no state: another one making events in between changes neither the next
+// event, nor its answer key, nor the stream of the first.
+TEST(DecayGenerator, AnotherGeneratorInBetweenChangesNothing)
+{
+    DecayGenerator alone(7, AnswerKey::Recorded);
+    alone.GenerateDecay(1, kStarting);
+    const auto expected = alone.GenerateDecay(1, kStarting);
+    const std::size_t expectedKey = alone.Truth().size();
+
+    DecayGenerator interrupted(7, AnswerKey::Recorded);
+    DecayGenerator other(99, AnswerKey::Recorded);
+    interrupted.GenerateDecay(1, kStarting);
+    other.GenerateDecay(3, kStarting);
+    const auto event = interrupted.GenerateDecay(1, kStarting);
+    EXPECT_EQ(interrupted.Random().State(), alone.Random().State());
+    EXPECT_EQ(interrupted.Truth().size(), expectedKey);
+    ASSERT_EQ(event->Points().Count(), expected->Points().Count());
+    for (int i = 0; i < event->Points().Count(); ++i)
+        EXPECT_EQ(0, std::memcmp(&event->Points()[i], &expected->Points()[i], sizeof(TrackPoint)));
+}
+
 TEST(GenerateDecay12, NoFieldGivesStraightTracksOfTwentyUnitsFromMinus380)
 {
     const ChamberData noField(500.0, 0.0, 0.6);
