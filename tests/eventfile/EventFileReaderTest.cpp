@@ -319,9 +319,9 @@ TEST(ReadingBoundaries, HugeCountFromAStreamStopsAtItsEnd)
     EXPECT_EQ(source.reads, 4);
 }
 
-// More points than the reader takes in one piece: every piece lands in its place, from a file
-// and from a stream alike, and a point that is not finite in the last piece refuses the file.
-TEST(ReadingBoundaries, PointsOfManyPiecesArriveInPlaceFromAFileAndAStream)
+// Many points arrive in place from a file, read at once, and from a stream, read in batches; a
+// point that is not finite at the end still refuses the file.
+TEST(ReadingBoundaries, ManyPointsArriveInPlaceFromAFileAndInBatchesFromAStream)
 {
     std::vector<TrackPoint> points;
     for (int i = 0; i < 10000; ++i)
