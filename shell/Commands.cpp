@@ -40,7 +40,7 @@ void CMainFrame::NewEvent()
         camera.ResetOrientation();
     if (IsDecayCommand(decayCommand)) {
         event.reset();
-        event = GenerateDecay(DecayType(decayCommand), conditions);
+        event = decayGenerator.GenerateDecay(DecayType(decayCommand), conditions);
         if (event)
             SetEventTitle(UntitledName(DecayType(decayCommand)));
     }

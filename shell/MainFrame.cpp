@@ -6,7 +6,6 @@
 #include "display/ProjectorWindow.h"
 #include "display/ScreenChamberWindow.h"
 #include "physics/ChamberEvent.h"
-#include "physics/Random.h"
 #include "platform/window/App.h"
 #include "platform/seams/Clock.h"
 #include "platform/seams/FileSearch.h"
@@ -80,7 +79,7 @@ bool CMainFrame::CreateToolWindows()
     startupOptions = ParseStartupOptions(app ? app->CommandLine() : std::string(), [](const std::string& name) {
         return platform::FindFirstFile(name).has_value();
     });
-    SeedRandom(startupOptions.seed.value_or(uint32_t(platform::CalendarTime())));
+    decayGenerator.Random().Seed(startupOptions.seed.value_or(uint32_t(platform::CalendarTime())));
     firstPlay = 1;
     pictureClass = AfxRegisterWndClass(0, CursorShape::Arrow);
     ShowSplash();

@@ -4,6 +4,7 @@
 #include "display/ProgramValues.h"
 #include "display/ScreenCamera.h"
 #include "physics/ChamberData.h"
+#include "physics/Generators.h"
 #include "platform/window/FrameWnd.h"
 #include "shell/ShowWindow.h"
 #include "shell/StartupOptions.h"
@@ -166,6 +167,7 @@ public:
     ScreenCamera camera;
     double rotationStep = 0.0;              // radians
     std::shared_ptr<ChamberEvent> event;    // the current event; views hold it weakly
+    DecayGenerator decayGenerator;          // New Event's events, from the program's one random stream
     CChamberControlWindow* controlsWindow = nullptr;
     CScreenChamberWindow* chamberWindow = nullptr;
     CProjectorWindow* projectorWindow = nullptr;

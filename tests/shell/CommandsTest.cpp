@@ -55,7 +55,7 @@ TEST_F(NewEventCommand, EachDecayTypeMakesItsOwnEventAndName)
 TEST_F(NewEventCommand, ShowsAnInstalledEventWhenNoDecayTypeIsChosen)
 {
     StartProgram();
-    Frame().event = GenerateDecay45(+1.0, Frame().conditions);
+    Frame().event = Frame().decayGenerator.GenerateDecay45(+1.0, Frame().conditions);
     const ChamberEvent* installed = Frame().event.get();
     Frame().decayCommand = 0;
     Frame().NewEvent();

@@ -125,7 +125,7 @@ TEST_F(EventFiles, ImportedPFileIsShownWithColourTwoAsLightBlueAndItsConditions)
     EXPECT_EQ(Frame().conditions.L(), 300.0);
     EXPECT_NEAR(Frame().conditions.B(), 1.2, 1e-9);
     EXPECT_NEAR(Frame().conditions.T(), 0.5, 1e-9);
-    EXPECT_EQ(Frame().conditions.Scale(), ChamberData::Size() / 300.0);
+    EXPECT_EQ(Frame().conditions.Scale(), Frame().conditions.Size() / 300.0);
     EXPECT_EQ(Frame().pendingConditions.L(), 300.0);
     EXPECT_EQ(ChamberTitle(), "Particle Chamber: track");
     EXPECT_EQ(Renderer().Event().get(), Frame().event.get());

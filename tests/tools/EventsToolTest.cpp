@@ -3,7 +3,6 @@
 #include "eventfile/EventFileReader.h"
 #include "eventfile/EventFileWriter.h"
 #include "physics/Generators.h"
-#include "physics/Random.h"
 #include "tools/events/AnswerKey.h"
 
 #include "tests/support/FileBytes.h"
@@ -37,10 +36,10 @@ ToolRun RunTool(const std::vector<std::string>& args)
 // The bytes Save As would write for each of count New Event commands from seed.
 std::vector<std::vector<uint8_t>> ExpectedFiles(uint32_t seed, int type, int count, const ChamberData& conditions)
 {
-    SeedRandom(seed);
+    DecayGenerator generator(seed);
     std::vector<std::vector<uint8_t>> files;
     for (int i = 0; i < count; ++i) {
-        const auto event = GenerateDecay(type, conditions);
+        const auto event = generator.GenerateDecay(type, conditions);
         files.push_back(EncodeEventFile(conditions, PointsOf(event->Points())));
     }
     return files;
@@ -242,7 +241,7 @@ TEST(EventsTool, PrintMakesAPagePerEventThenTheAnswerSheet)
     std::string radius;
     for (const char* name : {"lesson/event-0001.csv", "lesson/event-0003.csv"}) {
         const std::vector<uint8_t> csv = dir.Read(name);
-        const std::optional<AnswerKey> key = ParseAnswerKey(std::string(csv.begin(), csv.end()));
+        const std::optional<StoredAnswerKey> key = ParseAnswerKey(std::string(csv.begin(), csv.end()));
         ASSERT_TRUE(key && key->columns.back() == "radius_cm") << name;
         for (const std::vector<std::string>& row : key->rows)
             radius = row.back().empty() ? radius : row.back();

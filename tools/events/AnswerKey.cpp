@@ -36,7 +36,7 @@ std::optional<AnswerKeyHeading> ParseAnswerKeyHeading(const std::string& line)
     return heading;
 }
 
-std::optional<AnswerKey> ParseAnswerKey(const std::string& text)
+std::optional<StoredAnswerKey> ParseAnswerKey(const std::string& text)
 {
     std::istringstream in(text);
     std::string line;
@@ -44,7 +44,7 @@ std::optional<AnswerKey> ParseAnswerKey(const std::string& text)
     std::optional<AnswerKeyHeading> heading = ParseAnswerKeyHeading(line);
     if (!heading)
         return std::nullopt;
-    AnswerKey key{*heading, {}, {}};
+    StoredAnswerKey key{*heading, {}, {}};
     if (std::getline(in, line))
         key.columns = Cells(line);
     while (std::getline(in, line)) {

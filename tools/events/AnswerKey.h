@@ -8,7 +8,7 @@
 
 // An answer key as generate --truth writes it beside an event file (physics/EventTruth.h,
 // TruthCsv): the line naming the event, the header line, one line per particle.
-struct AnswerKey {
+struct StoredAnswerKey {
     AnswerKeyHeading heading;
     std::vector<std::string> columns;            // the header line's names
     std::vector<std::vector<std::string>> rows;  // one per particle, a cell per column
@@ -19,4 +19,4 @@ struct AnswerKey {
 std::optional<AnswerKeyHeading> ParseAnswerKeyHeading(const std::string& line);
 
 // The key in the text of a key file; nothing when its first line is not a key's heading.
-std::optional<AnswerKey> ParseAnswerKey(const std::string& text);
+std::optional<StoredAnswerKey> ParseAnswerKey(const std::string& text);

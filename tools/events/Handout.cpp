@@ -191,14 +191,14 @@ constexpr SheetColumn kSheetColumns[] = {
     {"ended at x, y, z (cm)", nullptr, 540},
 };
 
-std::string Cell(const AnswerKey& key, const std::vector<std::string>& row, const char* column)
+std::string Cell(const StoredAnswerKey& key, const std::vector<std::string>& row, const char* column)
 {
     const auto found = std::find(key.columns.begin(), key.columns.end(), column);
     const size_t index = size_t(found - key.columns.begin());
     return found != key.columns.end() && index < row.size() ? row[index] : "";
 }
 
-std::string EndPoint(const AnswerKey& key, const std::vector<std::string>& row)
+std::string EndPoint(const StoredAnswerKey& key, const std::vector<std::string>& row)
 {
     char text[96];
     std::snprintf(text, sizeof text, "%.1f, %.1f, %.1f", std::atof(Cell(key, row, "end_x_cm").c_str()),
@@ -220,7 +220,7 @@ public:
             y_ += kBlockGap;
             return;
         }
-        const AnswerKey& key = *handout.key;
+        const StoredAnswerKey& key = *handout.key;
         Reserve(2 + int(key.rows.size()));
         Write(fonts_.smallBold, Heading(handout));
         for (const SheetColumn& column : kSheetColumns)

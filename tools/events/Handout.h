@@ -15,7 +15,7 @@ struct HandoutEvent {
     int number = 0;        // the key's event number, or else the one in the file's name
     std::string fileName;  // event-0003.cwd
     StoredEvent stored;    // as the program shows it: a negative field already flipped
-    std::optional<AnswerKey> key;
+    std::optional<StoredAnswerKey> key;
 };
 
 // The Projector's picture on each page.

@@ -46,7 +46,7 @@ std::optional<std::vector<std::pair<int, fs::path>>> EventFiles(const std::strin
     return files;
 }
 
-std::optional<AnswerKey> ReadKey(const fs::path& eventFile)
+std::optional<StoredAnswerKey> ReadKey(const fs::path& eventFile)
 {
     std::ifstream in(fs::path(eventFile).replace_extension(".csv"), std::ios::binary);
     if (!in)
