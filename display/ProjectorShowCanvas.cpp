@@ -1,5 +1,6 @@
 #include "display/ProjectorShowCanvas.h"
 
+#include "display/ProjectorLabels.h"
 #include "display/ProjectorView.h"
 #include "physics/ChamberData.h"
 #include "platform/window/ClientDC.h"
@@ -149,6 +150,8 @@ void ProjectorShowCanvas::PrintDraw(CDC& surface)
     if (tapeShown)
         DrawTape(surface);
     printMode = 0;
+    DrawProjectorLabels(surface, *this, view ? view->plane : ProjectorView::kXY, view ? view->PictureSize() : size,
+                        colours::kBlack);
 }
 
 void ProjectorShowCanvas::RestoreFromBackBuffer(const Rect& rect)

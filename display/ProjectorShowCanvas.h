@@ -48,7 +48,8 @@ public:
     // the given surface in print mode.
     void DrawTape(CDC& surface);
     // Draws the picture pane for the printer: the points, the outline and any shown tape line
-    // in black on a white page. The surface keeps its pen and brush afterwards.
+    // in black on a white page, and the labels of display/ProjectorLabels.h. The surface keeps
+    // its pen and brush afterwards.
     void PrintDraw(CDC& surface);
 
     // Centimetres per pixel of the tape: L / (zoom x halfSize).

@@ -1,6 +1,7 @@
 #include "display/ProjectorView.h"
 
 #include "display/ProjectorControlCanvas.h"
+#include "display/ProjectorLabels.h"
 #include "display/ProjectorShowCanvas.h"
 #include "physics/ChamberEvent.h"
 #include "platform/seams/MessageBox.h"
@@ -142,6 +143,7 @@ void ProjectorView::DrawPicture(CDC& dc)
     dc.SetViewportOrg(origin.x - pane.x, origin.y - pane.y);
     DrawPane(dc);
     dc.SetViewportOrg(origin.x, origin.y);
+    DrawProjectorLabels(dc, *showCanvas, plane, PictureSize(), colours::kWhite);
 }
 
 Size ProjectorView::PictureSize() const

@@ -55,7 +55,7 @@ public:
     void DrawBackBuffer() override;
     // The picture pane as the back buffer holds it (black, the points, the outline, no tape
     // line): DrawPane in back-buffer coordinates, DrawPicture with the pane's top-left corner at
-    // dc's logical origin.
+    // dc's logical origin and with the plane, zoom and scale bar of display/ProjectorLabels.h.
     void DrawPane(CDC& dc);
     void DrawPicture(CDC& dc);
     // The part of the pane that the back buffer holds: 480 x 440 pixels.

@@ -1,5 +1,6 @@
 #include "display/ScreenChamber.h"
 
+#include "display/PrintMarks.h"
 #include "physics/ChamberEvent.h"
 #include "platform/seams/Clock.h"
 #include "platform/gfx/DC.h"
@@ -120,6 +121,8 @@ void ScreenChamber::DrawPoints(CDC& dc)
         Colour colour;
         if (!PlacePoint(point, pixel, colour))
             continue;
+        if (printMode)
+            DrawPrintMark(dc, pixel, point.colour);
         dc.FillSolidRect(Rect::FromSize(pixel.x, pixel.y, side, side), printMode ? colours::kBlack : colour);
     }
 }

@@ -38,8 +38,8 @@ public:
 
     // The box, then the points unless hideTracks.
     void Draw(CDC& dc) override;
-    // The box and the points for the printer (black lines, 1-pixel black points), whatever
-    // hideTracks says.
+    // The box and the points for the printer (black lines, 1-pixel black points, each with the
+    // mark of its colour around it, display/PrintMarks.h), whatever hideTracks says.
     void PrintDraw(CDC& dc);
     // All points of the event at once, in screen or print form by printMode. Needs an event.
     void DrawPoints(CDC& dc);

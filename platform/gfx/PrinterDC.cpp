@@ -132,8 +132,15 @@ QPainter* CPrinterDC::MappedPainter()
     mapping.translate(viewport.x, viewport.y);
     mapping.scale(Scale(false), Scale(true));
     mapping.translate(-windowOrigin_.x, -windowOrigin_.y);
+    // The clip is in device pixels: it is set before the mapping, which then leaves it in place.
+    painter_->resetTransform();
+    if (state_->clipped) {
+        const Rect& clip = state_->clip;
+        painter_->setClipRect(QRect(clip.left, clip.top, clip.Width(), clip.Height()));
+    } else {
+        painter_->setClipping(false);
+    }
     painter_->setTransform(mapping);
-    painter_->setClipping(false);
     return painter_.get();
 }
 
@@ -191,7 +198,7 @@ void CPrinterDC::DrawText(std::string_view text, const Rect& rect, unsigned form
     painter->setBackgroundMode(state_->mode == BackgroundMode::Opaque ? Qt::OpaqueMode : Qt::TransparentMode);
     const QRectF box(rect.left, rect.top, rect.Width(), rect.Height());
     if (!(format & kTextNoClip))
-        painter->setClipRect(box);
+        painter->setClipRect(box, state_->clipped ? Qt::IntersectClip : Qt::ReplaceClip);
     const int alignment = Qt::AlignTop | Qt::TextSingleLine | ((format & kTextCentre) ? Qt::AlignHCenter : Qt::AlignLeft);
     painter->drawText(box, alignment | Qt::TextDontClip, FirstLine(text));
     painter->setClipping(false);

@@ -27,7 +27,8 @@ enum class MapMode { Text, Isotropic };
 //   device = viewport origin + (logical - window origin) * scale.
 // Pens and fonts are sized in logical units, so a 1-unit pen or a 13-unit font grows with the
 // scale like the rest of the picture. A pixel-sized line goes through the centres of its pixels,
-// where a 1 x 1 filled rectangle at the same place lies. Block copies are not printed.
+// where a 1 x 1 filled rectangle at the same place lies. Block copies are not printed. A clip
+// (SetClipRect) is in the printer's device pixels, like the screen surfaces' clips.
 //
 // Drawing happens only between StartDoc and EndDoc. Pages: the first begins with StartDoc;
 // StartPage after an EndPage begins the next.

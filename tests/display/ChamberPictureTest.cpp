@@ -1,5 +1,6 @@
 #include "display/ChamberPicture.h"
 
+#include "display/ProjectorLabels.h"
 #include "display/ProjectorView.h"
 #include "display/ScreenBox.h"
 #include "display/ScreenChamber.h"
@@ -182,4 +183,68 @@ TEST(ChamberPicture, ProjectionPutsThePointWhereThePlaneAndZoomSay)
                 }
         }
     }
+}
+
+// The bar is 100 cm while that is 16 to 240 pixels at the tape's scale, L / (zoom x 400) cm a
+// pixel; otherwise the longest 1, 2 or 5 times a power of ten that is at most 240 pixels.
+TEST(ProjectorLabels, ScaleBarIsAHundredCentimetresAtTheTapesScaleWhileItFits)
+{
+    struct Case {
+        double lengthCm;
+        int zoom;
+        double barCm;
+        const char* label;
+    };
+    const Case cases[] = {{500, 1, 100, "100 cm"}, {500, 3, 100, "100 cm"}, {300, 1, 100, "100 cm"},
+                          {250, 3, 50, "50 cm"},   {2500, 1, 100, "100 cm"}, {1e5, 1, 5e4, "500 m"},
+                          {1, 3, 0.2, "0.2 cm"}};
+    for (const Case& c : cases) {
+        const double scale = c.lengthCm / (c.zoom * 400.0);
+        const ScaleBar bar = ChooseScaleBar(scale);
+        EXPECT_EQ(bar.centimetres, c.barCm) << c.lengthCm << " at " << c.zoom;
+        EXPECT_EQ(bar.pixels, int(c.barCm / scale)) << c.lengthCm << " at " << c.zoom;
+        EXPECT_LE(bar.pixels, kMaxScaleBarPixels);
+        EXPECT_EQ(bar.label, c.label);
+    }
+    EXPECT_EQ(ChooseScaleBar(0.0).pixels, 0);
+    EXPECT_EQ(ProjectorPlaneLabel(ProjectorView::kYZ, 2), "Y-Z plane, zoom 2");
+    EXPECT_EQ(ProjectorPlaneLabel(ProjectorView::kXZ, 3), "X-Z plane, zoom 3");
+}
+
+// The rendered picture carries the bar, end ticks bar.pixels apart, below the outline (rows
+// past 410) in a corner that hides nothing: with a point in the bottom-left corner it moves
+// right, and at zoom 2 it keeps off the outline's left side too (column 70).
+TEST(ProjectorLabels, RenderedProjectionCarriesTheBarClearOfThePointsAndTheOutline)
+{
+    const auto longestRunBelowOutline = [](const PixelImage& picture, int& leftmost) {
+        int longest = 0;
+        for (int y = 411; y < picture.height; ++y)
+            for (int x = 0, run = 0; x < picture.width; ++x) {
+                run = PixelAt(picture, x, y) == colours::kWhite ? run + 1 : 0;
+                if (run > longest) {
+                    longest = run;
+                    leftmost = x - run + 1;
+                }
+            }
+        return longest;
+    };
+    const ChamberData conditions(500.0, 0.8, 0.6);
+    auto event = std::make_shared<ChamberEvent>(1, &conditions);
+    event->Points().Append(TrackPoint{430.0, -430.0, 0.0, 1.0, 0.0, kRed}); // X-Y pixel (20, 425) at zoom 1
+    const struct {
+        std::shared_ptr<const ChamberEvent> event;
+        int zoom;
+        bool onTheLeft;
+    } cases[] = {{nullptr, 1, true}, {event, 1, false}, {nullptr, 2, false}};
+    for (const auto& c : cases) {
+        const auto picture = DrawProjection(c.event, conditions, ProjectorView::kXY, c.zoom);
+        ASSERT_TRUE(picture);
+        int left = 0;
+        EXPECT_EQ(longestRunBelowOutline(*picture, left), int(100 / (500.0 / (c.zoom * 400))) + 1) << c.zoom;
+        EXPECT_EQ(left < 240, c.onTheLeft) << c.zoom << " from " << left;
+    }
+    const auto pointed = DrawProjection(event, conditions, ProjectorView::kXY, 1);
+    for (int y = 420; y <= 430; ++y)
+        for (int x = 15; x <= 25; ++x)
+            EXPECT_EQ(PixelAt(*pointed, x, y) == colours::kWhite, x == 20 && y == 425) << x << ", " << y;
 }

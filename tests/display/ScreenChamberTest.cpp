@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include <climits>
+#include <cstdlib>
 #include <cmath>
 #include <limits>
 #include <memory>
@@ -195,6 +196,35 @@ TEST_F(ChamberFixture, PrintedPointIsOneBlackPixel)
     EXPECT_EQ(paper.ColourAt(p.x + 1, p.y), colours::kWhite);
     EXPECT_EQ(paper.ColourAt(p.x, p.y + 1), colours::kWhite);
     EXPECT_EQ(paper.ColourAt(p.x + 1, p.y + 1), colours::kWhite);
+}
+
+// On paper each colour's point keeps its black pixel and carries a mark of its own within the
+// 5 x 5 square about it, so that, without colour, no two colours print alike: a converted
+// photon's electron (red) and positron (yellow) tell apart.
+TEST_F(ChamberFixture, PrintedPointsOfEachColourCarryTheirOwnMark)
+{
+    chamber.showAxes = 0;
+    Point p;
+    ASSERT_TRUE(camera.Project(0, 0, 200, 1, p.x, p.y));
+    std::vector<std::vector<bool>> marks;
+    for (int32_t id = kRed; id <= kLightBlue; ++id) {
+        const auto event = MakeEvent({MakePoint(0, 0, 200, id)});
+        chamber.SetEvent(event);
+        TestSurface paper(kWidth, kHeight, colours::kWhite);
+        chamber.PrintDraw(paper.dc);
+        EXPECT_EQ(paper.ColourAt(p.x, p.y), colours::kBlack) << id;
+        std::vector<bool> ink;
+        for (int y = p.y - 4; y <= p.y + 4; ++y)
+            for (int x = p.x - 4; x <= p.x + 4; ++x) {
+                ink.push_back(paper.ColourAt(x, y) == colours::kBlack);
+                if (std::abs(x - p.x) > 2 || std::abs(y - p.y) > 2) {
+                    EXPECT_FALSE(ink.back()) << id << " at " << x << ", " << y;
+                }
+            }
+        for (const std::vector<bool>& other : marks)
+            EXPECT_NE(ink, other) << "colour " << id << " prints like an earlier one";
+        marks.push_back(ink);
+    }
 }
 
 TEST_F(ChamberFixture, EmptyEventDrawsTheBoxOnlyAndAnimatesAtOnce)

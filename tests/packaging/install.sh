@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Installs the build into a scratch folder and checks what a desktop needs of it: both programs,
 # a valid desktop entry that passes the file as the command line, a MIME package that the
-# desktop's database takes *.cwd from, the icon at every size as the program's own icon, and
-# man pages that format without warnings and carry the programs' version.
+# desktop's database takes *.cwd from, the icon at every size as the program's own icon (the
+# large sizes drawn at their size), and man pages that format without warnings, carry the
+# programs' version and mention every option their --help lists.
 # Usage: install.sh <build folder> <source folder> <scratch folder>
 set -u
 build=$1
@@ -55,6 +56,7 @@ grep -q '<comment>Tracelume event file</comment>' "$work/mime/$mime_type.xml" 2>
     fail "$mime_type is not named \"Tracelume event file\""
 
 art=$source/shell/resources/icon100.bmp
+colours_of() { convert "$1" -unique-colors -depth 8 txt:- | grep -o '#[0-9A-F]\{6\}' | sort | tr '\n' ' '; }
 for size in 32 64 128 256; do
     icon=$prefix/share/icons/hicolor/${size}x${size}/apps/tracelume.png
     if [ ! -f "$icon" ]; then
@@ -62,10 +64,20 @@ for size in 32 64 128 256; do
         continue
     fi
     [ "$(identify -format '%wx%h' "$icon")" = "${size}x${size}" ] || fail "the ${size}x${size} icon has the wrong size"
-    # Sampled back to 32 pixels, every size is the program's icon 100, pixel for pixel.
-    convert "$icon" -sample 32x32 "$work/sampled.png"
-    differing=$(compare -metric AE "$work/sampled.png" "$art" null: 2>&1)
-    [ "$differing" = "0" ] || fail "the ${size}x${size} icon differs from icon 100 in $differing pixels"
+    if [ "$size" -le 64 ]; then
+        # Sampled back to 32 pixels, the small sizes are the program's icon 100, pixel for pixel.
+        convert "$icon" -sample 32x32 "$work/sampled.png"
+        differing=$(compare -metric AE "$work/sampled.png" "$art" null: 2>&1)
+        [ "$differing" = "0" ] || fail "the ${size}x${size} icon differs from icon 100 in $differing pixels"
+        continue
+    fi
+    # The large sizes are icon 100's picture in its colours, drawn at their size: some 2 x 2 block
+    # of pixels is not of one colour, as every block of an enlarged smaller icon would be.
+    [ "$(colours_of "$icon")" = "$(colours_of "$art")" ] ||
+        fail "the ${size}x${size} icon has colours $(colours_of "$icon"), icon 100 $(colours_of "$art")"
+    convert "$icon" -sample 50% -sample 200% "$work/blocks.png"
+    differing=$(compare -metric AE "$icon" "$work/blocks.png" null: 2>&1)
+    [ "$differing" != "0" ] || fail "the ${size}x${size} icon is an enlarged smaller icon"
 done
 
 for page in tracelume tracelume-events; do
@@ -74,6 +86,18 @@ for page in tracelume tracelume-events; do
     warnings=$(groff -man -ww -z "$file" 2>&1)
     [ -z "$warnings" ] || fail "$page.1 formats with warnings: $warnings"
     grep -q "\"Tracelume $version\"" "$file" || fail "$page.1 does not carry version $version"
+done
+
+# Every option and subcommand that a program's --help names is in its man page.
+for program in tracelume tracelume-events; do
+    usage=$("$prefix/bin/$program" --help) || fail "$program --help"
+    page=$(groff -man -Tascii -rLL=400n -rHY=0 -P-cbou "$prefix/share/man/man1/$program.1" 2>/dev/null)
+    words=$( (grep -oE -- '(^|[][ |(])--?[A-Za-z][A-Za-z-]*' <<<"$usage" | tr -d '[]|( '
+              sed -n 's/^.*tracelume-events \([a-z][a-z]*\) .*$/\1/p' <<<"$usage") | sort -u)
+    [ -n "$words" ] || fail "$program --help names no option"
+    for word in $words; do
+        grep -qE -- "(^|[^A-Za-z-])$word([^A-Za-z-]|\$)" <<<"$page" || fail "$program.1 does not mention $word"
+    done
 done
 
 [ "$failures" -eq 0 ] || exit 1

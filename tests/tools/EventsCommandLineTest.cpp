@@ -160,6 +160,7 @@ TEST(RenderArguments, ChoicesAreParsedAndAnythingElseIsAUsageError)
         {{"e.cwd", "f.cwd", "-o", "e.png"}, "unexpected argument: f.cwd"},
         {{"e.cwd", "-o", "e.png", "-o", "f.png"}, "-o given twice"},
         {{"e.cwd"}, "missing -o OUT.png"},
+        {{"e.cwd", "-o", "e.jpg"}, "-o writes .png files only: e.jpg"},
     };
     for (const Case& c : cases) {
         const RenderArgs parsed = ParseRenderArgs(c.args);
@@ -175,4 +176,24 @@ TEST(RenderArguments, ChoicesAreParsedAndAnythingElseIsAUsageError)
         }
     }
     EXPECT_TRUE(std::holds_alternative<HelpRequest>(ParseRenderArgs({"e.cwd", "--help"})));
+}
+
+// print takes the folder, a .pdf and the Projector's plane and zoom; nothing of render's else.
+TEST(PrintArguments, FolderPdfPlaneAndZoom)
+{
+    const PrintArgs parsed = ParsePrintArgs({"--zoom", "2", "lesson", "-o", "Lesson.PDF", "--plane", "xz"});
+    const auto* options = std::get_if<PrintOptions>(&parsed);
+    ASSERT_TRUE(options);
+    EXPECT_EQ(options->directory, "lesson");
+    EXPECT_EQ(options->pdfFile, "Lesson.PDF");
+    EXPECT_EQ(options->plane, RenderPlane::XZ);
+    EXPECT_EQ(options->zoom, 2);
+    for (const auto& [args, reason] : std::vector<std::pair<std::vector<std::string>, std::string>>{
+             {{"lesson", "-o", "lesson.png"}, "-o writes .pdf files only: lesson.png"},
+             {{"-o", "lesson.pdf"}, "missing folder"},
+             {{"lesson", "-o", "lesson.pdf", "--scale", "2"}, "unknown option: --scale"}}) {
+        const PrintArgs refused = ParsePrintArgs(args);
+        ASSERT_TRUE(std::holds_alternative<UsageError>(refused)) << reason;
+        EXPECT_EQ(std::get<UsageError>(refused).reason, reason);
+    }
 }

@@ -3,8 +3,10 @@
 #include "eventfile/EventFileReader.h"
 #include "eventfile/EventFileWriter.h"
 #include "physics/Generators.h"
+#include "tools/events/AnswerKey.h"
 
 #include "tests/support/FileBytes.h"
+#include "tests/support/ShellOutput.h"
 #include "tests/support/TextLines.h"
 
 #include <gtest/gtest.h>
@@ -219,3 +221,51 @@ TEST(EventsTool, GenerateIntoAFileInsteadOfADirectoryFails)
     EXPECT_EQ(run.exit, kExitFailure);
     EXPECT_NE(run.err.find("cannot create directory"), std::string::npos);
 }
+
+#ifdef TRACELUME_HAS_RENDER
+// A lesson set of three events printed: a page each with its seed, number, conditions, name line
+// and the Projector's labels, then the answer sheet with every key; an event whose key is gone
+// keeps its page, titled by the number in its name.
+TEST(EventsTool, PrintMakesAPagePerEventThenTheAnswerSheet)
+{
+    if (ShellOutput("command -v pdftotext pdfinfo").empty())
+        GTEST_SKIP() << "pdftotext and pdfinfo (poppler-utils) are not installed";
+    ScratchDir dir;
+    const std::string lesson = dir.Path("lesson"), pdf = dir.Path("lesson.pdf");
+    ASSERT_EQ(RunTool({"generate", "3", "--seed", "4242", "--count", "3", "--truth", "-o", lesson}).exit, kExitOk);
+    const auto page = [&](int number) {
+        return ShellOutput("pdftotext -layout -f " + std::to_string(number) + " -l " + std::to_string(number) + " '" +
+                           pdf + "' -");
+    };
+    // A radius from the keys that stay (events 1 and 3): some photon of the set converts.
+    std::string radius;
+    for (const char* name : {"lesson/event-0001.csv", "lesson/event-0003.csv"}) {
+        const std::vector<uint8_t> csv = dir.Read(name);
+        const std::optional<StoredAnswerKey> key = ParseAnswerKey(std::string(csv.begin(), csv.end()));
+        ASSERT_TRUE(key && key->columns.back() == "radius_cm") << name;
+        for (const std::vector<std::string>& row : key->rows)
+            radius = row.back().empty() ? radius : row.back();
+    }
+    ASSERT_FALSE(radius.empty()) << "a charged particle with its radius";
+    for (const bool allKeys : {true, false}) {
+        const ToolRun run = RunTool({"print", lesson, "-o", pdf});
+        ASSERT_EQ(run.exit, kExitOk) << run.err;
+        EXPECT_EQ(ShellOutput("pdfinfo '" + pdf + "' | sed -n 's/^Pages: *//p'"), "4\n");
+        for (int number = 1; number <= 3; ++number) {
+            const std::string text = page(number);
+            const bool keyed = allKeys || number != 2;
+            const std::string title = keyed ? "Seed 4242, event " + std::to_string(number) : "Event 2 (no answer key";
+            for (const std::string& part : {title, std::string("Name: ____"), std::string("B = 0.8 kG, T = 0.6 MeV, L = 5 m."),
+                                            std::string("X-Y plane, zoom 1"), std::string("100 cm")})
+                EXPECT_NE(text.find(part), std::string::npos) << part << " on page " << number << ":\n" << text;
+        }
+        const std::string sheet = page(4);
+        EXPECT_NE(sheet.find("Answer sheet"), std::string::npos) << sheet;
+        EXPECT_NE(sheet.find("Seed 4242, event 1 (event-0001.cwd): decay type 3;"), std::string::npos) << sheet;
+        EXPECT_NE(sheet.find(radius), std::string::npos) << "the radius " << radius;
+        EXPECT_EQ(sheet.find("event-0002.cwd): no answer key") != std::string::npos, !allKeys) << sheet;
+        std::filesystem::remove(lesson + "/event-0002.csv");
+    }
+    EXPECT_EQ(RunTool({"print", dir.Path("nothing"), "-o", pdf}).exit, kExitFailure);
+}
+#endif

@@ -2,7 +2,9 @@
 
 #include "platform/gfx/DC.h"
 
+#include <algorithm>
 #include <cmath>
+#include <cstdlib>
 #include <string>
 
 namespace artwork {
@@ -53,12 +55,24 @@ void Line(CDC& dc, Point a, Point b, PaletteIndex colour)
     dc.SelectObject(old);
 }
 
+// A line width pixels thick: that many 1-pixel lines side by side across its major axis,
+// centred on the line from a to b.
+void ThickLine(CDC& dc, Point a, Point b, int width, PaletteIndex colour)
+{
+    const bool alongX = std::abs(b.x - a.x) >= std::abs(b.y - a.y);
+    for (int k = 0; k < width; ++k) {
+        const int shift = k - (width - 1) / 2;
+        const Point across = alongX ? Point{0, shift} : Point{shift, 0};
+        Line(dc, {a.x + across.x, a.y + across.y}, {b.x + across.x, b.y + across.y}, colour);
+    }
+}
+
 void Dot(CDC& dc, Point p, int size, PaletteIndex colour)
 {
     dc.FillSolidRect(Rect::FromSize(p.x - size / 2, p.y - size / 2, size, size), Entry(colour));
 }
 
-void DrawCube(CDC& dc, const View& view, PaletteIndex colour)
+void DrawCube(CDC& dc, const View& view, PaletteIndex colour, int lineWidth = 1)
 {
     const double h = 400.0;
     const Vec3 corners[8] = {{-h, -h, -h}, {h, -h, -h}, {h, h, -h}, {-h, h, -h},
@@ -66,7 +80,7 @@ void DrawCube(CDC& dc, const View& view, PaletteIndex colour)
     const int edges[12][2] = {{0, 1}, {1, 2}, {2, 3}, {3, 0}, {4, 5}, {5, 6},
                               {6, 7}, {7, 4}, {0, 4}, {1, 5}, {2, 6}, {3, 7}};
     for (const auto& e : edges)
-        Line(dc, Project(view, corners[e[0]]), Project(view, corners[e[1]]), colour);
+        ThickLine(dc, Project(view, corners[e[0]]), Project(view, corners[e[1]]), lineWidth, colour);
 }
 
 void DrawFieldAxis(CDC& dc, const View& view)
@@ -184,13 +198,22 @@ void DrawSplash(CDC& dc)
     DrawSplashTexts(dc);
 }
 
-void DrawIcon(CDC& dc)
+void DrawIcon(CDC& dc) { DrawIconAt(dc, kIconSize); }
+
+void DrawIconAt(CDC& dc, int size)
 {
-    dc.FillSolidRect({0, 0, kIconSize, kIconSize}, Entry(kBackground));
-    const View view{16, 15, 0.021, 0.6, -0.45, 2600};
-    DrawCube(dc, view, kChamberBlue);
-    DrawSpiral(dc, view, {{-20, -60, 0}, 0.3, 330, 0.55, 40, 2.0, 14, 1, kTrackRed}, 1);
-    DrawSpiral(dc, view, {{-20, -60, 0}, 3.3, 240, 0.55, -40, 1.8, 12, -1, kTrackYellow}, 1);
+    const double f = double(size) / kIconSize;
+    // Lines and dots grow more slowly than the icon, and the tracks get more dots, so that a
+    // large icon shows fine tracks rather than enlarged ones: 1-pixel lines and dots at 32
+    // pixels, 3-pixel lines and 6-pixel dots at 256.
+    const int lineWidth = std::max(1, (size + 64) / 96);
+    const int dotSize = std::max(1, size / 40);
+    const int detail = size >= 4 * kIconSize ? 2 : 1;
+    dc.FillSolidRect({0, 0, size, size}, Entry(kBackground));
+    const View view{16 * f, 15 * f, 0.021 * f, 0.6, -0.45, 2600};
+    DrawCube(dc, view, kChamberBlue, lineWidth);
+    DrawSpiral(dc, view, {{-20, -60, 0}, 0.3, 330, 0.55, 40, 2.0, 14 * detail, 1, kTrackRed}, dotSize);
+    DrawSpiral(dc, view, {{-20, -60, 0}, 3.3, 240, 0.55, -40, 1.8, 12 * detail, -1, kTrackYellow}, dotSize);
 }
 
 }

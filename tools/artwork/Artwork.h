@@ -42,5 +42,8 @@ const std::array<Colour, kPaletteSize>& Palette();
 // quantising the result changes no pixel.
 void DrawSplash(CDC& dc);
 void DrawIcon(CDC& dc);
+// The icon drawn at size x size pixels: the 32-pixel icon's picture with its lines, dots and
+// tracks drawn for that size (DrawIcon is DrawIconAt with kIconSize).
+void DrawIconAt(CDC& dc, int size);
 
 }

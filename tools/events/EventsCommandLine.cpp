@@ -3,6 +3,7 @@
 #include "physics/ConditionLimits.h"
 
 #include <algorithm>
+#include <cctype>
 #include <charconv>
 #include <cmath>
 #include <limits>
@@ -146,20 +147,26 @@ constexpr Choice kPlanes[] = {{"xy", int(RenderPlane::XY)}, {"yz", int(RenderPla
 constexpr Choice kZooms[] = {{"1", 1}, {"2", 2}, {"3", 3}};
 constexpr Choice kScales[] = {{"1", 1}, {"2", 2}, {"3", 3}, {"4", 4}};
 
-struct RenderChoiceOption {
+// An option of a drawing command that takes one of a few words.
+template <typename Options>
+struct ChoiceOption {
     const char* name;
     std::span<const Choice> choices;
-    void (*set)(RenderOptions&, int);
+    void (*set)(Options&, int);
 };
-const RenderChoiceOption kRenderChoices[] = {
+const ChoiceOption<RenderOptions> kRenderChoices[] = {
     {"--view", kViews, [](RenderOptions& o, int v) { o.view = RenderView(v); }},
     {"--plane", kPlanes, [](RenderOptions& o, int v) { o.plane = RenderPlane(v); }},
     {"--zoom", kZooms, [](RenderOptions& o, int v) { o.zoom = v; }},
     {"--scale", kScales, [](RenderOptions& o, int v) { o.scale = v; }},
 };
+const ChoiceOption<PrintOptions> kPrintChoices[] = {
+    {"--plane", kPlanes, [](PrintOptions& o, int v) { o.plane = RenderPlane(v); }},
+    {"--zoom", kZooms, [](PrintOptions& o, int v) { o.zoom = v; }},
+};
 
-std::optional<std::string> SetRenderChoice(const RenderChoiceOption& option, const std::string& value,
-                                           RenderOptions& options)
+template <typename Options>
+std::optional<std::string> SetChoice(const ChoiceOption<Options>& option, const std::string& value, Options& options)
 {
     std::string words;
     for (const Choice& choice : option.choices) {
@@ -172,30 +179,72 @@ std::optional<std::string> SetRenderChoice(const RenderChoiceOption& option, con
     return std::string(option.name) + " takes " + words + ": " + value;
 }
 
-// One argument of render (with its value); projectorOnly notes an option that needs the Projector.
-std::optional<std::string> TakeRenderArg(ArgCursor& cursor, RenderOptions& options, bool& projectorOnly)
+// Where a drawing command's own arguments go: what it draws (a file or a folder) and the file
+// it writes, which must end in extension; choiceNames collects the choice options given.
+struct DrawingTarget {
+    std::string& input;
+    std::string& output;
+    const char* extension;
+    std::vector<std::string> choiceNames;
+};
+
+bool EndsWithNoCase(const std::string& text, const std::string& ending)
+{
+    return text.size() >= ending.size() &&
+           std::equal(ending.begin(), ending.end(), text.end() - std::ptrdiff_t(ending.size()),
+                      [](char a, char b) {
+                          return std::tolower(static_cast<unsigned char>(a)) == std::tolower(static_cast<unsigned char>(b));
+                      });
+}
+
+// One argument of a drawing command, with its value.
+template <typename Options, std::size_t N>
+std::optional<std::string> TakeDrawingArg(ArgCursor& cursor, Options& options, const ChoiceOption<Options> (&table)[N],
+                                          DrawingTarget& target)
 {
     const std::string& arg = cursor.Take();
     if (!LooksLikeOption(arg)) {
-        if (!options.eventFile.empty())
+        if (!target.input.empty())
             return "unexpected argument: " + arg;
-        options.eventFile = arg;
+        target.input = arg;
         return std::nullopt;
     }
-    const RenderChoiceOption* choice = FindNamed(kRenderChoices, arg);
+    const ChoiceOption<Options>* choice = FindNamed(table, arg);
     if (!choice && arg != "-o")
         return "unknown option: " + arg;
     const std::optional<std::string> value = cursor.TakeValue();
     if (!value)
         return "missing value for " + arg;
     if (choice) {
-        projectorOnly = projectorOnly || arg == "--plane" || arg == "--zoom";
-        return SetRenderChoice(*choice, *value, options);
+        target.choiceNames.push_back(arg);
+        return SetChoice(*choice, *value, options);
     }
-    if (!options.pngFile.empty())
+    if (!target.output.empty())
         return "-o given twice";
-    options.pngFile = *value;
+    target.output = *value;
     return value->empty() ? std::optional<std::string>("empty file name for -o") : std::nullopt;
+}
+
+// All the arguments of a drawing command; inputName names what it draws in the reasons.
+template <typename Options, std::size_t N>
+std::optional<std::string> TakeDrawingArgs(const std::vector<std::string>& args, Options& options,
+                                           const ChoiceOption<Options> (&table)[N], DrawingTarget& target,
+                                           const char* inputName)
+{
+    ArgCursor cursor(args);
+    while (!cursor.Done()) {
+        if (std::optional<std::string> reason = TakeDrawingArg(cursor, options, table, target))
+            return reason;
+    }
+    const std::string extension = target.extension;
+    if (target.input.empty())
+        return std::string("missing ") + inputName;
+    if (target.output.empty())
+        return "missing -o OUT" + extension;
+    // Nothing is written under a name that promises another kind of file.
+    if (!EndsWithNoCase(target.output, extension))
+        return "-o writes " + extension + " files only: " + target.output;
+    return std::nullopt;
 }
 
 bool WantsHelp(const std::vector<std::string>& args)
@@ -269,17 +318,23 @@ RenderArgs ParseRenderArgs(const std::vector<std::string>& args)
     if (WantsHelp(args))
         return HelpRequest{};
     RenderOptions options;
-    bool projectorOnly = false;
-    ArgCursor cursor(args);
-    while (!cursor.Done()) {
-        if (std::optional<std::string> reason = TakeRenderArg(cursor, options, projectorOnly))
-            return UsageError{*reason};
-    }
-    if (options.eventFile.empty())
-        return UsageError{"missing file"};
-    if (options.pngFile.empty())
-        return UsageError{"missing -o OUT.png"};
+    DrawingTarget target{options.eventFile, options.pngFile, ".png", {}};
+    if (std::optional<std::string> reason = TakeDrawingArgs(args, options, kRenderChoices, target, "file"))
+        return UsageError{*reason};
+    const bool projectorOnly = std::any_of(target.choiceNames.begin(), target.choiceNames.end(),
+                                           [](const std::string& name) { return name == "--plane" || name == "--zoom"; });
     if (projectorOnly && options.view != RenderView::Projector)
         return UsageError{"--plane and --zoom go with --view projector"};
+    return options;
+}
+
+PrintArgs ParsePrintArgs(const std::vector<std::string>& args)
+{
+    if (WantsHelp(args))
+        return HelpRequest{};
+    PrintOptions options;
+    DrawingTarget target{options.directory, options.pdfFile, ".pdf", {}};
+    if (std::optional<std::string> reason = TakeDrawingArgs(args, options, kPrintChoices, target, "folder"))
+        return UsageError{*reason};
     return options;
 }

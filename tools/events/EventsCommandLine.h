@@ -47,17 +47,28 @@ struct RenderOptions {
     int scale = 1;                       // pixels of the picture per pixel of the window: 1 to 4
 };
 
+// tracelume-events print: the handout of a lesson set, one page per event of the folder.
+struct PrintOptions {
+    std::string directory;
+    std::string pdfFile;
+    RenderPlane plane = RenderPlane::XY; // the Projector's plane on each page
+    int zoom = 1;                        // and its zoom: 1 to 3
+};
+
 using GenerateArgs = std::variant<GenerateOptions, HelpRequest, UsageError>;
 using ShowArgs = std::variant<ShowOptions, HelpRequest, UsageError>;
 using RenderArgs = std::variant<RenderOptions, HelpRequest, UsageError>;
+using PrintArgs = std::variant<PrintOptions, HelpRequest, UsageError>;
 
 // The arguments after "generate".
 GenerateArgs ParseGenerateArgs(const std::vector<std::string>& args);
 // The arguments after "show".
 ShowArgs ParseShowArgs(const std::vector<std::string>& args);
-// The arguments after "render": the event file, "-o" and the output file, and the picture's
-// options, in any order.
+// The arguments after "render": the event file, "-o" and the output file (.png), and the
+// picture's options, in any order.
 RenderArgs ParseRenderArgs(const std::vector<std::string>& args);
+// The arguments after "print": the folder, "-o" and the output file (.pdf), --plane and --zoom.
+PrintArgs ParsePrintArgs(const std::vector<std::string>& args);
 
 // Strict number parsing: the whole text must be the number.
 std::optional<int> ParseInt(const std::string& text);

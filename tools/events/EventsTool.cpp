@@ -17,7 +17,7 @@ using CommandFunction = int (*)(const std::vector<std::string>&, std::ostream&, 
 
 struct Subcommand {
     const char* name;
-    const char* usage; // the arguments after the name
+    const char* usage; // the arguments after the name, and any lines that explain them
     CommandFunction run;
 };
 
@@ -27,6 +27,12 @@ const Subcommand kSubcommands[] = {
 #ifdef TRACELUME_HAS_RENDER
     {"render", "FILE -o OUT.png [--view chamber|projector] [--plane xy|yz|xz] [--zoom 1|2|3] [--scale 1|2|3|4]",
      RunRenderCommand},
+    {"print",
+     "DIR -o OUT.pdf [--plane xy|yz|xz] [--zoom 1|2|3]\n"
+     "           a handout: a page per DIR/event-NNNN.cwd (seed, number, conditions, a name line,\n"
+     "           chamber, Projector), then answer sheets from the event-NNNN.csv keys of generate\n"
+     "           --truth; a file without its key is printed with the number in its name and no seed",
+     RunPrintCommand},
 #endif
 };
 

@@ -6,11 +6,10 @@
 
 #include "display/ChamberPicture.h"
 #include "display/ProjectorView.h"
-#include "eventfile/EventFileReader.h"
-#include "eventfile/FileMessages.h"
 #include "platform/gfx/Gdi.h"
 #include "platform/gfx/GuiApplication.h"
 #include "platform/gfx/ImageFile.h"
+#include "tools/events/EventReading.h"
 #include "tools/events/EventsCommandLine.h"
 #include "tools/events/EventsTool.h"
 
@@ -26,40 +25,6 @@ namespace {
 
 constexpr int kFailure = kExitFailure;
 
-void ReportMessage(const FileMessage& message)
-{
-    std::fprintf(stderr, "%s: %s\n", message.caption.c_str(), message.text.c_str());
-}
-
-// The stored event with the conditions the main frame would install; a negative field is
-// flipped and reported, as the program does.
-std::optional<StoredEvent> ReadStoredEvent(const std::string& path)
-{
-    ReadOutcome outcome = LoadEventFile(path);
-    if (!outcome.Ok()) {
-        ReportMessage(ReadFailureMessage(outcome.failure, OpenOrigin::Menu));
-        return std::nullopt;
-    }
-    if (outcome.closeCause != FileCause::None)
-        ReportMessage(ReadCloseFailureMessage(outcome.closeCause));
-    StoredEvent stored = std::move(*outcome.event);
-    if (stored.HasNegativeField()) {
-        ReportMessage(NegativeFieldMessage());
-        stored.conditions.SetB(-stored.conditions.B());
-    }
-    return stored;
-}
-
-int32_t ProjectorPlane(RenderPlane plane)
-{
-    switch (plane) {
-    case RenderPlane::YZ: return ProjectorView::kYZ;
-    case RenderPlane::XZ: return ProjectorView::kXZ;
-    case RenderPlane::XY: break;
-    }
-    return ProjectorView::kXY;
-}
-
 std::optional<PixelImage> DrawPicture(const RenderOptions& options, const StoredEvent& stored)
 {
     ChamberData conditions = stored.conditions;
@@ -71,13 +36,23 @@ std::optional<PixelImage> DrawPicture(const RenderOptions& options, const Stored
 
 } // namespace
 
+int32_t ProjectorPlane(RenderPlane plane)
+{
+    switch (plane) {
+    case RenderPlane::YZ: return ProjectorView::kYZ;
+    case RenderPlane::XZ: return ProjectorView::kXZ;
+    case RenderPlane::XY: break;
+    }
+    return ProjectorView::kXY;
+}
+
 int RunRenderCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err)
 {
     const RenderArgs parsed = ParseRenderArgs(args);
     const auto* options = std::get_if<RenderOptions>(&parsed);
     if (!options)
         return ReportUsageOrHelp(std::get_if<UsageError>(&parsed), out, err);
-    const std::optional<StoredEvent> stored = ReadStoredEvent(options->eventFile);
+    const std::optional<StoredEvent> stored = ReadEventAsShown(options->eventFile, err);
     if (!stored)
         return kFailure;
     if (!platform::EnsureGuiApplication()) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <iosfwd>
 #include <string>
 #include <vector>
@@ -9,3 +10,11 @@
 // display layer (TRACELUME_HAS_RENDER). Takes the arguments after "render" and returns the
 // process exit code; usage errors go to err with status 2.
 int RunRenderCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+
+enum class RenderPlane;
+// The ProjectorView::Plane of a plane given on the command line.
+int32_t ProjectorPlane(RenderPlane plane);
+
+// tracelume-events print DIR -o OUT.pdf [--plane P] [--zoom Z]: the handout of a lesson set
+// (tools/events/Handout.h). Present with render; same exit codes.
+int RunPrintCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);

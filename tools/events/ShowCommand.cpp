@@ -1,6 +1,6 @@
 #include "tools/events/EventsTool.h"
 
-#include "eventfile/EventFileReader.h"
+#include "tools/events/EventReading.h"
 #include "tools/events/EventsCommandLine.h"
 
 #include <charconv>
@@ -14,11 +14,6 @@ std::string Exact(double value)
     char text[32];
     const auto [end, error] = std::to_chars(text, text + sizeof text, value);
     return error == std::errc() ? std::string(text, end) : std::string("?");
-}
-
-void PrintMessage(const FileMessage& message, std::ostream& err)
-{
-    err << message.caption << ": " << message.text << "\n";
 }
 
 void PrintSummary(const StoredEvent& event, std::ostream& out)
@@ -39,18 +34,12 @@ void PrintPoints(const StoredEvent& event, std::ostream& out)
 
 int Show(const ShowOptions& options, std::ostream& out, std::ostream& err)
 {
-    const ReadOutcome outcome = LoadEventFile(options.file);
-    if (!outcome.Ok()) {
-        PrintMessage(ReadFailureMessage(outcome.failure, OpenOrigin::Menu), err);
+    const std::optional<StoredEvent> event = ReadEventReporting(options.file, err);
+    if (!event)
         return kExitFailure;
-    }
-    if (outcome.closeCause != FileCause::None)
-        PrintMessage(ReadCloseFailureMessage(outcome.closeCause), err);
-    if (outcome.event->HasNegativeField())
-        PrintMessage(NegativeFieldMessage(), err);
-    PrintSummary(*outcome.event, out);
+    PrintSummary(*event, out);
     if (options.listPoints)
-        PrintPoints(*outcome.event, out);
+        PrintPoints(*event, out);
     return kExitOk;
 }
 
