@@ -104,7 +104,7 @@ void FlightLoop(benchmark::State& state)
     for (auto _ : state) {
         benchClock.stepsLeft = kStepsPerIteration + 1;
         view.Inject(1);
-        distance += view.speed * view.t;
+        distance += view.speed * view.flight.t;
     }
     const double steps = double(state.iterations()) * kStepsPerIteration;
     state.SetItemsProcessed(int64_t(steps));
@@ -127,7 +127,7 @@ double MeasurePixelsPerStep()
     for (int i = 0; i < kFlights; ++i) {
         benchClock.stepsLeft = kStepsPerIteration + 1;
         view.Inject(1);
-        distance += view.speed * view.t;
+        distance += view.speed * view.flight.t;
     }
     return distance / (kFlights * kStepsPerIteration);
 }

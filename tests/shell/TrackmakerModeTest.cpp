@@ -178,7 +178,7 @@ const Arrival kArrivals[] = {
          ASSERT_NE(frame, nullptr);
          EXPECT_EQ(deepest, 2);
          EXPECT_GT(steps, 948) << "the second particle crossed the whole field";
-         EXPECT_GT(frame->trackmakerWindow->GetView()->x, 474.0);
+         EXPECT_GT(frame->trackmakerWindow->GetView()->flight.x, 474.0);
          EXPECT_EQ(frame->trackmakerWindow->GetView()->running, 0);
      }},
     {"Exit", [](CMainFrame& f) { platform::simulate::PostKey(&f, 'Q', true); }, ExpectProgramEnds},
