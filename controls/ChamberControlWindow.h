@@ -21,7 +21,7 @@ public:
     static constexpr int kRangeListId = 143;
     static constexpr int kSliderRows = 220; // rows repainted white before the sliders are drawn
 
-    ChamberControlsView(ChamberLSlideCanvas* lSlider, ChamberESlideCanvas* tSlider, ChamberBSlideCanvas* bSlider,
+    ChamberControlsView(ChamberSlideCanvas* lSlider, ChamberSlideCanvas* tSlider, ChamberSlideCanvas* bSlider,
                         CComboBox* rangeList, CPalette* palette);
 
     // Selects and realises the window's palette, if any, then does the double-buffered repaint.
@@ -35,9 +35,9 @@ public:
     int clearHeight = kSliderRows;
 
 private:
-    ChamberLSlideCanvas* lSlider_;
-    ChamberESlideCanvas* tSlider_;
-    ChamberBSlideCanvas* bSlider_;
+    ChamberSlideCanvas* lSlider_;
+    ChamberSlideCanvas* tSlider_;
+    ChamberSlideCanvas* bSlider_;
     CComboBox* rangeList_;
     CPalette* palette_; // null without a palette
 };
@@ -86,15 +86,15 @@ public:
     int32_t clickThrough = 0;
     CFont font;
     ChamberDataHolder* holder = nullptr;
-    ChamberLSlideCanvas* lSlider = nullptr; // each deletes itself with its window
-    ChamberESlideCanvas* tSlider = nullptr;
-    ChamberBSlideCanvas* bSlider = nullptr;
+    ChamberSlideCanvas* lSlider = nullptr; // each deletes itself with its window
+    ChamberSlideCanvas* tSlider = nullptr;
+    ChamberSlideCanvas* bSlider = nullptr;
     CComboBox* rangeList = nullptr; // a child of the view, deleted with this window
     ChamberControlsView* controlsView = nullptr;
 
 private:
     // L, T and B, in the order their windows are made.
-    std::array<SlideCanvas*, 3> Sliders() const;
+    std::array<ChamberSlideCanvas*, 3> Sliders() const;
     void LoadPictures();
     void CreateSliders();
     void CreateRangeList();

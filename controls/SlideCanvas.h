@@ -15,6 +15,15 @@ struct KnobDescription {
     int x = 0;              // x of the knob inside the canvas
 };
 
+// The canvas and the track of a slider, in pixels. The knob travels the track's height less its
+// own: position 0 is the top of the track.
+struct SliderTrack {
+    Size canvas;
+    int width = 0;       // of the track picture
+    int height = 0;      // of the track picture
+    int opaqueWidth = 0; // the knob's opaque left part; the rest is see-through where white
+};
+
 // How a slider window's track picture was loaded (LoadSliderPictures).
 enum class TrackPicture {
     Plain,              // not a palette display: an ordinary bitmap
@@ -40,11 +49,8 @@ TrackPicture LoadSliderPictures(CWnd& window, int knobId, CBitmap& knob, CDC& kn
 // window at frame; SetBackBuffer; PrepareKnob.
 class SlideCanvas : public ImageCanvas {
 public:
-    // background: memory surface holding the track image, shared; canvasSize: the canvas;
-    // travel: the largest knob position (normally track height - knob height); opaqueWidth: the
-    // knob's opaque left part.
-    SlideCanvas(CDC* background, const KnobDescription& knob, Size canvasSize, int trackWidth, int travel,
-                int opaqueWidth, int trackHeight);
+    // background: memory surface holding the track image, shared.
+    SlideCanvas(CDC* background, const KnobDescription& knob, const SliderTrack& track);
     ~SlideCanvas() override;
 
     // Also moves the knob and the track by the new left edge; called once, when placed.

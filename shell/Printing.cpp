@@ -1,5 +1,6 @@
 #include "shell/Printing.h"
 
+#include "display/LengthUnits.h"
 #include "display/ProjectorWindow.h"
 #include "display/ProgramValues.h"
 #include "display/ScreenChamber.h"
@@ -21,7 +22,6 @@ namespace {
 constexpr const char* kWeekdays[] = {"Sun", "Mon", "Tue", "Wed", "Thu", "Fri", "Sat"};
 constexpr const char* kMonths[] = {"Jan", "Feb", "Mar", "Apr", "May", "Jun",
                                    "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
-constexpr double kMetresPerCentimetre = 0.01;
 
 const char* Named(const char* const* names, int count, int index)
 {
@@ -33,7 +33,7 @@ void DrawHeader(CPrinterDC& dc, const std::string& title, const ChamberData& con
     dc.DrawText(DateLine(platform::LocalTime()), kDateRect, kTextLeft | kTextTop);
     dc.DrawText(title, kTitleRect, kTextCentre);
     const std::string values =
-        ScreenChamber::ValuesText(conditions.B(), conditions.T(), conditions.L() * kMetresPerCentimetre);
+        ScreenChamber::ValuesText(conditions.B(), conditions.T(), Metres(conditions.L()));
     dc.DrawText(values, kConditionsRect, kTextCentre);
 }
 

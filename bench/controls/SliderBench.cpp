@@ -41,8 +41,8 @@ struct SliderOnWindow {
     SliderOnWindow()
     {
         parent.CreateEx(0, "", "bench", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 400, 310, nullptr);
-        slider = new SlideCanvas(&background.dc, KnobDescription{&knob.dc, kKnobHeight, kKnobWidth, 20}, {87, 217},
-                                 47, kTrackHeight - kKnobHeight, 18, kTrackHeight);
+        slider = new SlideCanvas(&background.dc, KnobDescription{&knob.dc, kKnobHeight, kKnobWidth, 20},
+                                 SliderTrack{{87, 217}, 47, kTrackHeight, 18});
         slider->SetPosition(26, 24);
         slider->Create("", "", WS_CHILD | WS_VISIBLE, slider->frame, &parent, 102);
         slider->SetBackBuffer(&backBuffer.dc);

@@ -22,7 +22,7 @@ protected:
         ASSERT_NE(Frame().controlsWindow, nullptr);
     }
     CChamberControlWindow& Controls() { return *Frame().controlsWindow; }
-    ChamberESlideCanvas& T() { return *Controls().tSlider; }
+    ChamberSlideCanvas& T() { return *Controls().tSlider; }
     std::string TText() { return T().ValueText(T().PositionToValue(T().knobPosition)); }
     void Choose(const char* entry)
     {
@@ -146,7 +146,7 @@ TEST_F(ChamberControlsTest, FirstClickAfterAWindowManagerActivatedItOnlyActivate
     Frame().OnCommand(cmd::kShowControls);
     Frame().OnCommand(cmd::kShowChamber);
     platform::simulate::UserActivate(&Controls());
-    ChamberBSlideCanvas& b = *Controls().bSlider;
+    ChamberSlideCanvas& b = *Controls().bSlider;
     const auto drag = [&b] {
         using platform::simulate::MouseAction;
         const int knob = b.knobPosition;
@@ -177,7 +177,7 @@ TEST_F(ChamberControlsTest, TheKeyboardAloneSetsTheConditions)
     Frame().OnCommand(cmd::kShowControls);
     platform::simulate::ProcessEvents();
     auto press = [&](int key) { platform::simulate::SendKey(&Controls(), char(key), false); };
-    ChamberBSlideCanvas& b = *Controls().bSlider;
+    ChamberSlideCanvas& b = *Controls().bSlider;
     press(VK_TAB);
     ASSERT_EQ(CWnd::GetFocus(), &b);
     EXPECT_TRUE(b.focusShown);
