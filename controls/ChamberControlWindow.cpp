@@ -1,6 +1,5 @@
 #include "controls/ChamberControlWindow.h"
 
-#include "display/FrameLink.h"
 #include "physics/ChamberData.h"
 #include "platform/gfx/Screen.h"
 #include "platform/window/ClientDC.h"
@@ -76,7 +75,7 @@ bool ChamberControlsView::OnCommand(int id, int code, CWnd* control)
     return true;
 }
 
-CChamberControlWindow::CChamberControlWindow() = default;
+CChamberControlWindow::CChamberControlWindow(FrameLink& frame) : ToolWindow(frame, {kMinTrackSize, kMaxTrackSize}) {}
 CChamberControlWindow::~CChamberControlWindow() = default;
 
 void CChamberControlWindow::CreateView()
@@ -200,39 +199,6 @@ bool CChamberControlWindow::OnKeyDown(int key)
     return true;
 }
 
-void CChamberControlWindow::OnGetMinMaxInfo(MinMaxInfo* info)
-{
-    CScrollWindow::OnGetMinMaxInfo(info);
-    info->ptMinTrackSize = kMinTrackSize;
-    info->ptMaxTrackSize = kMaxTrackSize;
-}
-
-void CChamberControlWindow::OnClose()
-{
-    ShowWindow(SW_HIDE);
-    UpdateActivationAfterClose(this, ClosedWindowPlace::BackOfList);
-    if (frameLink)
-        frameLink->BringFrameToTop();
-}
-
-void CChamberControlWindow::OnWindowPosChanged(const WindowPos* position)
-{
-    if (frameLink)
-        frameLink->SetTrackmakerMode(0);
-    CScrollWindow::OnWindowPosChanged(position);
-}
-
-void CChamberControlWindow::OnActivate(unsigned state, CWnd* other, bool minimized)
-{
-    if (state != WA_INACTIVE) {
-        if (frameLink)
-            frameLink->ActivateToolWindow(this);
-    } else {
-        clickThrough = 0;
-    }
-    CScrollWindow::OnActivate(state, other, minimized);
-}
-
 int CChamberControlWindow::OnMouseActivate(CWnd*, unsigned, unsigned)
 {
     if (clickThrough)
@@ -240,10 +206,3 @@ int CChamberControlWindow::OnMouseActivate(CWnd*, unsigned, unsigned)
     clickThrough = 1;
     return MA_ACTIVATEANDEAT;
 }
-
-void CChamberControlWindow::OnPaletteChanged(CWnd* focusWindow)
-{
-    RealiseOnPaletteChanged(*this, hasPalette ? &palette : nullptr, focusWindow);
-}
-
-bool CChamberControlWindow::OnQueryNewPalette() { return RealiseOnQueryNewPalette(*this, hasPalette ? &palette : nullptr); }

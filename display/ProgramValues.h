@@ -1,30 +1,10 @@
 #pragma once
 
-#include <cstddef>
+#include "display/ActivationList.h"
+
 #include <cstdint>
-#include <deque>
 
 class CWnd;
-
-// Tool windows, most recently activated first; not owning.
-class ActivationList {
-public:
-    bool Empty() const { return windows_.empty(); }
-    int Size() const { return int(windows_.size()); }
-    CWnd* Front() const { return windows_.empty() ? nullptr : windows_.front(); }
-    CWnd* At(int i) const { return windows_[size_t(i)]; }
-    bool Contains(const CWnd* window) const;
-    // Removes the first entry of window, if any.
-    void Remove(const CWnd* window);
-    void PushFront(CWnd* window) { windows_.push_front(window); }
-    void PushBack(CWnd* window) { windows_.push_back(window); }
-    // Takes window off the front if it is there.
-    void RemoveFromFront(const CWnd* window);
-    void Clear() { windows_.clear(); }
-
-private:
-    std::deque<CWnd*> windows_;
-};
 
 // The chamber's rotation rate at start-up: one turn in 10 s.
 constexpr double kStartRotationRate = 0.6283185308; // rad/s

@@ -46,15 +46,12 @@ CMainFrame::CMainFrame() : camera(ScreenCamera::ForChamber())
     rotationRate = kStartRotationRate;
     reverseRotation = 0;
     mainFrame = this;
-    frameLink = this;
 }
 
 CMainFrame::~CMainFrame()
 {
     if (mainFrame == this)
         mainFrame = nullptr;
-    if (frameLink == this)
-        frameLink = nullptr;
 }
 
 // The tool windows go before the frame; nothing may keep pointing at them afterwards.
@@ -111,7 +108,7 @@ bool CMainFrame::CreateToolWindows()
 
 void CMainFrame::ShowSplash()
 {
-    aboutWindow = std::make_unique<CShowWindow>(res::kAboutBitmap);
+    aboutWindow = std::make_unique<CShowWindow>(*this, res::kAboutBitmap);
     if (!aboutWindow->CreateEx(0, pictureClass, "", kSplashStyle, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
                                CW_USEDEFAULT, this)) {
         aboutWindow.reset();
@@ -163,7 +160,7 @@ void CMainFrame::SetStartSelection()
 
 void CMainFrame::CreateChamberWindow()
 {
-    auto* window = new CScreenChamberWindow();
+    auto* window = new CScreenChamberWindow(*this);
     if (!window->Create(toolWindowClass, "Particle Chamber: Empty", kToolWindowStyle, CFrameWnd::rectDefault, this)) {
         delete window;
         return;
@@ -177,7 +174,7 @@ void CMainFrame::CreateChamberWindow()
 
 void CMainFrame::CreateControlsWindow()
 {
-    auto* window = new CChamberControlWindow();
+    auto* window = new CChamberControlWindow(*this);
     if (!window->Create(toolWindowClass, "Chamber Controls", kToolWindowStyle, CFrameWnd::rectDefault, this)) {
         delete window;
         controlsWindow = nullptr;
@@ -193,7 +190,7 @@ void CMainFrame::CreateControlsWindow()
 
 void CMainFrame::CreateProjectorWindow()
 {
-    auto* window = new CProjectorWindow();
+    auto* window = new CProjectorWindow(*this);
     if (!window->Create(toolWindowClass, "Projector: Empty", kToolWindowStyle, CFrameWnd::rectDefault, this)) {
         delete window;
         projectorWindow = nullptr;
@@ -239,13 +236,18 @@ void CMainFrame::ActivateToolWindow(CWnd* window)
     if (!window)
         return;
     activeToolWindow = window;
-    activationList.Remove(window);
-    activationList.PushFront(window);
+    activationList.Activated(window);
     const bool printable = window == ChamberWnd() || window == projectorWindow;
     if (CMenu* menu = GetMenu()) {
         menu->EnableMenuItem(cmd::kPrint, MF_BYCOMMAND | (printable ? MF_ENABLED : MF_GRAYED));
         menu->EnableMenuItem(cmd::kExportPicture, MF_BYCOMMAND | (printable ? MF_ENABLED : MF_GRAYED));
     }
+}
+
+void CMainFrame::ToolWindowClosed(CWnd* window, ClosedWindowPlace place)
+{
+    if (CWnd* next = activationList.Closed(window, place))
+        ActivateToolWindow(next);
 }
 
 void CMainFrame::BringFrameToTop()

@@ -47,7 +47,7 @@ constexpr unsigned kToolWindowStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | 
 
 // The main frame: the menu strip across the top of the screen, and the owner of the program's
 // state (conditions, camera, the current event, the menu selections) and of every tool and
-// picture window. Other windows read its fields directly and reach it through FrameLink.
+// picture window. Each tool and picture window is given the frame as its FrameLink.
 //
 // The frame deletes itself when its window is destroyed (create it with new); the tool windows
 // and picture windows are top-level windows owned by it and are destroyed before it.
@@ -62,13 +62,16 @@ public:
 
     // FrameLink.
     void ActivateToolWindow(CWnd* window) override;
-    void SetTrackmakerMode(int on) override;
-    void BringFrameToTop() override;
+    void ToolWindowClosed(CWnd* window, ClosedWindowPlace place) override;
     void ToolWindowDestroyed(CWnd* window) override;
+    void SetTrackmakerMode(int on) override;
+    bool TrackmakerActive() const override { return trackmakerActive != 0; }
+    void BringFrameToTop() override;
     bool Rotating() const override { return rotating != 0; }
     bool ShowValues() const override { return showValues != 0; }
-    bool TrackmakerActive() const override { return trackmakerActive != 0; }
     const ChamberData& Conditions() const override { return conditions; }
+    void MarkClipDirty() override { clipDirty = 1; }
+    double PerfFrequency() const override { return perfFrequency; }
 
     // Titles the Particle Chamber "Particle Chamber: <name>" and the Projector "Projector: <name>".
     void SetEventTitle(const std::string& name);

@@ -47,7 +47,7 @@ void CMainFrame::ShowPicture(std::unique_ptr<CShowWindow>& field, int bitmapId, 
         ActivateToolWindow(field.get());
         return;
     }
-    field = std::make_unique<CShowWindow>(bitmapId);
+    field = std::make_unique<CShowWindow>(*this, bitmapId);
     if (!field->CreateEx(0, pictureClass, title, kPictureStyle, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
                          CW_USEDEFAULT, this)) {
         field.reset();

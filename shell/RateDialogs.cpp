@@ -8,14 +8,6 @@
 #include "trackmaker/TrackmakerView.h"
 #include "trackmaker/TrackmakerWindow.h"
 
-namespace {
-
-// The chamber window destroys its rate dialog through this hook; the window is destroyed and
-// the dialog object deletes itself after it.
-void DestroyCalibrationDialog(CalibrationDialog* dialog) { dialog->DestroyWindow(); }
-
-} // namespace
-
 int NineStepDialog::PositionOf(double rate, double base) { return int(5.0 * rate / base + 0.1); }
 
 double NineStepDialog::RateOf(int position, double base) { return 0.2 * base * position; }
@@ -48,7 +40,6 @@ void NineStepDialog::PostNcDestroy() { delete this; }
 
 CalibrationDialog::CalibrationDialog(CScreenChamberWindow& chamber) : NineStepDialog(res::kRateSlider), chamber_(chamber)
 {
-    CScreenChamberWindow::destroyRateDialog = DestroyCalibrationDialog;
 }
 
 int CalibrationDialog::PositionOfRate(double rate) { return PositionOf(rate, defaultRotationRate); }

@@ -15,7 +15,7 @@ void CMainFrame::RunRotation()
     if (!chamberWindow || !chamberWindow->ChamberView())
         return;
     {
-        ChamberRotationFrames frames(*chamberWindow, showAxes);
+        ChamberRotationFrames frames(*chamberWindow, showAxes, clipDirty);
         rotating = 1;
         ++rotationLoops;
         while (rotating) {

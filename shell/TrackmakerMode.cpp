@@ -116,7 +116,7 @@ void CMainFrame::ToggleTrackmaker()
 void CMainFrame::HideTrackmakerWindow()
 {
     trackmakerWindow->SetWindowPos(nullptr, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_HIDEWINDOW);
-    UpdateActivationAfterClose(trackmakerWindow, ClosedWindowPlace::BackOfList);
+    ToolWindowClosed(trackmakerWindow, ClosedWindowPlace::BackOfList);
     trackmakerWindow->CloseSpeedDialog();
 }
 
@@ -124,7 +124,7 @@ void CMainFrame::CreateTrackmakerWindow()
 {
     if (toolWindowClass.empty())
         toolWindowClass = AfxRegisterWndClass(CS_HREDRAW | CS_VREDRAW, CursorShape::Arrow);
-    auto* window = new CTrackmakerWindow();
+    auto* window = new CTrackmakerWindow(*this);
     if (!window->Create(toolWindowClass, "Trackmaker", kToolWindowStyle, CFrameWnd::rectDefault, this)) {
         delete window;
         return;

@@ -1,6 +1,5 @@
 #include "trackmaker/TrackmakerView.h"
 
-#include "display/ProgramValues.h"
 #include "platform/seams/Clock.h"
 #include "platform/window/ClientDC.h"
 #include "platform/window/Controls.h"
@@ -18,8 +17,13 @@ namespace {
 constexpr Colour kTapeColour = Rgb(255, 0, 0);
 }
 
-TrackmakerView::TrackmakerView(LorentzSlideCanvas* fieldSlider, const Rect& area, double initialField)
-    : area(area), field(initialField), fieldSlider(fieldSlider), showCanvas(std::make_unique<TrackmakerShowCanvas>())
+TrackmakerView::TrackmakerView(LorentzSlideCanvas* fieldSlider, const Rect& area, double initialField,
+                               double perfFrequency)
+    : area(area),
+      field(initialField),
+      perfFrequency(perfFrequency),
+      fieldSlider(fieldSlider),
+      showCanvas(std::make_unique<TrackmakerShowCanvas>())
 {
     showCanvas->SetView(this);
     screenFactorBase = kStartScreenFactor;

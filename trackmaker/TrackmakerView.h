@@ -37,8 +37,9 @@ public:
     static constexpr double kStartScreenFactor = 500.0;
 
     // fieldSlider: the field slider, owned by its own window; area: the simulation area in the
-    // back buffer and the view; initialField: the slider's value (slider units).
-    TrackmakerView(LorentzSlideCanvas* fieldSlider, const Rect& area, double initialField);
+    // back buffer and the view; initialField: the slider's value (slider units); perfFrequency:
+    // ticks per second of the performance counter.
+    TrackmakerView(LorentzSlideCanvas* fieldSlider, const Rect& area, double initialField, double perfFrequency);
     ~TrackmakerView() override;
 
     // Starts a flight from the left edge (leftToRight) or the right edge, at mid-height, and
@@ -96,6 +97,7 @@ public:
     int32_t inArea = 0;
     int32_t running = 0;
     int32_t revolutionCheckOff = 0;
+    double perfFrequency;        // ticks per second of the performance counter
     std::unique_ptr<CDC> flightContext; // the view's client context while flying
 
 private:

@@ -15,7 +15,7 @@ protected:
     // A picture window as the reminders make them, shown and thereby activated.
     std::unique_ptr<CShowWindow> ShowPicture()
     {
-        auto picture = std::make_unique<CShowWindow>(169);
+        auto picture = std::make_unique<CShowWindow>(Frame(), 169);
         EXPECT_TRUE(picture->CreateEx(0, Frame().pictureClass, "picture", WS_CAPTION | WS_SYSMENU, CW_USEDEFAULT,
                                       CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, &Frame()));
         picture->ShowWindow(SW_SHOW);
@@ -101,7 +101,7 @@ TEST_F(Activation, ExitDestroysTheEventEmptiesTheListAndClosesTheFrame)
     EXPECT_TRUE(activationList.Empty());
     platform::PumpWaitingMessages();
     EXPECT_EQ(mainFrame, nullptr);
-    EXPECT_EQ(frameLink, nullptr);
+    EXPECT_EQ(static_cast<FrameLink*>(mainFrame), nullptr);
     EXPECT_EQ(activeToolWindow, nullptr);
 }
 
@@ -110,7 +110,7 @@ class PictureWindow : public ShellTest {};
 TEST_F(PictureWindow, ClientAreaIsTheBitmapAndPaintCopiesIt)
 {
     ASSERT_TRUE(Start(Screen(768)));
-    CShowWindow picture(169);
+    CShowWindow picture(Frame(), 169);
     ASSERT_TRUE(picture.CreateEx(0, Frame().pictureClass, " ", WS_CAPTION | WS_SYSMENU, 100, 100, 50, 50, &Frame()));
     picture.SizeToBitmap();
     Rect client;
@@ -132,7 +132,7 @@ TEST_F(PictureWindow, ClientAreaIsTheBitmapAndPaintCopiesIt)
 TEST_F(PictureWindow, OnAPaletteDisplayTheFirstPaintBuildsThePaletteFromTheColourTable)
 {
     ASSERT_TRUE(Start(ScreenFacts::PaletteDisplay()));
-    CShowWindow picture(169);
+    CShowWindow picture(Frame(), 169);
     ASSERT_TRUE(picture.CreateEx(0, Frame().pictureClass, " ", WS_CAPTION, 0, 0, 600, 400, &Frame()));
     picture.ShowWindow(SW_SHOW);
     picture.UpdateWindow();
@@ -145,7 +145,7 @@ TEST_F(PictureWindow, OnAPaletteDisplayTheFirstPaintBuildsThePaletteFromTheColou
 TEST_F(PictureWindow, MissingBitmapSaysSoAtEachPaint)
 {
     ASSERT_TRUE(Start(Screen(768)));
-    CShowWindow picture(999);
+    CShowWindow picture(Frame(), 999);
     ASSERT_TRUE(picture.CreateEx(0, Frame().pictureClass, " ", WS_CAPTION, 0, 0, 200, 200, &Frame()));
     picture.ShowWindow(SW_SHOW);
     picture.UpdateWindow();

@@ -145,7 +145,7 @@ TEST_F(NewEventCommand, MonitorProjectorLeavesAHiddenChamberHidden)
     StartProgram();
     Frame().OnCommand(cmd::kClose);
     ASSERT_FALSE(Chamber().IsWindowVisible());
-    CShowWindow picture(169);
+    CShowWindow picture(Frame(), 169);
     ASSERT_TRUE(picture.CreateEx(0, Frame().pictureClass, "picture", WS_CAPTION | WS_SYSMENU, CW_USEDEFAULT,
                                  CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, &Frame()));
     picture.ShowWindow(SW_SHOW);

@@ -55,6 +55,7 @@ public:
 // A Projector stand-in: remembers where the page put its picture.
 class FakeProjector : public CProjectorWindow {
 public:
+    using CProjectorWindow::CProjectorWindow;
     void PrintPicture(CDC& dc) override
     {
         auto* printer = dynamic_cast<CPrinterDC*>(&dc);
@@ -245,7 +246,7 @@ TEST_F(PrintTest, ProjectorPictureStartsAtFiftyUnderItsOwnTitle)
 {
     StartProgram();
     // A frame window deletes itself when destroyed.
-    auto* projector = new FakeProjector;
+    auto* projector = new FakeProjector(Frame());
     ASSERT_TRUE(projector->Create(Frame().toolWindowClass, "Projector: Empty", WS_OVERLAPPEDWINDOW,
                                  {0, 37, 640, 445}, &Frame()));
     CProjectorWindow* realProjector = std::exchange(Frame().projectorWindow, projector);

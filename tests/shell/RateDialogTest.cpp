@@ -10,7 +10,7 @@ namespace {
 
 class RateDialog : public ShellTest {
 protected:
-    CalibrationDialog* Open()
+    CDialog* Open()
     {
         Frame().OnCommand(cmd::kAdjustRotationRate);
         return Frame().chamberWindow->rateDialog;
@@ -28,7 +28,7 @@ protected:
 TEST_F(RateDialog, PositionAndRateSurviveClosingAndReopening)
 {
     ASSERT_TRUE(Start(Screen(768)));
-    CalibrationDialog* dialog = Open();
+    CDialog* dialog = Open();
     ASSERT_NE(dialog, nullptr);
     EXPECT_EQ(dialog->GetWindowText(), "Chamber Rotation Rate");
     ASSERT_NE(Slider(dialog), nullptr);
@@ -42,7 +42,7 @@ TEST_F(RateDialog, PositionAndRateSurviveClosingAndReopening)
     platform::simulate::SendKey(dialog, VK_ESCAPE, false);
     EXPECT_EQ(Frame().chamberWindow->rateDialog, nullptr);
 
-    CalibrationDialog* again = Open();
+    CDialog* again = Open();
     ASSERT_NE(again, nullptr);
     EXPECT_EQ(Slider(again)->GetPos(), 9);
 }
@@ -50,7 +50,7 @@ TEST_F(RateDialog, PositionAndRateSurviveClosingAndReopening)
 TEST_F(RateDialog, ClosingTheChamberClosesItsDialog)
 {
     ASSERT_TRUE(Start(Screen(768)));
-    CalibrationDialog* dialog = Open();
+    CDialog* dialog = Open();
     ASSERT_NE(dialog, nullptr);
     Frame().chamberWindow->SendMessage(WM_CLOSE);
     EXPECT_EQ(Frame().chamberWindow->rateDialog, nullptr);

@@ -193,7 +193,7 @@ TEST_F(MessagesInTheLoop, AClickOnTheChamberViewEndsIt)
 TEST_F(MessagesInTheLoop, AClickElsewhereDoesNotEndIt)
 {
     StartProgram();
-    CShowWindow picture(169);
+    CShowWindow picture(Frame(), 169);
     ASSERT_TRUE(picture.CreateEx(0, Frame().pictureClass, "picture", WS_CAPTION | WS_SYSMENU, CW_USEDEFAULT,
                                  CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, &Frame()));
     picture.ShowWindow(SW_SHOW);

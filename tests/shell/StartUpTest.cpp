@@ -73,7 +73,7 @@ TEST_F(StartUp, Screen480HighPassesAndScreen479IsRefused)
     EXPECT_EQ(boxes.Shown()[0].caption, "Screen dimensions too small.");
     EXPECT_TRUE(boxes.Shown()[0].OwnedByDesktop());
     EXPECT_EQ(mainFrame, nullptr);
-    EXPECT_EQ(frameLink, nullptr);
+    EXPECT_EQ(static_cast<FrameLink*>(mainFrame), nullptr);
 }
 
 TEST_F(StartUp, EightBitsPerPixelPassAndFourAreRefused)
@@ -140,7 +140,7 @@ TEST_F(StartUp, FieldsHoldTheirStartValues)
     EXPECT_EQ(f.firstPlay, 1);
     EXPECT_FALSE(f.m_bAutoMenuEnable);
     EXPECT_EQ(mainFrame, &f);
-    EXPECT_EQ(frameLink, &f);
+    EXPECT_EQ(&f.chamberWindow->Frame(), static_cast<FrameLink*>(&f));
 }
 
 TEST_F(StartUp, SeedsTheRandomSourceFromTheCalendarTime)

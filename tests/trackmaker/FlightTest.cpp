@@ -7,7 +7,6 @@
 #include "trackmaker/TrackmakerWindow.h"
 
 #include "../display/FakeFrameLink.h"
-#include "display/ProgramValues.h"
 #include "platform/gfx/GuiApplication.h"
 #include "platform/testing/InputSimulation.h"
 #include "platform/testing/ManualClock.h"
@@ -55,10 +54,10 @@ protected:
         clock.frequency = 1'000'000;
         clock.advancePerCounterRead = 1000;
         platform::SetClock(&clock);
-        perfFrequency = 1e6;
+        frame.perfFrequency = 1e6;
         owner = new CFrameWnd;
         ASSERT_TRUE(owner->Create("", "owner", WS_OVERLAPPEDWINDOW, {700, 0, 900, 100}, nullptr));
-        window = new CTrackmakerWindow;
+        window = new CTrackmakerWindow(frame);
         ASSERT_TRUE(window->Create("", "Trackmaker", WS_OVERLAPPEDWINDOW, {0, 0, 640, 445}, owner));
         window->CreateView();
         window->ShowWindow(SW_SHOW);
