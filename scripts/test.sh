@@ -3,7 +3,7 @@
 # With --sanitize the same tests run in a second build under AddressSanitizer and UndefinedBehaviorSanitizer.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-scripts/setup.sh poppler-utils
+scripts/setup.sh poppler-utils openbox metacity
 
 if [ "${1:-}" = "--sanitize" ]; then
   dir=build-asan

@@ -18,6 +18,11 @@ int main(int argc, char** argv)
         std::fputs((options.help ? StartupUsage() : StartupVersion()).c_str(), stdout);
         return 0;
     }
-    CChamberApp app(argc, argv);
-    return AfxWinMain(app);
+    int status = 0;
+    {
+        CChamberApp app(argc, argv);
+        status = AfxWinMain(app);
+    }
+    EndWindowSystem();
+    return status;
 }

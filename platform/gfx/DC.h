@@ -159,6 +159,9 @@ public:
     const PixelImage* Target() const;
 
 protected:
+    // The selected font, or the default one when none is (or the selected one was never created).
+    const CFont& CurrentFont() const;
+
     struct State;
     std::unique_ptr<State> state_;
 
@@ -173,7 +176,6 @@ private:
     Pixel PixelFor(Colour colour) const;
     void Touch(const Rect& deviceRect);
     void DrawSegment(Point from, Point to);
-    const CFont& CurrentFont() const;
 
     // In image pixels. Mutable because an area that follows its source moves the origin with it,
     // also when the surface is only read.

@@ -184,10 +184,7 @@ void CPrinterDC::DrawText(std::string_view text, const Rect& rect, unsigned form
     QPainter* painter = MappedPainter();
     if (painter == nullptr)
         return;
-    static CFont defaultFont;
-    if (!defaultFont.IsCreated())
-        defaultFont.CreateFontIndirect({});
-    const CFont& font = state_->font && state_->font->IsCreated() ? *state_->font : defaultFont;
+    const CFont& font = CurrentFont();
     painter->setFont(*font.Font());
     painter->setPen(ToQColor(GetTextColor()));
     painter->setBackground(QBrush(ToQColor(GetBkColor())));

@@ -154,7 +154,9 @@ const CFont& CDC::CurrentFont() const
 {
     if (state_->font != nullptr && state_->font->IsCreated())
         return *state_->font;
-    static CFont defaultFont;
+    // Never destroyed: it holds a Qt font, which must not be destroyed after the window system
+    // has ended at exit.
+    static CFont& defaultFont = *new CFont;
     if (!defaultFont.IsCreated())
         defaultFont.CreateFontIndirect({});
     return defaultFont;

@@ -145,6 +145,16 @@ int CWinApp::ExitInstance() { return platform::detail::Hub::Instance().QuitCode(
 
 CWinApp* AfxGetApp() { return theApp; }
 
+void EndWindowSystem()
+{
+    assert(theApp == nullptr && "EndWindowSystem goes after the application object");
+    QCoreApplication* application = QCoreApplication::instance();
+    if (application == nullptr)
+        return;
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    delete application;
+}
+
 int AfxWinMain(CWinApp& app)
 {
     if (!app.InitInstance())

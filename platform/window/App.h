@@ -51,3 +51,9 @@ CWinApp* AfxGetApp();
 // Runs the program: InitInstance, then Run when it succeeded, else ExitInstance. Returns the exit
 // code.
 int AfxWinMain(CWinApp& app);
+
+// Ends the window system, once, after the program's application object is gone and before main
+// returns: the windows still waiting to be deleted go, then the Qt application with its threads
+// (the X connection's reader among them), so that nothing of Qt runs while the program's statics
+// are destroyed. Nothing of the window system may be used afterwards.
+void EndWindowSystem();

@@ -33,7 +33,9 @@ constexpr int kDialogFontPoints = 8;
 // The window system's default dialog font: 8-point "MS Sans Serif" at the screen's resolution.
 const CFont& DefaultDialogFont()
 {
-    static CFont font;
+    // Never destroyed: it holds a Qt font, which must not be destroyed after the window system
+    // has ended at exit.
+    static CFont& font = *new CFont;
     if (!font.IsCreated())
         font.CreateFont(-(platform::CurrentScreen().logPixelsY * kDialogFontPoints / 72), 0, 0, 0, 400, false, false,
                         false, 0, 0, 0, 0, 0, "MS Sans Serif");

@@ -5,7 +5,8 @@
 # over all of its windows. Every window is opened first. Exit (Ctrl+Q, or closing the main frame)
 # starts the program again. The run fails on a sanitizer report, a crash, a hang (the main frame
 # does not answer a ping within 10 s) or a lost window (the main frame gone from a running
-# program), and prints the number of actions.
+# program), and prints the number of actions. A crash leaves its core file in the work folder and
+# its backtrace (gdb) in the output.
 # Usage: monkey.sh <tracelume binary> <tracelume-xping binary> <seconds> [--wm] [seed]
 set -u
 binary=$(realpath "$1")
@@ -31,8 +32,11 @@ fi
 home="$e2e_workdir/home"
 mkdir -p "$home"
 export HOME="$home"
-export ASAN_OPTIONS=detect_leaks=0:abort_on_error=1:halt_on_error=1
+export ASAN_OPTIONS=detect_leaks=0:abort_on_error=1:halt_on_error=1:handle_abort=1
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
+# A crash keeps its core (named core or core.PID, in the program's folder, where the system's
+# core pattern allows it) for the backtrace below.
+ulimit -c unlimited 2>/dev/null || true
 
 actions=0
 starts=0
@@ -53,6 +57,22 @@ start() {
     done
     menu s a
     menu t a
+}
+
+# The backtrace of every thread from the newest core file of the program, if there is one.
+crash_backtrace() {
+    local core
+    core=$(ls -t "$home"/core* 2>/dev/null | head -n 1)
+    if [ -z "$core" ]; then
+        echo "(no core file: $(cat /proc/sys/kernel/core_pattern 2>/dev/null))"
+        return
+    fi
+    echo "--- backtrace from $core ---"
+    if command -v gdb >/dev/null; then
+        # The thread that crashed first, then every thread.
+        gdb -batch -ex "bt 40" -ex "echo ---\\n" -ex "thread apply all bt 15" "$binary" "$core" 2>/dev/null |
+            grep -E "^#|^Thread|^---" | head -150
+    fi
 }
 
 report() {
@@ -135,6 +155,7 @@ check() {
         e2e_app_pid=""
         if [ "$status" -ne 0 ]; then
             echo "FAIL: the program ended with status $status"
+            [ "$status" -gt 128 ] && crash_backtrace
             report
             exit 1
         fi

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
+
 using namespace windowtest;
 using platform::simulate::MouseAction;
 
@@ -514,6 +516,29 @@ TEST(WindowPaint, AClientContextUsedDuringAPaintIsPresentedAfterIt)
     platform::simulate::ProcessEvents();
     EXPECT_EQ(ColourAt(window, {0, 0}), kGreen);
     EXPECT_EQ(ColourAt(window, {5, 5}), kRed);
+}
+
+// A window destroyed (and deleted) before its put-off present runs: the present finds no window
+// and touches nothing of the one that was (the sanitizer build checks that).
+TEST(WindowPaint, APresentPutOffUntilAfterThePaintOutlivesNothing)
+{
+    class PaintsTwice : public RecordingWnd {
+    public:
+        void OnPaint() override
+        {
+            RecordingWnd::OnPaint();
+            CClientDC dc(this);
+            dc.FillSolidRect({0, 0, 5, 5}, kGreen);
+            dc.Flush();
+        }
+    };
+    auto window = std::make_unique<PaintsTwice>();
+    ASSERT_TRUE(window->CreateTopLevel("Gone", Rect::FromSize(0, 0, 60, 40)));
+    window->ShowWindow(SW_SHOW);
+    window->Invalidate();
+    window->UpdateWindow();
+    window.reset();
+    platform::simulate::ProcessEvents();
 }
 
 TEST(WindowPaint, ChildContextsDrawAtTheChildsPlaceClippedToIt)

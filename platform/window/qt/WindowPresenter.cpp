@@ -199,9 +199,16 @@ void WindowPresenter::Present(const Rect& topClientRect)
     if (!client || !d_.Outer()->isVisible() || topClientRect.IsEmpty())
         return;
     if (paintDepth > 0 || presenting_) {
+        // The window may be gone by then, its widgets only waiting for deletion: the presenter is
+        // found again through the widget's owner, which a destroyed window no longer is.
         QPointer<ClientWidget> widget = client;
         QMetaObject::invokeMethod(
-            client, [this, widget, topClientRect] { if (widget) Present(topClientRect); }, Qt::QueuedConnection);
+            client,
+            [widget, topClientRect] {
+                if (widget && widget->Owner() != nullptr)
+                    widget->Owner()->Private()->Presenter().Present(topClientRect);
+            },
+            Qt::QueuedConnection);
         return;
     }
     presenting_ = true;
