@@ -140,13 +140,13 @@ void CScreenChamberWindow::DrawChamberDirect(CClientDC& dc, int32_t showAxes, in
     chamberView_->DrawDirect(&dc);
 }
 
-ChamberRotationFrames::ChamberRotationFrames(CScreenChamberWindow& window, int32_t showAxes, int32_t& clipDirty)
+ChamberRotationFrames::ChamberRotationFrames(CScreenChamberWindow& window, int32_t showAxes, bool& clipDirty)
     : window_(window), dc_(&window), clipDirty_(clipDirty)
 {
     if (window_.ChamberView())
         window_.GetChamber().showAxes = showAxes;
     window_.chamberPalette.SelectInto(dc_);
-    clipDirty_ = 1;
+    clipDirty_ = true;
 }
 
 void ChamberRotationFrames::DrawFrame()
@@ -156,7 +156,7 @@ void ChamberRotationFrames::DrawFrame()
         return;
     if (clipDirty_) {
         ClipToView(dc_, *view);
-        clipDirty_ = 0;
+        clipDirty_ = false;
     }
     view->DrawDirect(&dc_);
     dc_.Flush();

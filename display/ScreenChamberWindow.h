@@ -86,7 +86,7 @@ private:
 // screen at the end of every frame.
 class ChamberRotationFrames {
 public:
-    ChamberRotationFrames(CScreenChamberWindow& window, int32_t showAxes, int32_t& clipDirty);
+    ChamberRotationFrames(CScreenChamberWindow& window, int32_t showAxes, bool& clipDirty);
     ChamberRotationFrames(const ChamberRotationFrames&) = delete;
     ChamberRotationFrames& operator=(const ChamberRotationFrames&) = delete;
 
@@ -97,5 +97,5 @@ public:
 private:
     CScreenChamberWindow& window_;
     CClientDC dc_;
-    int32_t& clipDirty_;
+    bool& clipDirty_;
 };

@@ -40,7 +40,7 @@ void CMainFrame::ShowAbout()
 
 void CMainFrame::ShowPicture(std::unique_ptr<CShowWindow>& field, int bitmapId, const char* title, bool centred)
 {
-    if (trackmakerActive)
+    if (session_.trackmakerActive)
         SetTrackmakerMode(0);
     if (field) {
         ShowOnTop(field.get());

@@ -2,7 +2,6 @@
 
 #include "display/LengthUnits.h"
 #include "display/ProjectorWindow.h"
-#include "display/ProgramValues.h"
 #include "display/ScreenChamber.h"
 #include "display/ScrollWindow.h"
 #include "physics/ChamberData.h"
@@ -104,9 +103,10 @@ void ReportStatus(CWnd* owner, int code, bool endingJob)
 
 CScrollWindow* CMainFrame::PicturedWindow(int& pictureX) const
 {
-    const bool chamber = activeToolWindow != nullptr && activeToolWindow == ChamberWnd();
-    const bool projector = activeToolWindow != nullptr && activeToolWindow == projectorWindow;
-    auto* window = dynamic_cast<CScrollWindow*>(activeToolWindow);
+    CWnd* active = session_.activeToolWindow;
+    const bool chamber = active != nullptr && active == ChamberWnd();
+    const bool projector = active != nullptr && active == projectorWindow;
+    auto* window = dynamic_cast<CScrollWindow*>(active);
     if ((!chamber && !projector) || window == nullptr)
         return nullptr;
     pictureX = projector ? printing::kProjectorPictureX : 0;
@@ -130,7 +130,7 @@ void CMainFrame::PrintActiveWindow()
     if (answer != IDOK)
         return;
     const std::unique_ptr<CPrinterDC> printer = dialog.TakePrinterDC();
-    const printing::JobOutcome outcome = printing::PrintOnePage(*printer, *window, pictureX, conditions);
+    const printing::JobOutcome outcome = printing::PrintOnePage(*printer, *window, pictureX, session_.conditions);
     switch (outcome.failed) {
     case printing::JobStep::StartDoc: platform::ShowMessageBox(this, "error", "start page error", MB_OK); break;
     case printing::JobStep::EndPage: ReportStatus(this, outcome.status, false); break;

@@ -11,8 +11,6 @@
 #include <cstdio>
 #include <limits>
 
-double screenFactorBase = TrackmakerView::kStartScreenFactor;
-
 namespace {
 constexpr Colour kTapeColour = Rgb(255, 0, 0);
 }
@@ -26,7 +24,6 @@ TrackmakerView::TrackmakerView(LorentzSlideCanvas* fieldSlider, const Rect& area
       showCanvas(std::make_unique<TrackmakerShowCanvas>())
 {
     showCanvas->SetView(this);
-    screenFactorBase = kStartScreenFactor;
 }
 
 // The show canvas's window, a child of this one, is gone by now; the object goes with the view.

@@ -13,10 +13,6 @@ class CPalette;
 class LorentzSlideCanvas;
 class TrackmakerShowCanvas;
 
-// The Trackmaker's screen factor that belongs to the chosen speed: 500 x speed / 40, the 2V speed
-// of 40 being the reference. The screen speed dialog scales the view's factor from it.
-extern double screenFactorBase;
-
 // The Trackmaker's simulation: an electron or a positron fired horizontally into a uniform field
 // perpendicular to the screen, its white track drawn live on a black area, and the D readout of
 // the tape that measures a closed circle.

@@ -26,7 +26,7 @@ public:
     bool Rotating() const override { return rotating; }
     bool ShowValues() const override { return showValues; }
     const ChamberData& Conditions() const override { return conditions; }
-    void MarkClipDirty() override { clipDirty = 1; }
+    void MarkClipDirty() override { clipDirty = true; }
     double PerfFrequency() const override { return perfFrequency; }
 
     std::string Name(const CWnd* window) const
@@ -40,7 +40,7 @@ public:
     ActivationList activation;
     bool rotating = false;
     bool showValues = false;
-    int32_t clipDirty = 0;
+    bool clipDirty = false;
     double perfFrequency = 0.0;
     ChamberData conditions{500.0, 0.8, 0.6};
 };

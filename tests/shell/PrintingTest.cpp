@@ -3,7 +3,6 @@
 #include "TestCommandsSupport.h"
 
 #include "display/ProjectorWindow.h"
-#include "display/ProgramValues.h"
 #include "controls/ChamberControlWindow.h"
 #include "display/ScrollWindow.h"
 #include "platform/gfx/PrinterDC.h"

@@ -1,6 +1,5 @@
 #include "ShellTestSupport.h"
 
-#include "display/ProgramValues.h"
 #include "display/ScreenChamberWindow.h"
 #include "platform/testing/InputSimulation.h"
 #include "shell/CommandIds.h"
@@ -38,7 +37,7 @@ TEST_F(RateDialog, PositionAndRateSurviveClosingAndReopening)
     EXPECT_EQ(Open(), dialog) << "a second choice brings the open dialog forward";
 
     Slider(dialog)->UserMove(CSliderCtrl::Move::Drag, 9);
-    EXPECT_DOUBLE_EQ(Frame().rotationRate, 1.8 * defaultRotationRate);
+    EXPECT_DOUBLE_EQ(State().rotationRate, 1.8 * State().defaultRotationRate);
     platform::simulate::SendKey(dialog, VK_ESCAPE, false);
     EXPECT_EQ(Frame().chamberWindow->rateDialog, nullptr);
 
