@@ -174,7 +174,18 @@ void SlideCanvas::OnMouseMove(unsigned, Point point)
         return;
     knobPosition = DragPosition(point.y);
     dirty = DirtyRows(knobPosition);
+    RedrawDirtyRows();
+}
+
+// Outside the dirty rows the back buffer already holds what Draw would put there: the track's
+// knob column as the background image has it, the knob lying inside the old rows.
+void SlideCanvas::RedrawDirtyRows()
+{
+    if (backBuffer)
+        backBuffer->SetClipRect(dirty.OffsetBy(position.x, position.y));
     Redraw();
+    if (backBuffer)
+        backBuffer->RemoveClip();
 }
 
 void SlideCanvas::OnLButtonUp(unsigned, Point)

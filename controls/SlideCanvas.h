@@ -40,9 +40,8 @@ TrackPicture LoadSliderPictures(CWnd& window, int knobId, CBitmap& knob, CDC& kn
 // A vertical bitmap slider. Its track is a rectangle copied from a background image; its knob
 // moves up and down only, position 0 being the top of the track.
 //
-// Only the rows that changed reach the window: a move redraws the slider into the back buffer
-// and copies the old and new knob rows, one pixel wider on each side, through the window
-// context's clip. The see-through part and its mask are prepared once (PrepareKnob), so a redraw
+// Only the rows that changed are drawn: a move redraws the old and new knob rows, one pixel
+// wider on each side, into the back buffer and copies them to the window, both through a clip. The see-through part and its mask are prepared once (PrepareKnob), so a redraw
 // is a fixed number of block copies.
 //
 // Calling order of an owner: construct; SetPosition; optionally SetPalette; create the child
@@ -65,8 +64,11 @@ public:
 
     // Paints the slider into surface (normally the back buffer) at its place there.
     virtual void Draw(CDC* surface);
-    // Paints into the back buffer and copies the dirty rows to the window.
+    // Paints into the back buffer and copies the dirty rows to the window ("redraw now").
     virtual void Redraw();
+    // Redraw with the back buffer clipped to the dirty rows as well, for a move of the knob:
+    // the rest of the back buffer must hold the slider as last drawn.
+    void RedrawDirtyRows();
 
     void OnLButtonDown(unsigned flags, Point point) override;
     void OnMouseMove(unsigned flags, Point point) override;

@@ -102,6 +102,26 @@ TEST_F(SliderTest, DragStaysOnTheTrackAndMarksTheRowsItCrosses)
     EXPECT_EQ(slider->drawnPosition, kTravel);
 }
 
+// A move draws only the rows it changes into the back buffer; the rest must already be what a
+// whole drawing at the knob's new place gives. The track's rows differ, so a row drawn at the
+// wrong height shows.
+TEST_F(SliderTest, DragLeavesTheBackBufferAsAWholeDrawingAtTheNewPlace)
+{
+    for (int y = 0; y < kTrackHeight; ++y)
+        background.dc.FillSolidRect({0, y, 94, y + 1}, Rgb(y, 128, 255 - y));
+    SlideCanvas* slider = PlainSlider({26, 24});
+    TestSurface whole{400, 310, colours::kWhite};
+    slider->Draw(&backBuffer.dc);
+    slider->Draw(&whole.dc);
+    slider->OnLButtonDown(MK_LBUTTON, {5, 5});
+    for (const int y : {6, 7, 40, 39, 160, 5000, -500, 90}) {
+        slider->OnMouseMove(MK_LBUTTON, {5, y});
+        slider->Draw(&whole.dc);
+        EXPECT_TRUE(backBuffer.Image().pixels == whole.Image().pixels) << "after the move to " << y;
+    }
+    slider->OnLButtonUp(0, {5, 90});
+}
+
 TEST_F(SliderTest, ClearedArmedGateSwallowsOnePress)
 {
     SlideCanvas* slider = PlainSlider();
