@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
 #include <cmath>
 #include <new>
 
@@ -12,13 +13,11 @@ using namespace eventfile;
 
 namespace {
 
-using Record = std::array<uint8_t, kPointBytes>;
-static_assert(sizeof(Record) == kPointBytes, "records are read back to back");
+// Records are read straight into the points' storage and decoded where they lie.
+static_assert(sizeof(TrackPoint) == kPointBytes, "a point's storage holds one record");
 
-// While the length of a source is unknown, storage grows with the points actually read.
-constexpr int32_t kUnknownLengthReserve = 1024;
-
-// Points are read this many records at a time (48 kB).
+// A source of unknown length is read this many records at a time (48 kB), its storage growing
+// with the records that arrive.
 constexpr int32_t kRecordsPerRead = 1024;
 
 // 'P' files mark light blue with 2, the 'W' files and the colour table with 7.
@@ -37,7 +36,8 @@ bool IsPositiveLength(double value) { return std::isfinite(value) && value > 0.0
 bool IsPossibleScale(double scale)
 {
     using namespace condition_limits;
-    return scale >= ChamberData::Size() / kMaxLengthCm && scale <= ChamberData::Size() / kMinLengthCm;
+    constexpr double size = ChamberData::kDefaultSize;
+    return scale >= size / kMaxLengthCm && scale <= size / kMinLengthCm;
 }
 
 // Finite conditions the program still cannot make and show events for: the value out of bounds.
@@ -54,32 +54,49 @@ bool HasFinitePosition(const TrackPoint& point)
     return std::isfinite(point.x) && std::isfinite(point.y) && std::isfinite(point.z) && std::isfinite(point.w);
 }
 
-TrackPoint DecodeWPoint(const Record& record)
+// The bytes of a point's storage, where its record was read.
+const uint8_t* RecordBytes(const TrackPoint& point) { return reinterpret_cast<const uint8_t*>(&point); }
+
+// The point a 48-byte record stores; its padding word is 0.
+TrackPoint DecodeWPoint(const uint8_t* record)
 {
     using namespace byteorder;
     TrackPoint point;
-    point.x = LittleDouble(&record[0]);
-    point.y = LittleDouble(&record[8]);
-    point.z = LittleDouble(&record[16]);
-    point.w = LittleDouble(&record[24]);
-    point.spare = LittleDouble(&record[32]);
-    point.colour = LittleInt32(&record[40]);
+    point.x = LittleDouble(record);
+    point.y = LittleDouble(record + 8);
+    point.z = LittleDouble(record + 16);
+    point.w = LittleDouble(record + 24);
+    point.spare = LittleDouble(record + 32);
+    point.colour = LittleInt32(record + 40);
     return point;
 }
 
-TrackPoint DecodePPoint(const Record& record)
+TrackPoint DecodePPoint(const uint8_t* record)
 {
     using namespace byteorder;
     TrackPoint point;
-    point.x = BigDouble(&record[0]);
-    point.y = BigDouble(&record[8]);
-    point.z = BigDouble(&record[16]);
-    point.w = BigDouble(&record[24]);
-    point.spare = BigDouble(&record[32]);
-    const int16_t colour = BigInt16(&record[40]);
+    point.x = BigDouble(record);
+    point.y = BigDouble(record + 8);
+    point.z = BigDouble(record + 16);
+    point.w = BigDouble(record + 24);
+    point.spare = BigDouble(record + 32);
+    const int16_t colour = BigInt16(record + 40);
     point.colour = colour == kPLightBlue ? int32_t{kLightBlue} : int32_t{colour};
     return point;
 }
+
+// Turns the 'W' record read into a point's storage into the point. On a little-endian host the
+// record's numbers already are the point's, bit for bit, and only the padding word, which files
+// do not carry, is cleared.
+void DecodeWInPlace(TrackPoint& point)
+{
+    if constexpr (std::endian::native == std::endian::little)
+        point.padding = 0;
+    else
+        point = DecodeWPoint(RecordBytes(point));
+}
+
+void DecodePInPlace(TrackPoint& point) { point = DecodePPoint(RecordBytes(point)); }
 
 // A count the reader refuses before it looks further: below zero, or above what any event can
 // hold.
@@ -94,29 +111,41 @@ bool HoldsMoreThan(const ByteSource& source, int32_t count, uint64_t bytesAfterP
     return remaining && *remaining > static_cast<uint64_t>(count) * kPointBytes + bytesAfterPoints;
 }
 
-// Reads count points. The count is checked against the bytes left before any storage is
-// reserved, so no count can make the reader allocate more than the file holds; a source of
-// unknown length grows the storage with the points actually read, up to the count.
-template <typename Decode>
-FileCause ReadPoints(ByteSource& source, int32_t count, Decode decode, std::vector<TrackPoint>& points)
+// Decodes records that were read into points' storage, each in place; InvalidFile at the first
+// point that is not finite.
+template <void (*Decode)(TrackPoint&)>
+FileCause DecodeInPlace(std::span<TrackPoint> points)
+{
+    for (TrackPoint& point : points) {
+        Decode(point);
+        if (!HasFinitePosition(point))
+            return FileCause::InvalidFile;
+    }
+    return FileCause::None;
+}
+
+// Reads count points straight into their storage and decodes them there. The count is checked
+// against the bytes left before any storage is allocated, so no count can make the reader
+// allocate more than the file holds; a source of known length is then read with one read (one
+// read measured faster than reading a large file in cache-sized pieces). A source of unknown
+// length is read a batch at a time, its storage growing with the points that arrive.
+template <void (*Decode)(TrackPoint&)>
+FileCause ReadPoints(ByteSource& source, int32_t count, std::vector<TrackPoint>& points)
 {
     const std::optional<uint64_t> remaining = source.Remaining();
     if (remaining && *remaining / kPointBytes < static_cast<uint64_t>(count))
         return FileCause::EndOfFile;
+    const int32_t perRead = remaining ? count : kRecordsPerRead;
     try {
-        points.reserve(static_cast<std::size_t>(remaining ? count : std::min(count, kUnknownLengthReserve)));
-        std::vector<Record> batch(static_cast<std::size_t>(std::min(count, kRecordsPerRead)));
         for (int32_t done = 0; done < count;) {
-            const std::size_t records = static_cast<std::size_t>(std::min(count - done, kRecordsPerRead));
-            if (FileCause cause = source.ReadExact(batch.data(), records * kPointBytes); cause != FileCause::None)
+            const int32_t records = std::min(count - done, perRead);
+            points.resize(static_cast<std::size_t>(done + records));
+            const std::span<TrackPoint> batch(points.data() + done, static_cast<std::size_t>(records));
+            if (FileCause cause = source.ReadExact(batch.data(), batch.size_bytes()); cause != FileCause::None)
                 return cause;
-            for (std::size_t i = 0; i < records; ++i) {
-                const TrackPoint point = decode(batch[i]);
-                if (!HasFinitePosition(point))
-                    return FileCause::InvalidFile;
-                points.push_back(point);
-            }
-            done += static_cast<int32_t>(records);
+            if (FileCause cause = DecodeInPlace<Decode>(batch); cause != FileCause::None)
+                return cause;
+            done += records;
         }
     } catch (const std::bad_alloc&) {
         points = {};
@@ -151,7 +180,7 @@ ReadOutcome ReadWEvent(ByteSource& source)
     StoredEvent stored;
     stored.kind = FileKind::W;
     stored.conditions.SetStoredValues(lengthCm, fieldKG, energyMeV, scale);
-    if (FileCause cause = ReadPoints(source, count, DecodeWPoint, stored.points); cause != FileCause::None)
+    if (FileCause cause = ReadPoints<DecodeWInPlace>(source, count, stored.points); cause != FileCause::None)
         return Failed(ReadStage::WPoints, cause);
     return ReadOutcome{std::move(stored), {}, FileCause::None};
 }
@@ -165,7 +194,7 @@ ReadOutcome ReadPTrailer(ByteSource& source, StoredEvent stored)
     if (FileCause cause = source.ReadExact(lengthBytes.data(), lengthBytes.size()); cause != FileCause::None)
         return Failed(ReadStage::PLength, cause);
     const double lengthCm = BigDouble(lengthBytes.data());
-    if (!IsPositiveLength(lengthCm) || !IsPositiveLength(ChamberData::Size() / lengthCm))
+    if (!IsPositiveLength(lengthCm) || !IsPositiveLength(stored.conditions.Size() / lengthCm))
         return Failed(ReadStage::PLength, FileCause::InvalidFile);
 
     std::array<uint8_t, kPTrailerBytes - 8> tail;
@@ -196,7 +225,7 @@ ReadOutcome ReadPEvent(ByteSource& source)
 
     StoredEvent stored;
     stored.kind = FileKind::P;
-    if (FileCause cause = ReadPoints(source, count, DecodePPoint, stored.points); cause != FileCause::None)
+    if (FileCause cause = ReadPoints<DecodePInPlace>(source, count, stored.points); cause != FileCause::None)
         return Failed(ReadStage::PPoints, cause);
     return ReadPTrailer(source, std::move(stored));
 }

@@ -6,7 +6,6 @@
 //                                 NUL-terminated string
 #include "eventfile/EventFileWriter.h"
 #include "physics/Generators.h"
-#include "physics/Random.h"
 
 #include <bit>
 #include <cstdio>
@@ -73,10 +72,10 @@ bool WriteEvents(const std::filesystem::path& folder)
     const ChamberData strong(250.0, -4.5, 3.0); // a negative field and a short chamber
     bool ok = WriteFile(folder / "empty-w.cwd", EncodeEventFile(usual, {}));
     ok = WriteFile(folder / "empty-p.cwd", EncodePFile(usual, {})) && ok;
-    SeedRandom(kSeed);
+    DecayGenerator generator(kSeed);
     for (int type = 1; type <= 6; ++type) {
         for (const ChamberData* conditions : {&usual, &strong}) {
-            const auto event = GenerateDecay(type, *conditions);
+            const auto event = generator.GenerateDecay(type, *conditions);
             const auto points = PointsOf(event->Points());
             const std::string name = "type" + std::to_string(type) + (conditions == &usual ? "" : "-strong");
             ok = WriteFile(folder / (name + "-w.cwd"), EncodeEventFile(*conditions, points)) && ok;

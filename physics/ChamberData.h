@@ -10,7 +10,8 @@
 // marked changed.
 class ChamberData {
 public:
-    // Chamber edge in display units: the chamber spans -size/2 .. +size/2 on each axis.
+    // Chamber edge in display units: the chamber spans -size/2 .. +size/2 on each axis. Every
+    // conditions object starts with it, and the program never changes it.
     static constexpr int kDefaultSize = 800;
     // Points per generated event.
     static constexpr int kEventCapacity = 350;
@@ -23,7 +24,7 @@ public:
     ChamberData(const ChamberData&) = default;
     ChamberData& operator=(const ChamberData&) = default;
 
-    // Class-wide chamber size (display units). Recomputes scale = size / L when L is not 0.
+    // Chamber size (display units). Recomputes scale = size / L when L is not 0.
     virtual void SetSize(int size);
     // L in cm; recomputes scale = size / L.
     virtual void SetL(double lengthCm);
@@ -32,7 +33,7 @@ public:
     // T in MeV.
     virtual void SetT(double energyMeV);
 
-    // Copies L, B, T and scale; neither the changed flag nor the identity.
+    // Copies L, B, T and scale; neither the size, the changed flag nor the identity.
     void CopyConditions(const ChamberData& other);
 
     double L() const { return lengthCm_; }      // cm
@@ -42,7 +43,7 @@ public:
     int32_t Changed() const { return changed_; }
     void MarkChanged() { changed_ = 1; }
 
-    static int Size() { return size_; }
+    int Size() const { return size_; }          // display units
     static int EventCapacity() { return kEventCapacity; }
 
     // Restores L, B, T and scale exactly as stored elsewhere (an event file), without
@@ -50,8 +51,7 @@ public:
     void SetStoredValues(double lengthCm, double fieldKG, double energyMeV, double scale);
 
 private:
-    static inline int size_ = kDefaultSize;
-
+    int size_ = kDefaultSize;
     double lengthCm_ = 0.0;
     double fieldKG_ = 0.0;
     double energyMeV_ = 0.0;

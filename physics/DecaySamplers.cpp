@@ -1,7 +1,6 @@
 #include "physics/DecaySamplers.h"
 
 #include "physics/Kinematics.h"
-#include "physics/Random.h"
 
 #include <cmath>
 
@@ -20,27 +19,27 @@ double EnergyFromMomentum(const Particle& particle)
     return std::sqrt(p * p + particle.mass * particle.mass);
 }
 
-double DrawAzimuth() { return RandomBetween(0.0, kAzimuthRange); }
+double DrawAzimuth(RandomSource& random) { return random.Between(0.0, kAzimuthRange); }
 
 } // namespace
 
-void DecayToMassless(const Particle& parent, Particle& child)
+void DecayToMassless(RandomSource& random, const Particle& parent, Particle& child)
 {
     const double M = parent.mass;
     const double m = child.mass;
     // Two-body decay with a massless partner: p* = (M^2 - m^2) / 2M, E* = (M^2 + m^2) / 2M.
     const double pStar = (M * M - m * m) * 0.5 / M;
     const double eStar = (M * M + m * m) * 0.5 / M;
-    const double q = RandomBetween(-pStar, pStar);
+    const double q = random.Between(-pStar, pStar);
     const double qT = std::sqrt(pStar * pStar - q * q);
-    const double phi = DrawAzimuth();
+    const double phi = DrawAzimuth(random);
     const double b = qT * std::sin(phi);
     const double c = qT * std::cos(phi);
     RotateToLab(parent.p, child.p, BoostAlong(parent, eStar, q), b, c);
     child.E = EnergyFromMomentum(child);
 }
 
-void DecayMichel(const Particle& parent, Particle& child)
+void DecayMichel(RandomSource& random, const Particle& parent, Particle& child)
 {
     // Michel spectrum in x = 2q / M and k = cos(theta): weight x^2 ((3 - 2x) + k (1 - 2x)),
     // sampled by rejection under its maximum, so that no part of the spectrum is clipped; the
@@ -48,13 +47,13 @@ void DecayMichel(const Particle& parent, Particle& child)
     double x = 0.0;
     double k = 0.0;
     for (;;) {
-        x = RandomUnit();
-        k = RandomBetween(-1.0, 1.0);
+        x = random.Unit();
+        k = random.Between(-1.0, 1.0);
         const double weight = x * x * ((3.0 - 2.0 * x) + k * (1.0 - 2.0 * x));
-        if (kMichelWeightMaximum * RandomUnit() <= weight)
+        if (kMichelWeightMaximum * random.Unit() <= weight)
             break;
     }
-    const double phi = DrawAzimuth();
+    const double phi = DrawAzimuth(random);
     const double q = 0.5 * x * parent.mass;
     const double eq = std::sqrt(q * q + child.mass * child.mass);
     const double theta = std::acos(k);
@@ -65,12 +64,12 @@ void DecayMichel(const Particle& parent, Particle& child)
     child.E = EnergyFromMomentum(child);
 }
 
-void DecayTwoMassless(const Particle& parent, Particle& child1, Particle& child2)
+void DecayTwoMassless(RandomSource& random, const Particle& parent, Particle& child1, Particle& child2)
 {
     const double k = 0.5 * parent.mass;
-    const double kz = RandomBetween(-k, k);
+    const double kz = random.Between(-k, k);
     const double kT = std::sqrt(k * k - kz * kz);
-    const double phi = DrawAzimuth();
+    const double phi = DrawAzimuth(random);
     const double b = kT * std::sin(phi);
     const double c = kT * std::cos(phi);
     const double pAbs = Magnitude(parent.p);
@@ -80,16 +79,16 @@ void DecayTwoMassless(const Particle& parent, Particle& child1, Particle& child2
     child2.E = Magnitude(child2.p);
 }
 
-void ConvertPhoton(const Particle& photon, Particle& child1, Particle& child2)
+void ConvertPhoton(RandomSource& random, const Particle& photon, Particle& child1, Particle& child2)
 {
     const double eGamma = photon.E;
     child1.position = photon.position;
     child2.position = photon.position;
-    const double e1 = RandomBetween(kConversionShareLow * eGamma, kConversionShareHigh * eGamma);
+    const double e1 = random.Between(kConversionShareLow * eGamma, kConversionShareHigh * eGamma);
     // Opening angle of order m / E, the typical angle of a pair.
     const double t = child1.mass / e1;
-    const double theta = RandomBetween(kOpeningBandLow * t, kOpeningBandHigh * t);
-    const double phi = DrawAzimuth();
+    const double theta = random.Between(kOpeningBandLow * t, kOpeningBandHigh * t);
+    const double phi = DrawAzimuth(random);
     const double a = e1 * std::cos(theta);
     const double b = e1 * std::sin(theta) * std::sin(phi);
     const double c = e1 * std::sin(theta) * std::cos(phi);
@@ -97,24 +96,25 @@ void ConvertPhoton(const Particle& photon, Particle& child1, Particle& child2)
     RotateToLab(photon.p, child2.p, eGamma - a, -b, -c);
 }
 
-double DrawLambdaAngle()
+double DrawLambdaAngle(RandomSource& random)
 {
     for (;;) {
-        const double theta = RandomBetween(0.0, kLambdaAngleBound);
-        const double y = RandomBetween(0.0, kLambdaEnvelope);
+        const double theta = random.Between(0.0, kLambdaAngleBound);
+        const double y = random.Between(0.0, kLambdaEnvelope);
         if (1.0 + kLambdaAsymmetry * std::cos(theta) > y)
             return theta;
     }
 }
 
-void DecayLambda(const Particle& parent, Particle& child1, Particle& child2, const LambdaDecaySet& set)
+void DecayLambda(RandomSource& random, const Particle& parent, Particle& child1, Particle& child2,
+                 const LambdaDecaySet& set)
 {
     // The weighted angle is measured from the second transverse axis (c), so the component
     // along the flight direction is qT cos(phi).
-    const double theta = DrawLambdaAngle();
+    const double theta = DrawLambdaAngle(random);
     const double q = set.pStar * std::cos(theta);
     const double qT = std::sqrt(set.pStarSquared - q * q);
-    const double phi = DrawAzimuth();
+    const double phi = DrawAzimuth(random);
     const double b = qT * std::sin(phi);
     const double along = qT * std::cos(phi);
     const double pAbs = Magnitude(parent.p);

@@ -5,12 +5,10 @@
 #include "physics/Kinematics.h"
 #include "physics/Particle.h"
 #include "physics/PhysicsConstants.h"
-#include "physics/Random.h"
 
 #include <algorithm>
 #include <cassert>
 #include <cmath>
-#include <functional>
 #include <limits>
 #include <new>
 
@@ -19,10 +17,16 @@ namespace {
 // P_perp (MeV/c) = 0.3 R (cm) B (kG).
 constexpr double kMeVPerCmKG = 0.3;
 
-// The truth of the event being generated, when the caller asked for it; null otherwise.
-EventTruth* recordedTruth = nullptr;
+// The event being made draws from `random` and records each particle that flew in `truth`, the
+// generator's answer key, when it keeps one (null otherwise). A handle: copies share both.
+struct Run {
+    RandomSource& random;
+    EventTruth* truth;
+};
 
-Vec3 InCm(Vec3 v, double scale) { return {v.x / scale, v.y / scale, v.z / scale}; }
+Vec3 InCm(Vec3 v, double scale) { return v / scale; }
+
+Vec3 PositionOf(const TrackPoint& point) { return {point.x, point.y, point.z}; }
 
 // A particle's record as it sets out in the signed field qB (kG).
 ParticleTruth SettingOut(const Particle& particle, double qB, double scale)
@@ -52,7 +56,7 @@ Vec3 ExitPoint(Vec3 position, Vec3 momentum, double half)
     }
     if (!std::isfinite(t) || t < 0.0)
         return position;
-    return {position.x + t * momentum.x, position.y + t * momentum.y, position.z + t * momentum.z};
+    return position + t * momentum;
 }
 
 // What every generator reads from the conditions, in display units, kG and MeV.
@@ -66,7 +70,7 @@ struct Chamber {
 
 Chamber ReadChamber(const ChamberData& conditions)
 {
-    const double half = ChamberData::Size() * 0.5;
+    const double half = conditions.Size() * 0.5;
     return {half, kTrackLimitFactor * half, conditions.Scale(), conditions.B(), conditions.T()};
 }
 
@@ -74,8 +78,7 @@ Chamber ReadChamber(const ChamberData& conditions)
 Particle MakeAtLastPoint(ParticleSpecies species, double charge, const PointList& list)
 {
     Particle particle = MakeParticle(species, charge);
-    const TrackPoint& vertex = list.Last();
-    particle.position = {vertex.x, vertex.y, vertex.z};
+    particle.position = PositionOf(list.Last());
     return particle;
 }
 
@@ -88,170 +91,225 @@ double ChargeOfSign(double sign)
 
 // One charged track on a helix in the signed field qB. On a decay the momentum is turned with
 // the track, so the particle decays with its direction at the vertex.
-StepEnd TrackHelix(Particle& particle, double qB, int32_t colour, int32_t endColour, double limit, double scale,
-                   double step, PointList& list)
+StepEnd TrackHelix(RandomSource& random, Particle& particle, double qB, int32_t colour, int32_t endColour,
+                   double limit, double scale, double step, PointList& list)
 {
     HelixState helix;
     const double survival = SetUpHelix(particle, helix, qB, scale, step);
     helix.colour = colour;
-    const StepEnd end = StepHelix(limit, list, helix, survival, endColour);
+    const StepEnd end = StepHelix(random, limit, list, helix, survival, endColour);
     if (end == kDecayed)
         TurnAboutZ(particle.p, -helix.phi);
     return end;
 }
 
 // One charged track: a helix in a field, a straight line without one. It ends at its last dot.
-StepEnd Track(Particle& particle, double qB, int32_t colour, int32_t endColour, double limit, double scale,
-              double step, PointList& list)
+StepEnd Track(Run run, Particle& particle, double qB, int32_t colour, int32_t endColour, double limit,
+              double scale, double step, PointList& list)
 {
-    ParticleTruth truth = recordedTruth ? SettingOut(particle, qB, scale) : ParticleTruth();
+    ParticleTruth truth = run.truth ? SettingOut(particle, qB, scale) : ParticleTruth();
     const int before = list.Count();
-    const StepEnd end = qB == 0.0 ? StepStraight(limit, particle, scale, step, colour, endColour, list)
-                                  : TrackHelix(particle, qB, colour, endColour, limit, scale, step, list);
-    if (recordedTruth) {
+    const StepEnd end =
+        qB == 0.0 ? StepStraight(run.random, limit, particle, scale, step, colour, endColour, list)
+                  : TrackHelix(run.random, particle, qB, colour, endColour, limit, scale, step, list);
+    if (run.truth) {
         truth.outcome = end == kDecayed ? FlightOutcome::Decayed : FlightOutcome::Left;
         if (list.Count() > before)
-            truth.endCm = InCm({list.Last().x, list.Last().y, list.Last().z}, scale);
+            truth.endCm = InCm(PositionOf(list.Last()), scale);
         else
             truth.endCm = truth.madeCm;
-        recordedTruth->push_back(std::move(truth));
+        run.truth->push_back(std::move(truth));
     }
     return end;
 }
 
 // One neutral flight (fly is FlyNeutral or FlyPhoton): to its vertex, where its flight ends as
 // `inside` says (a decay, or a photon's conversion), or out of the chamber.
-FlightEnd Neutral(FlightEnd (*fly)(double, Particle&, double), FlightOutcome inside, double half,
-                  Particle& particle, double scale)
+FlightEnd Neutral(Run run, FlightEnd (*fly)(RandomSource&, double, Particle&, double), FlightOutcome inside,
+                  double half, Particle& particle, double scale)
 {
-    ParticleTruth truth = recordedTruth ? SettingOut(particle, 0.0, scale) : ParticleTruth();
+    ParticleTruth truth = run.truth ? SettingOut(particle, 0.0, scale) : ParticleTruth();
     const Vec3 start = particle.position;
-    const FlightEnd end = fly(half, particle, scale);
-    if (recordedTruth) {
+    const FlightEnd end = fly(run.random, half, particle, scale);
+    if (run.truth) {
         const bool ended = end == kDecayedInside;
         truth.outcome = ended ? inside : FlightOutcome::Left;
         truth.endCm = InCm(ended ? particle.position : ExitPoint(start, particle.p, half), scale);
-        recordedTruth->push_back(std::move(truth));
+        run.truth->push_back(std::move(truth));
     }
     return end;
 }
 
 // A photon flies and converts inside the chamber, or leaves it.
-bool Converts(Particle& photon, const Chamber& chamber)
+bool Converts(Run run, Particle& photon, const Chamber& chamber)
 {
-    return Neutral(FlyPhoton, FlightOutcome::Converted, chamber.half, photon, chamber.scale) == kDecayedInside;
+    return Neutral(run, FlyPhoton, FlightOutcome::Converted, chamber.half, photon, chamber.scale) == kDecayedInside;
 }
 
 // A neutral particle flies and decays inside the chamber, or leaves it.
-bool DecaysInside(Particle& particle, const Chamber& chamber)
+bool DecaysInside(Run run, Particle& particle, const Chamber& chamber)
 {
-    return Neutral(FlyNeutral, FlightOutcome::Decayed, chamber.half, particle, chamber.scale) == kDecayedInside;
+    return Neutral(run, FlyNeutral, FlightOutcome::Decayed, chamber.half, particle, chamber.scale) == kDecayedInside;
 }
 
 // Types 1 and 2: pion (red, yellow vertex) -> muon (yellow, green vertex) -> electron (green,
 // blue vertex), all with the same signed field.
-void FillDecay12(PointList& points, double sign, const Chamber& chamber)
+void FillDecay12(Run run, PointList& points, double sign, const Chamber& chamber)
 {
     const double charge = ChargeOfSign(sign);
     const double qB = chamber.B * sign;
     Particle pion = MakePrimary(kChargedPion, charge, chamber.T, chamber.half);
-    if (Track(pion, qB, kRed, kYellow, chamber.limit, chamber.scale, kStep, points) != kDecayed)
+    if (Track(run, pion, qB, kRed, kYellow, chamber.limit, chamber.scale, kStep, points) != kDecayed)
         return;
     Particle muon = MakeAtLastPoint(kMuon, charge, points);
-    DecayToMassless(pion, muon);
-    if (Track(muon, qB, kYellow, kGreen, chamber.limit, chamber.scale, kStep, points) != kDecayed)
+    DecayToMassless(run.random, pion, muon);
+    if (Track(run, muon, qB, kYellow, kGreen, chamber.limit, chamber.scale, kStep, points) != kDecayed)
         return;
     Particle electron = MakeAtLastPoint(kElectron, charge, points);
-    DecayMichel(muon, electron);
-    Track(electron, qB, kGreen, kBlue, chamber.limit, chamber.scale, kStep, points);
+    DecayMichel(run.random, muon, electron);
+    Track(run, electron, qB, kGreen, kBlue, chamber.limit, chamber.scale, kStep, points);
 }
 
 // Types 4 and 5: muon (red, yellow vertex) -> electron (yellow; its vertex green without a
 // field, blue with one).
-void FillDecay45(PointList& points, double sign, const Chamber& chamber)
+void FillDecay45(Run run, PointList& points, double sign, const Chamber& chamber)
 {
     const double charge = ChargeOfSign(sign);
     const double qB = chamber.B * sign;
     Particle muon = MakePrimary(kMuon, charge, chamber.T, chamber.half);
-    if (Track(muon, qB, kRed, kYellow, chamber.limit, chamber.scale, kStep, points) != kDecayed)
+    if (Track(run, muon, qB, kRed, kYellow, chamber.limit, chamber.scale, kStep, points) != kDecayed)
         return;
     Particle electron = MakeAtLastPoint(kElectron, charge, points);
-    DecayMichel(muon, electron);
+    DecayMichel(run.random, muon, electron);
     const int32_t electronEnd = qB == 0.0 ? kGreen : kBlue;
-    Track(electron, qB, kYellow, electronEnd, chamber.limit, chamber.scale, kStep, points);
+    Track(run, electron, qB, kYellow, electronEnd, chamber.limit, chamber.scale, kStep, points);
+}
+
+// Two temporary lists with out's capacity, allocated once each.
+struct TrackPair {
+    explicit TrackPair(const PointList& out) : first(out.Capacity()), second(out.Capacity()) {}
+    PointList first;
+    PointList second;
+};
+
+// The building blocks of DecayGenerator (DrawPair, DrawTwoPairs, DrawProtonPion) within a run.
+void PairTracks(Run run, Particle& electron, Particle& positron, double half, double field, double scale,
+                double step, PointList& out)
+{
+    TrackPair lists(out);
+    const double limit = kTrackLimitFactor * half;
+    // Straight without a field: electron yellow, positron red, both ending blue.
+    const bool straight = field == 0.0;
+    Track(run, electron, -field, straight ? kYellow : kRed, straight ? kBlue : kYellow, limit, scale, step,
+          lists.first);
+    Track(run, positron, field, straight ? kRed : kYellow, straight ? kBlue : kRed, limit, scale, step,
+          lists.second);
+    MergeAlternating(lists.first, lists.second, out);
+}
+
+void TwoPairTracks(Run run, Particle& electron1, Particle& positron1, Particle& electron2, Particle& positron2,
+                   double half, double field, double scale, double step, PointList& out)
+{
+    TrackPair pairs(out);
+    PairTracks(run, electron1, positron1, half, field, scale, step, pairs.first);
+    PairTracks(run, electron2, positron2, half, field, scale, step, pairs.second);
+    MergeAlternating(pairs.first, pairs.second, out);
+}
+
+void ProtonPionTracks(Run run, Particle& negativePion, Particle& proton, double half, double field, double scale,
+                      double step, PointList& out)
+{
+    TrackPair lists(out);
+    const double limit = kTrackLimitFactor * half;
+    // The whole negative chain curves with -field; without a field the proton's vertex is blue,
+    // with one red.
+    const double chainField = -field;
+    PointList& chain = lists.first;
+    if (Track(run, negativePion, chainField, kLightBlue, kYellow, limit, scale, step, chain) == kDecayed) {
+        Particle muon = MakeAtLastPoint(kMuon, -1.0, chain);
+        DecayToMassless(run.random, negativePion, muon);
+        if (Track(run, muon, chainField, kYellow, kGreen, limit, scale, step, chain) == kDecayed) {
+            Particle electron = MakeAtLastPoint(kElectron, -1.0, chain);
+            DecayMichel(run.random, muon, electron);
+            Track(run, electron, chainField, kGreen, kGreen, limit, scale, step, chain);
+        }
+    }
+    const int32_t protonEnd = field == 0.0 ? kBlue : kRed;
+    Track(run, proton, field, kRed, protonEnd, limit, scale, step, lists.second);
+    MergeAlternating(lists.first, lists.second, out);
 }
 
 // Flies two photons from a common vertex; each that converts inside gives a pair.
-void ConvertAndDrawPhotons(Particle& photon1, Particle& photon2, const Chamber& chamber, PointList& points)
+void ConvertAndDrawPhotons(Run run, Particle& photon1, Particle& photon2, const Chamber& chamber, PointList& points)
 {
     Particle electron1 = MakeParticle(kElectron, -1.0);
     Particle positron1 = MakeParticle(kElectron, 1.0);
     Particle electron2 = MakeParticle(kElectron, -1.0);
     Particle positron2 = MakeParticle(kElectron, 1.0);
-    if (Converts(photon1, chamber)) {
-        ConvertPhoton(photon1, electron1, positron1);
-        if (Converts(photon2, chamber)) {
-            ConvertPhoton(photon2, electron2, positron2);
-            DrawTwoPairs(photon1, electron1, positron1, photon2, electron2, positron2, chamber.half, chamber.B,
-                         chamber.scale, kStep, points);
+    if (Converts(run, photon1, chamber)) {
+        ConvertPhoton(run.random, photon1, electron1, positron1);
+        if (Converts(run, photon2, chamber)) {
+            ConvertPhoton(run.random, photon2, electron2, positron2);
+            TwoPairTracks(run, electron1, positron1, electron2, positron2, chamber.half, chamber.B, chamber.scale,
+                          kStep, points);
         } else {
-            DrawPair(photon1, electron1, positron1, chamber.half, chamber.B, chamber.scale, kStep, points);
+            PairTracks(run, electron1, positron1, chamber.half, chamber.B, chamber.scale, kStep, points);
         }
-    } else if (Converts(photon2, chamber)) {
-        ConvertPhoton(photon2, electron2, positron2);
-        DrawPair(photon2, electron2, positron2, chamber.half, chamber.B, chamber.scale, kStep, points);
+    } else if (Converts(run, photon2, chamber)) {
+        ConvertPhoton(run.random, photon2, electron2, positron2);
+        PairTracks(run, electron2, positron2, chamber.half, chamber.B, chamber.scale, kStep, points);
     }
 }
 
 // A neutral pion flies (almost nowhere) and decays into two photons that may convert.
-void DecayNeutralPion(Particle& neutralPion, const Chamber& chamber, PointList& points)
+void DecayNeutralPion(Run run, Particle& neutralPion, const Chamber& chamber, PointList& points)
 {
-    if (!DecaysInside(neutralPion, chamber))
+    if (!DecaysInside(run, neutralPion, chamber))
         return;
     Particle photon1 = MakeParticle(kPhoton, 0.0);
     Particle photon2 = MakeParticle(kPhoton, 0.0);
     photon1.position = neutralPion.position;
     photon2.position = neutralPion.position;
-    DecayTwoMassless(neutralPion, photon1, photon2);
-    ConvertAndDrawPhotons(photon1, photon2, chamber, points);
+    DecayTwoMassless(run.random, neutralPion, photon1, photon2);
+    ConvertAndDrawPhotons(run, photon1, photon2, chamber, points);
 }
 
-void FillDecay3(PointList& points, const Chamber& chamber)
+void FillDecay3(Run run, PointList& points, const Chamber& chamber)
 {
     Particle neutralPion = MakePrimary(kNeutralPion, 0.0, chamber.T, chamber.half);
-    DecayNeutralPion(neutralPion, chamber, points);
+    DecayNeutralPion(run, neutralPion, chamber, points);
 }
 
-void FillLambdaCharged(const Particle& lambda, const Chamber& chamber, PointList& points)
+void FillLambdaCharged(Run run, const Particle& lambda, const Chamber& chamber, PointList& points)
 {
     Particle proton = MakeParticle(kProton, 1.0);
     Particle negativePion = MakeParticle(kChargedPion, -1.0);
     proton.position = lambda.position;
     negativePion.position = lambda.position;
-    DecayLambda(lambda, proton, negativePion, kLambdaChargedSet);
-    DrawProtonPion(lambda, negativePion, proton, chamber.half, chamber.B, chamber.scale, kStep, points);
+    DecayLambda(run.random, lambda, proton, negativePion, kLambdaChargedSet);
+    ProtonPionTracks(run, negativePion, proton, chamber.half, chamber.B, chamber.scale, kStep, points);
 }
 
-void FillLambdaNeutral(const Particle& lambda, const Chamber& chamber, PointList& points)
+void FillLambdaNeutral(Run run, const Particle& lambda, const Chamber& chamber, PointList& points)
 {
     Particle neutron = MakeParticle(kNeutron, 0.0);
     Particle neutralPion = MakeParticle(kNeutralPion, 0.0);
     neutron.position = lambda.position;
     neutralPion.position = lambda.position;
-    DecayLambda(lambda, neutron, neutralPion, kLambdaNeutralSet);
-    DecayNeutralPion(neutralPion, chamber, points);
+    DecayLambda(run.random, lambda, neutron, neutralPion, kLambdaNeutralSet);
+    DecayNeutralPion(run, neutralPion, chamber, points);
 }
 
 // Type 6: the Lambda flies to its vertex, then one draw picks the charged or the neutral mode.
-void FillDecay6(PointList& points, const Chamber& chamber)
+void FillDecay6(Run run, PointList& points, const Chamber& chamber)
 {
     Particle lambda = MakePrimary(kLambda, 0.0, chamber.T, chamber.half);
-    if (!DecaysInside(lambda, chamber))
+    if (!DecaysInside(run, lambda, chamber))
         return;
-    if (RandomUnit() <= kLambdaChargedFraction)
-        FillLambdaCharged(lambda, chamber, points);
+    if (run.random.Unit() <= kLambdaChargedFraction)
+        FillLambdaCharged(run, lambda, chamber, points);
     else
-        FillLambdaNeutral(lambda, chamber, points);
+        FillLambdaNeutral(run, lambda, chamber, points);
 }
 
 bool AllPointsFinite(const PointList& points)
@@ -266,14 +324,14 @@ bool AllPointsFinite(const PointList& points)
 // Makes the event, fills it when the conditions allow, and never hands out a non-finite point:
 // conditions of extreme magnitude (only an event file can hold them) may still overflow, and
 // then the event is emptied (the random source has advanced). Null only when memory ran out.
-std::unique_ptr<ChamberEvent> Generate(const ChamberData& conditions,
-                                       const std::function<void(PointList&, const Chamber&)>& fill)
+template <typename Fill>
+std::unique_ptr<ChamberEvent> MakeEvent(Run run, const ChamberData& conditions, Fill fill)
 {
     try {
         auto event = std::make_unique<ChamberEvent>(&conditions);
         if (!CanGenerate(conditions))
             return event;
-        fill(event->Points(), ReadChamber(conditions));
+        fill(run, event->Points(), ReadChamber(conditions));
         if (!AllPointsFinite(event->Points()))
             event->Points().SetCount(0);
         return event;
@@ -282,12 +340,18 @@ std::unique_ptr<ChamberEvent> Generate(const ChamberData& conditions,
     }
 }
 
-// Two temporary lists with out's capacity, allocated once each.
-struct TrackPair {
-    explicit TrackPair(const PointList& out) : first(out.Capacity()), second(out.Capacity()) {}
-    PointList first;
-    PointList second;
-};
+// MakeEvent with the run's answer key started afresh and kept to what the event shows.
+template <typename Fill>
+std::unique_ptr<ChamberEvent> Generate(Run run, const ChamberData& conditions, Fill fill)
+{
+    if (run.truth)
+        run.truth->clear();
+    std::unique_ptr<ChamberEvent> event = MakeEvent(run, conditions, fill);
+    // An event emptied after an overflow shows nothing of what was recorded.
+    if (run.truth && (!event || event->Points().Count() == 0))
+        std::erase_if(*run.truth, [](const ParticleTruth& particle) { return particle.charge != 0.0; });
+    return event;
+}
 
 } // namespace
 
@@ -312,97 +376,54 @@ bool CanGenerate(const ChamberData& conditions)
     return L > 0.0 && T > 0.0 && scale > 0.0;
 }
 
-void DrawPair(const Particle& /*photon: not used*/, Particle& electron, Particle& positron, double half,
-              double field, double scale, double step, PointList& out)
+DecayGenerator::DecayGenerator(uint32_t seed, AnswerKey answerKey) : random_(seed), answerKey_(answerKey) {}
+
+EventTruth* DecayGenerator::Recorder() { return answerKey_ == AnswerKey::Recorded ? &truth_ : nullptr; }
+
+void DecayGenerator::DrawPair(const Particle& /*photon: not used*/, Particle& electron, Particle& positron,
+                              double half, double field, double scale, double step, PointList& out)
 {
-    TrackPair lists(out);
-    const double limit = kTrackLimitFactor * half;
-    // Straight without a field: electron yellow, positron red, both ending blue.
-    const bool straight = field == 0.0;
-    Track(electron, -field, straight ? kYellow : kRed, straight ? kBlue : kYellow, limit, scale, step, lists.first);
-    Track(positron, field, straight ? kRed : kYellow, straight ? kBlue : kRed, limit, scale, step, lists.second);
-    MergeAlternating(lists.first, lists.second, out);
+    PairTracks({random_, Recorder()}, electron, positron, half, field, scale, step, out);
 }
 
-void DrawTwoPairs(const Particle& photon1, Particle& electron1, Particle& positron1, const Particle& photon2,
-                  Particle& electron2, Particle& positron2, double half, double field, double scale, double step,
-                  PointList& out)
+void DecayGenerator::DrawTwoPairs(const Particle& /*photon1: not used*/, Particle& electron1, Particle& positron1,
+                                  const Particle& /*photon2: not used*/, Particle& electron2, Particle& positron2,
+                                  double half, double field, double scale, double step, PointList& out)
 {
-    TrackPair pairs(out);
-    DrawPair(photon1, electron1, positron1, half, field, scale, step, pairs.first);
-    DrawPair(photon2, electron2, positron2, half, field, scale, step, pairs.second);
-    MergeAlternating(pairs.first, pairs.second, out);
+    TwoPairTracks({random_, Recorder()}, electron1, positron1, electron2, positron2, half, field, scale, step, out);
 }
 
-void DrawProtonPion(const Particle& /*lambda: not used*/, Particle& negativePion, Particle& proton, double half,
-                    double field, double scale, double step, PointList& out)
+void DecayGenerator::DrawProtonPion(const Particle& /*lambda: not used*/, Particle& negativePion, Particle& proton,
+                                    double half, double field, double scale, double step, PointList& out)
 {
-    TrackPair lists(out);
-    const double limit = kTrackLimitFactor * half;
-    // The whole negative chain curves with -field; without a field the proton's vertex is blue,
-    // with one red.
-    const double chainField = -field;
-    PointList& chain = lists.first;
-    if (Track(negativePion, chainField, kLightBlue, kYellow, limit, scale, step, chain) == kDecayed) {
-        Particle muon = MakeAtLastPoint(kMuon, -1.0, chain);
-        DecayToMassless(negativePion, muon);
-        if (Track(muon, chainField, kYellow, kGreen, limit, scale, step, chain) == kDecayed) {
-            Particle electron = MakeAtLastPoint(kElectron, -1.0, chain);
-            DecayMichel(muon, electron);
-            Track(electron, chainField, kGreen, kGreen, limit, scale, step, chain);
-        }
-    }
-    const int32_t protonEnd = field == 0.0 ? kBlue : kRed;
-    Track(proton, field, kRed, protonEnd, limit, scale, step, lists.second);
-    MergeAlternating(lists.first, lists.second, out);
+    ProtonPionTracks({random_, Recorder()}, negativePion, proton, half, field, scale, step, out);
 }
 
-std::unique_ptr<ChamberEvent> GenerateDecay12(double sign, const ChamberData& conditions)
+std::unique_ptr<ChamberEvent> DecayGenerator::GenerateDecay12(double sign, const ChamberData& conditions)
 {
-    return Generate(conditions, [sign](PointList& points, const Chamber& chamber) {
-        FillDecay12(points, sign, chamber);
+    return Generate({random_, Recorder()}, conditions, [sign](Run run, PointList& points, const Chamber& chamber) {
+        FillDecay12(run, points, sign, chamber);
     });
 }
 
-std::unique_ptr<ChamberEvent> GenerateDecay3(const ChamberData& conditions)
+std::unique_ptr<ChamberEvent> DecayGenerator::GenerateDecay3(const ChamberData& conditions)
 {
-    return Generate(conditions, FillDecay3);
+    return Generate({random_, Recorder()}, conditions, FillDecay3);
 }
 
-std::unique_ptr<ChamberEvent> GenerateDecay45(double sign, const ChamberData& conditions)
+std::unique_ptr<ChamberEvent> DecayGenerator::GenerateDecay45(double sign, const ChamberData& conditions)
 {
-    return Generate(conditions, [sign](PointList& points, const Chamber& chamber) {
-        FillDecay45(points, sign, chamber);
+    return Generate({random_, Recorder()}, conditions, [sign](Run run, PointList& points, const Chamber& chamber) {
+        FillDecay45(run, points, sign, chamber);
     });
 }
 
-std::unique_ptr<ChamberEvent> GenerateDecay6(const ChamberData& conditions)
+std::unique_ptr<ChamberEvent> DecayGenerator::GenerateDecay6(const ChamberData& conditions)
 {
-    return Generate(conditions, FillDecay6);
+    return Generate({random_, Recorder()}, conditions, FillDecay6);
 }
 
-std::unique_ptr<ChamberEvent> GenerateDecay(int decayType, const ChamberData& conditions, EventTruth* truth)
-{
-    if (!truth)
-        return GenerateDecay(decayType, conditions);
-    truth->clear();
-    recordedTruth = truth;
-    std::unique_ptr<ChamberEvent> event;
-    try {
-        event = GenerateDecay(decayType, conditions);
-    } catch (...) {
-        recordedTruth = nullptr;
-        throw;
-    }
-    recordedTruth = nullptr;
-    // An event emptied after an overflow shows nothing of what was recorded.
-    if (!event || event->Points().Count() == 0)
-        truth->erase(std::remove_if(truth->begin(), truth->end(), [](const ParticleTruth& p) { return p.charge != 0.0; }),
-                     truth->end());
-    return event;
-}
-
-std::unique_ptr<ChamberEvent> GenerateDecay(int decayType, const ChamberData& conditions)
+std::unique_ptr<ChamberEvent> DecayGenerator::GenerateDecay(int decayType, const ChamberData& conditions)
 {
     switch (decayType) {
     case 1: return GenerateDecay12(-1.0, conditions);

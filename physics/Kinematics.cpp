@@ -1,7 +1,5 @@
 #include "physics/Kinematics.h"
 
-#include "physics/Random.h"
-
 #include <cassert>
 #include <cmath>
 
@@ -11,18 +9,12 @@ namespace {
 // The momentum must not be zero.
 Vec3 AlongMomentum(Vec3 momentum, double length)
 {
-    const double perUnit = length / Magnitude(momentum);
-    return {momentum.x * perUnit, momentum.y * perUnit, momentum.z * perUnit};
+    return momentum * (length / Magnitude(momentum));
 }
 
 bool Outside(Vec3 position, double limit)
 {
     return std::fabs(position.x) > limit || std::fabs(position.y) > limit || std::fabs(position.z) > limit;
-}
-
-Vec3 Advance(Vec3 position, Vec3 step)
-{
-    return {position.x + step.x, position.y + step.y, position.z + step.z};
 }
 
 void WritePoint(TrackPoint& point, Vec3 position, int32_t colour)
@@ -48,13 +40,13 @@ double MeanDecayLength(const Particle& particle, double momentum, double scale)
 
 // Steps along `d` from the particle's position, surviving each step with `survival`; at least
 // one step is taken. Moves the particle only when it stays inside.
-FlightEnd Fly(double limit, Particle& particle, Vec3 d, double survival)
+FlightEnd Fly(RandomSource& random, double limit, Particle& particle, Vec3 d, double survival)
 {
     Vec3 position = particle.position;
     double u = 0.0;
     do {
-        u = RandomUnit();
-        position = Advance(position, d);
+        u = random.Unit();
+        position += d;
         if (Outside(position, limit))
             return kEscaped;
     } while (u < survival);
@@ -109,7 +101,8 @@ double SetUpHelix(Particle& particle, HelixState& helix, double qB, double scale
     return std::exp(-step / MeanDecayLength(particle, p, scale));
 }
 
-StepEnd StepHelix(double limit, PointList& list, HelixState& helix, double survival, int32_t endColour)
+StepEnd StepHelix(RandomSource& random, double limit, PointList& list, HelixState& helix, double survival,
+                  int32_t endColour)
 {
     double u = 0.0;
     int n = list.Count();
@@ -126,7 +119,7 @@ StepEnd StepHelix(double limit, PointList& list, HelixState& helix, double survi
         WritePoint(list[n], position, helix.colour);
         ++n;
         helix.phi = helix.phi + helix.dphi;
-        u = RandomUnit();
+        u = random.Unit();
         helix.z = helix.z + helix.dz;
     }
     list.SetCount(n);
@@ -139,8 +132,8 @@ StepEnd StepHelix(double limit, PointList& list, HelixState& helix, double survi
     return kDecayed;
 }
 
-StepEnd StepStraight(double limit, Particle& particle, double scale, double step, int32_t colour,
-                     int32_t endColour, PointList& list)
+StepEnd StepStraight(RandomSource& random, double limit, Particle& particle, double scale, double step,
+                     int32_t colour, int32_t endColour, PointList& list)
 {
     if (list.Full())
         return kLeftOrFull;
@@ -152,35 +145,35 @@ StepEnd StepStraight(double limit, Particle& particle, double scale, double step
     Vec3 position = particle.position;
     int n = list.Count();
     while (u < survival && n < list.Capacity()) {
-        position = Advance(position, d);
+        position += d;
         WritePoint(list[n], position, colour);
         list.SetCount(n + 1);
         if (Outside(position, limit))
             return kLeftOrFull; // a straight track keeps its first point outside
         ++n;
-        u = RandomUnit();
+        u = random.Unit();
     }
     if (list.Full())
         return kLeftOrFull;
-    WritePoint(list[list.Count()], Advance(position, d), endColour);
+    WritePoint(list[list.Count()], position + d, endColour);
     list.SetCount(list.Count() + 1);
     return kDecayed;
 }
 
-FlightEnd FlyNeutral(double limit, Particle& particle, double scale)
+FlightEnd FlyNeutral(RandomSource& random, double limit, Particle& particle, double scale)
 {
     const double p = Magnitude(particle.p);
     const double length = kNeutralStepFraction * MeanDecayLength(particle, p, scale);
-    return Fly(limit, particle, AlongMomentum(particle.p, length), std::exp(-kNeutralSurvivalExponent));
+    return Fly(random, limit, particle, AlongMomentum(particle.p, length), std::exp(-kNeutralSurvivalExponent));
 }
 
-FlightEnd FlyPhoton(double limit, Particle& particle, double scale)
+FlightEnd FlyPhoton(RandomSource& random, double limit, Particle& particle, double scale)
 {
     if (particle.E < kConversionThreshold)
         return kEscaped;
     // ctau of a photon is its mean conversion length; no p / m factor for a massless particle.
     const double length = kPhotonStepFraction * particle.ctau * scale;
-    return Fly(limit, particle, AlongMomentum(particle.p, length), std::exp(-kPhotonSurvivalExponent));
+    return Fly(random, limit, particle, AlongMomentum(particle.p, length), std::exp(-kPhotonSurvivalExponent));
 }
 
 void MergeAlternating(const PointList& a, const PointList& b, PointList& out)

@@ -2,6 +2,7 @@
 
 #include "physics/ChamberEvent.h"
 #include "physics/Particle.h"
+#include "physics/Random.h"
 
 #include <cstdint>
 
@@ -10,8 +11,10 @@
 // photons, and the merging of point lists. Positions in display units, momenta in MeV/c, the
 // signed field qB in kG, scale in display units per cm.
 //
-// None of these allocate; the callers own every list. A particle with zero momentum or zero mass
-// where these divide by it gives non-finite values, so the generators never pass one.
+// The operations that draw take the random source they draw from; the order of their draws is
+// part of the events' definition. None of these allocate; the callers own every list. A
+// particle with zero momentum or zero mass where these divide by it gives non-finite values,
+// so the generators never pass one.
 
 // How a charged track ended.
 enum StepEnd : int {
@@ -42,20 +45,20 @@ double SetUpHelix(Particle& particle, HelixState& helix, double qB, double scale
 // leaves in helix.phi the whole angle turned from the track's start (one step before its first
 // point, where SetUpHelix set it up) to the vertex: the direction of motion at the vertex is
 // the starting direction turned by that angle.
-StepEnd StepHelix(double limit, PointList& list, HelixState& helix, double survival, int32_t endColour);
+StepEnd StepHelix(RandomSource& random, double limit, PointList& list, HelixState& helix, double survival,
+                  int32_t endColour);
 
 // Writes a straight track along the particle's momentum from its position (the particle is not
 // moved) until it decays, leaves (the first point outside is kept) or the list is full.
-StepEnd StepStraight(double limit, Particle& particle, double scale, double step, int32_t colour,
-                     int32_t endColour, PointList& list);
+StepEnd StepStraight(RandomSource& random, double limit, Particle& particle, double scale, double step,
+                     int32_t colour, int32_t endColour, PointList& list);
 
 // Flies a neutral particle along its momentum to its decay point without writing points.
-FlightEnd FlyNeutral(double limit, Particle& particle, double scale);
+FlightEnd FlyNeutral(RandomSource& random, double limit, Particle& particle, double scale);
 
 // Flies a photon along its momentum to its conversion point without writing points; a photon
-// below the conversion
-// threshold never converts and draws nothing.
-FlightEnd FlyPhoton(double limit, Particle& particle, double scale);
+// below the conversion threshold never converts and draws nothing.
+FlightEnd FlyPhoton(RandomSource& random, double limit, Particle& particle, double scale);
 
 // Replaces out's points by a and b interleaved point by point, the shorter list leading, the
 // rest of the longer one after; stops when out is full. `out` must be a third list.

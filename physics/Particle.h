@@ -1,18 +1,9 @@
 #pragma once
 
 #include "physics/PhysicsConstants.h"
+#include "physics/Vec3.h"
 
 #include <cstdint>
-
-// A three-vector: a momentum in MeV/c or a position in display units.
-struct Vec3 {
-    double x = 0.0;
-    double y = 0.0;
-    double z = 0.0;
-};
-
-// sqrt(x^2 + y^2 + z^2), summed in that order.
-double Magnitude(Vec3 v);
 
 // Working record of the generators: one particle in flight. Never stored in an event.
 struct Particle {

@@ -3,8 +3,6 @@
 #include "eventfile/EventFileReader.h"
 #include "eventfile/EventFileWriter.h"
 #include "physics/ChamberEvent.h"
-#include "physics/Generators.h"
-#include "physics/Random.h"
 
 #include <cassert>
 #include <cmath>
@@ -27,7 +25,7 @@ Session::Session() : camera(ScreenCamera::ForChamber()) {}
 
 Session::~Session() = default;
 
-void Session::SeedRandomSource(uint32_t seed) { SeedRandom(seed); }
+void Session::SeedRandomSource(uint32_t seed) { decayGenerator.Random().Seed(seed); }
 
 void Session::StartConditions()
 {
@@ -66,7 +64,7 @@ std::optional<std::string> Session::PrepareEvent(EventSource source)
     if (source == EventSource::Installed)
         return std::nullopt;
     event.reset();
-    event = GenerateDecay(int(decay), conditions);
+    event = decayGenerator.GenerateDecay(int(decay), conditions);
     if (!event)
         return std::nullopt;
     return UntitledName(decay);

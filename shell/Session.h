@@ -3,6 +3,7 @@
 #include "display/ActivationList.h"
 #include "display/ScreenCamera.h"
 #include "physics/ChamberData.h"
+#include "physics/Generators.h"
 
 #include <cstdint>
 #include <memory>
@@ -45,7 +46,7 @@ public:
     ~Session();
 
     // Start-up.
-    // Seeds the random source the generators draw from.
+    // Seeds the random stream New Event's events are drawn from.
     void SeedRandomSource(uint32_t seed);
     // The conditions the program starts with (L 500 cm, B 0.8 kG, T 0.6 MeV) and their pending
     // copy.
@@ -111,6 +112,7 @@ public:
     ChamberDataHolder pendingConditions;  // what the Chamber Controls set for the next event
     ScreenCamera camera;                  // its axis (1 X, 2 Y, 3 Z) is the rotation axis
     std::shared_ptr<ChamberEvent> event;  // the current event; views hold it weakly
+    DecayGenerator decayGenerator;        // New Event's events, from the program's one random stream
     bool hasEvent = false;                // New Event has shown an event (made or read)
     bool firstPlay = true;                // the event's first showing is still to come
     bool fromCommandLine = false;         // the file being read was named on the command line

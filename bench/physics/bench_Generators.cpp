@@ -1,5 +1,4 @@
 #include "physics/Generators.h"
-#include "physics/Random.h"
 
 #include <benchmark/benchmark.h>
 
@@ -12,10 +11,10 @@ void GenerateEvents(benchmark::State& state)
 {
     const int decayType = static_cast<int>(state.range(0));
     const ChamberData conditions(500.0, 0.8, 0.6);
-    SeedRandom(1);
+    DecayGenerator generator(1);
     long points = 0;
     for (auto _ : state) {
-        const auto event = GenerateDecay(decayType, conditions);
+        const auto event = generator.GenerateDecay(decayType, conditions);
         points += event->Points().Count();
         benchmark::DoNotOptimize(event->Points().Data());
     }

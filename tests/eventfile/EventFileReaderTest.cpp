@@ -319,6 +319,29 @@ TEST(ReadingBoundaries, HugeCountFromAStreamStopsAtItsEnd)
     EXPECT_EQ(source.reads, 4);
 }
 
+// Many points arrive in place from a file, read at once, and from a stream, read in batches; a
+// point that is not finite at the end still refuses the file.
+TEST(ReadingBoundaries, ManyPointsArriveInPlaceFromAFileAndInBatchesFromAStream)
+{
+    std::vector<TrackPoint> points;
+    for (int i = 0; i < 10000; ++i)
+        points.push_back(MakePoint(i, -0.5 * i, i % 7, kRed + i % 5, 0.25 * i));
+    const std::vector<uint8_t> file = WFile({}, points);
+    UnknownLengthSource stream(file);
+    for (const ReadOutcome& outcome : {ParseEventBytes(file), ReadEvent(stream)}) {
+        ASSERT_TRUE(outcome.Ok());
+        ASSERT_EQ(outcome.event->points.size(), points.size());
+        for (std::size_t i = 0; i < points.size(); ++i)
+            ASSERT_EQ(std::memcmp(&points[i], &outcome.event->points[i], sizeof(TrackPoint)), 0) << "point " << i;
+    }
+
+    points.back().z = kInf;
+    const ReadOutcome refused = ParseEventBytes(WFile({}, points));
+    ASSERT_FALSE(refused.Ok());
+    EXPECT_EQ(refused.failure.stage, ReadStage::WPoints);
+    EXPECT_EQ(refused.failure.cause, FileCause::InvalidFile);
+}
+
 TEST(ChamberEventFromFile, CapacityAndCountAreTheStoredCount)
 {
     const std::vector<TrackPoint> points = {MakePoint(1, 2, 3, kRed), MakePoint(4, 5, 6, kYellow, 9.0)};

@@ -108,8 +108,10 @@ random_window() {
 
 # Sets WX, WY, WW, WH to a window's place and size.
 window_box() {
-    local X Y WIDTH HEIGHT
-    eval "$(xdotool getwindowgeometry --shell "$1" 2>/dev/null)" || return 1
+    # The window may be gone by now (a dialog that just closed): then there is no geometry.
+    local X="" Y="" WIDTH=0 HEIGHT=0 geometry
+    geometry=$(xdotool getwindowgeometry --shell "$1" 2>/dev/null) && [ -n "$geometry" ] || return 1
+    eval "$geometry"
     WX=$X WY=$Y WW=$WIDTH WH=$HEIGHT
     [ "${WW:-0}" -gt 0 ] && [ "${WH:-0}" -gt 0 ]
 }

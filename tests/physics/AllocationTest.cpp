@@ -40,10 +40,10 @@ TEST(Allocation, GenerationAllocatesPerListNotPerPoint)
     int longEvents = 0;
     for (const ChamberData& chamber : conditions) {
         for (int type = 1; type <= 6; ++type) {
-            SeedRandom(type);
+            DecayGenerator generator(type);
             for (int i = 0; i < 100; ++i) {
                 const long before = allocations.load();
-                const auto event = GenerateDecay(type, chamber);
+                const auto event = generator.GenerateDecay(type, chamber);
                 const long made = allocations.load() - before;
                 ASSERT_LE(made, kMostPerEvent) << "type " << type << " with " << event->Points().Count() << " points";
                 ASSERT_GE(made, 2);

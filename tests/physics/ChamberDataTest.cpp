@@ -8,7 +8,7 @@ TEST(ChamberData, StartingConditionsGiveScaleOnePointSix)
     const ChamberData conditions(500.0, 0.8, 0.6);
     EXPECT_DOUBLE_EQ(conditions.Scale(), 1.6);
     EXPECT_EQ(conditions.Changed(), 0);
-    EXPECT_EQ(ChamberData::Size(), 800);
+    EXPECT_EQ(conditions.Size(), 800);
     EXPECT_EQ(ChamberData::EventCapacity(), 350);
 }
 

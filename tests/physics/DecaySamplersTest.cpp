@@ -17,9 +17,6 @@ Particle Moving(ParticleSpecies species, Vec3 momentum)
     return particle;
 }
 
-double Dot(Vec3 a, Vec3 b) { return a.x * b.x + a.y * b.y + a.z * b.z; }
-Vec3 Minus(Vec3 a, Vec3 b) { return {a.x - b.x, a.y - b.y, a.z - b.z}; }
-
 // Energy of the child in the parent's rest frame: (E_P E_C - P.C) / M.
 double RestFrameEnergy(const Particle& parent, const Particle& child)
 {
@@ -30,7 +27,7 @@ double RestFrameEnergy(const Particle& parent, const Particle& child)
 double MissingMassSquared(const Particle& parent, const Particle& child)
 {
     const double e = parent.E - child.E;
-    const Vec3 p = Minus(parent.p, child.p);
+    const Vec3 p = parent.p - child.p;
     return e * e - Dot(p, p);
 }
 
@@ -42,10 +39,10 @@ double AzimuthAboutPlusY(Vec3 child) { return std::atan2(child.x, child.z); }
 TEST(DecayToMassless, PionToMuonUsesRestFrameMomentum2978AndEnergy10982)
 {
     const Particle pion = Moving(kChargedPion, {0.0, 1e-7, 0.0});
-    SeedRandom(3);
+    RandomSource random(3);
     for (int i = 0; i < 1000; ++i) {
         Particle muon = MakeParticle(kMuon, 1.0);
-        DecayToMassless(pion, muon);
+        DecayToMassless(random, pion, muon);
         ASSERT_NEAR(Magnitude(muon.p), 29.78, 0.005);
         ASSERT_NEAR(muon.E, 109.82, 0.005);
     }
@@ -57,10 +54,10 @@ TEST(DecayToMassless, ConservesEnergyAndMomentumWithAMasslessPartner)
     const double pAbs = Magnitude(pion.p);
     const double pStar = 29.7839;
     const double eStar = 109.8161;
-    SeedRandom(4);
+    RandomSource random(4);
     for (int i = 0; i < 2000; ++i) {
         Particle muon = MakeParticle(kMuon, 1.0);
-        DecayToMassless(pion, muon);
+        DecayToMassless(random, pion, muon);
         ASSERT_NEAR(MissingMassSquared(pion, muon), 0.0, 1e-8 * pion.E * pion.E);
         ASSERT_NEAR(muon.E, std::sqrt(Dot(muon.p, muon.p) + 105.7 * 105.7), 1e-9);
         const double along = Dot(muon.p, pion.p) / pAbs;
@@ -75,10 +72,10 @@ TEST(DecayMichel, ElectronStaysInsideTheMuonDecayKinematics)
     const double eMax = std::sqrt(52.85 * 52.85 + 0.51 * 0.51);
     double smallest = 1e9;
     double largest = 0.0;
-    SeedRandom(5);
+    RandomSource random(5);
     for (int i = 0; i < 5000; ++i) {
         Particle electron = MakeParticle(kElectron, 1.0);
-        DecayMichel(muon, electron);
+        DecayMichel(random, muon, electron);
         const double restEnergy = RestFrameEnergy(muon, electron);
         ASSERT_GE(restEnergy, 0.51 - 1e-9);
         ASSERT_LE(restEnergy, eMax + 1e-9);
@@ -100,10 +97,10 @@ TEST(DecayMichel, MomentsOfTheSpectrum)
     double sumX = 0.0;
     double sumK = 0.0;
     const int decays = 10000;
-    SeedRandom(6);
+    RandomSource random(6);
     for (int i = 0; i < decays; ++i) {
         Particle electron = MakeParticle(kElectron, 1.0);
-        DecayMichel(muon, electron);
+        DecayMichel(random, muon, electron);
         sumX += Magnitude(electron.p) / (0.5 * 105.7);
         sumK += electron.p.y / Magnitude(electron.p);
     }
@@ -114,11 +111,11 @@ TEST(DecayMichel, MomentsOfTheSpectrum)
 TEST(DecayTwoMassless, PhotonsCarryTheWholeEnergyAndMomentum)
 {
     const Particle neutralPion = Moving(kNeutralPion, {-4.0, 12.0, 7.5});
-    SeedRandom(7);
+    RandomSource random(7);
     for (int i = 0; i < 2000; ++i) {
         Particle photon1 = MakeParticle(kPhoton, 0.0);
         Particle photon2 = MakeParticle(kPhoton, 0.0);
-        DecayTwoMassless(neutralPion, photon1, photon2);
+        DecayTwoMassless(random, neutralPion, photon1, photon2);
         ASSERT_NEAR(photon1.E + photon2.E, neutralPion.E, 1e-9);
         ASSERT_NEAR(photon1.p.x + photon2.p.x, neutralPion.p.x, 1e-9);
         ASSERT_NEAR(photon1.p.y + photon2.p.y, neutralPion.p.y, 1e-9);
@@ -132,11 +129,11 @@ TEST(ConvertPhoton, AlongSumIsThePhotonEnergyAndTransverseCancels)
     Particle photon = Moving(kPhoton, {20.0, -30.0, 45.0});
     const double eGamma = photon.E;
     const double pAbs = Magnitude(photon.p);
-    SeedRandom(8);
+    RandomSource random(8);
     for (int i = 0; i < 2000; ++i) {
         Particle electron = MakeParticle(kElectron, -1.0);
         Particle positron = MakeParticle(kElectron, 1.0);
-        ConvertPhoton(photon, electron, positron);
+        ConvertPhoton(random, photon, electron, positron);
         const double along1 = Dot(electron.p, photon.p) / pAbs;
         const double along2 = Dot(positron.p, photon.p) / pAbs;
         ASSERT_NEAR(along1 + along2, eGamma, 1e-9);
@@ -159,13 +156,13 @@ TEST(Samplers, NoAzimuthAboveSix)
     const Particle pion = Moving(kChargedPion, {0.0, 12.96, 0.0});
     int inGap = 0;
     int justBelowGap = 0;
-    SeedRandom(9);
+    RandomSource random(9);
     for (int i = 0; i < 20000; ++i) {
         Particle electron = MakeParticle(kElectron, -1.0);
         Particle positron = MakeParticle(kElectron, 1.0);
-        ConvertPhoton(photon, electron, positron);
+        ConvertPhoton(random, photon, electron, positron);
         Particle muon = MakeParticle(kMuon, 1.0);
-        DecayToMassless(pion, muon);
+        DecayToMassless(random, pion, muon);
         for (double azimuth : {AzimuthAboutPlusY(electron.p), AzimuthAboutPlusY(muon.p)}) {
             inGap += azimuth > -0.27 && azimuth < -0.01;
             justBelowGap += azimuth > -0.6 && azimuth < -0.3;
@@ -178,11 +175,11 @@ TEST(Samplers, NoAzimuthAboveSix)
 TEST(DrawLambdaAngle, StaysInRangeWithMeanCosineOfTheWeight)
 {
     // Density 1 + 0.7 cos(theta) on [0, pi]: mean cos(theta) = 0.35.
-    SeedRandom(10);
+    RandomSource random(10);
     double sumCos = 0.0;
     const int draws = 60000;
     for (int i = 0; i < draws; ++i) {
-        const double theta = DrawLambdaAngle();
+        const double theta = DrawLambdaAngle(random);
         ASSERT_GE(theta, 0.0);
         ASSERT_LE(theta, 3.14159265);
         sumCos += std::cos(theta);
@@ -193,11 +190,11 @@ TEST(DrawLambdaAngle, StaysInRangeWithMeanCosineOfTheWeight)
 TEST(DecayLambda, ProductsHaveTheSetMomentumAndEnergiesFromTheirMasses)
 {
     const Particle lambda = Moving(kLambda, {0.0, 1e-7, 0.0});
-    SeedRandom(11);
+    RandomSource random(11);
     for (int i = 0; i < 500; ++i) {
         Particle proton = MakeParticle(kProton, 1.0);
         Particle pion = MakeParticle(kChargedPion, -1.0);
-        DecayLambda(lambda, proton, pion, kLambdaChargedSet);
+        DecayLambda(random, lambda, proton, pion, kLambdaChargedSet);
         ASSERT_NEAR(Magnitude(proton.p), 100.5, 1e-4);
         ASSERT_NEAR(Magnitude(pion.p), 100.5, 1e-4);
         ASSERT_NEAR(proton.E, std::sqrt(10100.25 + 938.28 * 938.28), 1e-4);
@@ -206,7 +203,7 @@ TEST(DecayLambda, ProductsHaveTheSetMomentumAndEnergiesFromTheirMasses)
 
         Particle neutron = MakeParticle(kNeutron, 0.0);
         Particle neutralPion = MakeParticle(kNeutralPion, 0.0);
-        DecayLambda(lambda, neutron, neutralPion, kLambdaNeutralSet);
+        DecayLambda(random, lambda, neutron, neutralPion, kLambdaNeutralSet);
         ASSERT_NEAR(Magnitude(neutron.p), 104.0, 1e-4);
         ASSERT_NEAR(Magnitude(neutralPion.p), 104.0, 1e-4);
     }
@@ -219,11 +216,11 @@ TEST(DecayLambda, ConservesMomentumAndWeightsTheSecondTransverseAxis)
     const Particle lambda = Moving(kLambda, {0.0, 36.6, 0.0});
     double sumCos = 0.0;
     const int decays = 60000;
-    SeedRandom(12);
+    RandomSource random(12);
     for (int i = 0; i < decays; ++i) {
         Particle proton = MakeParticle(kProton, 1.0);
         Particle pion = MakeParticle(kChargedPion, -1.0);
-        DecayLambda(lambda, proton, pion, kLambdaChargedSet);
+        DecayLambda(random, lambda, proton, pion, kLambdaChargedSet);
         ASSERT_NEAR(proton.p.x + pion.p.x, 0.0, 1e-9);
         ASSERT_NEAR(proton.p.y + pion.p.y, 36.6, 1e-9);
         ASSERT_NEAR(proton.p.z + pion.p.z, 0.0, 1e-9);

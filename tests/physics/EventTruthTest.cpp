@@ -66,9 +66,9 @@ TEST_P(TruthOfChains, RadiusIsTransverseMomentumOverPointThreeBAndFitsTheDots)
     const ChamberData conditions(500.0, 0.8, 0.6);
     int fitted = 0;
     for (uint32_t seed = 1; seed <= 20; ++seed) {
-        SeedRandom(seed);
-        EventTruth truth;
-        const auto event = GenerateDecay(chain.type, conditions, &truth);
+        DecayGenerator generator(seed, AnswerKey::Recorded);
+        const auto event = generator.GenerateDecay(chain.type, conditions);
+        const EventTruth& truth = generator.Truth();
         ASSERT_NE(event, nullptr);
         ASSERT_LE(truth.size(), chain.colours.size());
         for (std::size_t t = 0; t < truth.size(); ++t) {
@@ -96,13 +96,13 @@ TEST(EventTruth, AskingForTheTruthChangesNeitherTheEventNorTheRandomStream)
 {
     const ChamberData conditions(300.0, 1.2, 2.0);
     for (int type = 1; type <= 6; ++type) {
-        SeedRandom(77);
-        const auto plain = GenerateDecay(type, conditions);
-        const uint32_t after = RandomState();
-        SeedRandom(77);
-        EventTruth truth;
-        const auto keyed = GenerateDecay(type, conditions, &truth);
-        EXPECT_EQ(RandomState(), after) << "type " << type;
+        DecayGenerator plainGenerator(77);
+        const auto plain = plainGenerator.GenerateDecay(type, conditions);
+        const uint32_t after = plainGenerator.Random().State();
+        DecayGenerator keyedGenerator(77, AnswerKey::Recorded);
+        const auto keyed = keyedGenerator.GenerateDecay(type, conditions);
+        const EventTruth& truth = keyedGenerator.Truth();
+        EXPECT_EQ(keyedGenerator.Random().State(), after) << "type " << type;
         ASSERT_EQ(plain->Points().Count(), keyed->Points().Count());
         for (int i = 0; i < plain->Points().Count(); ++i)
             ASSERT_EQ(std::bit_cast<uint64_t>(plain->Points()[i].x), std::bit_cast<uint64_t>(keyed->Points()[i].x));
@@ -116,9 +116,9 @@ TEST(EventTruth, AskingForTheTruthChangesNeitherTheEventNorTheRandomStream)
 
 TEST(EventTruth, KeyNamesItsEventAndEachParticleOnItsOwnLine)
 {
-    SeedRandom(3);
-    EventTruth truth;
-    GenerateDecay(1, ChamberData(500.0, 0.8, 0.6), &truth);
+    DecayGenerator generator(3, AnswerKey::Recorded);
+    generator.GenerateDecay(1, ChamberData(500.0, 0.8, 0.6));
+    const EventTruth& truth = generator.Truth();
     ASSERT_FALSE(truth.empty());
     EXPECT_EQ(truth[0].kind, "pi-");
     const std::string csv = TruthCsv(truth, AnswerKeyHeading{1, 3, 1, 500.0, 0.8, 0.6});
@@ -137,9 +137,9 @@ TEST(EventTruth, KeyOfStraightFlights)
     int left = 0;
     for (uint32_t seed = 1; seed <= 40; ++seed) {
         const double field = seed % 2 ? 0.8 : 0.0;
-        SeedRandom(seed);
-        EventTruth truth;
-        GenerateDecay(3, ChamberData(500.0, field, 0.6), &truth);
+        DecayGenerator generator(seed, AnswerKey::Recorded);
+        generator.GenerateDecay(3, ChamberData(500.0, field, 0.6));
+        const EventTruth& truth = generator.Truth();
         for (const ParticleTruth& particle : truth) {
             EXPECT_EQ(particle.radiusCm.has_value(), particle.charge != 0.0 && field != 0.0);
             if (particle.kind != "gamma" || particle.outcome != FlightOutcome::Left)

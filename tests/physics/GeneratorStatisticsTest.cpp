@@ -17,9 +17,9 @@ TEST(GeneratorStatistics, LambdaDecaysToProtonAndPionIn642PerMille)
     const ChamberData fast(500.0, 0.8, 5000.0);
     const int events = 20000;
     int charged = 0;
-    SeedRandom(642);
+    DecayGenerator generator(642);
     for (int i = 0; i < events; ++i) {
-        const auto event = GenerateDecay6(fast);
+        const auto event = generator.GenerateDecay6(fast);
         charged += CountColour(event->Points(), kLightBlue) > 0;
     }
     EXPECT_NEAR(double(charged) / events, 0.642, 0.014);
@@ -39,23 +39,23 @@ TEST(GeneratorStatistics, PionTrackLengthFollowsItsMeanDecayLength)
     const ChamberData noField(500.0, 0.0, 0.6);
     const int events = 20000;
     long red = 0;
-    SeedRandom(116);
+    DecayGenerator generator(116);
     for (int i = 0; i < events; ++i)
-        red += CountColour(GenerateDecay12(1.0, noField)->Points(), kRed);
+        red += CountColour(generator.GenerateDecay12(1.0, noField)->Points(), kRed);
     EXPECT_NEAR(double(red) / events, expected, 0.17);
 }
 
 TEST(GeneratorStatistics, PhotonsBelowTwoMeVNeverConvert)
 {
-    SeedRandom(2);
+    RandomSource random(2);
     for (int i = 0; i < 20000; ++i) {
         Particle photon = MakeParticle(kPhoton, 0.0);
-        const double energy = RandomBetween(0.0, 1.9999);
-        photon.p = {RandomBetween(-1.0, 1.0), RandomBetween(-1.0, 1.0), RandomBetween(-1.0, 1.0)};
+        const double energy = random.Between(0.0, 1.9999);
+        photon.p = {random.Between(-1.0, 1.0), random.Between(-1.0, 1.0), random.Between(-1.0, 1.0)};
         photon.E = energy;
-        const uint32_t before = RandomState();
-        ASSERT_EQ(FlyPhoton(400.0, photon, 1.6), kEscaped);
-        ASSERT_EQ(RandomState(), before);
+        const uint32_t before = random.State();
+        ASSERT_EQ(FlyPhoton(random, 400.0, photon, 1.6), kEscaped);
+        ASSERT_EQ(random.State(), before);
         ASSERT_EQ(photon.position.x, 0.0);
     }
 }
@@ -67,9 +67,9 @@ TEST(GeneratorStatistics, NeverMoreThanTheCapacityAndFullListsStopTheChain)
     const ChamberData strong(500.0, 100.0, 0.6);
     int fullEvents = 0;
     for (int type = 1; type <= 6; ++type) {
-        SeedRandom(350 + type);
+        DecayGenerator generator(350 + type);
         for (int i = 0; i < 300; ++i) {
-            const auto event = GenerateDecay(type, strong);
+            const auto event = generator.GenerateDecay(type, strong);
             const PointList& points = event->Points();
             ASSERT_LE(points.Count(), 350);
             fullEvents += points.Count() == 350;
@@ -80,16 +80,16 @@ TEST(GeneratorStatistics, NeverMoreThanTheCapacityAndFullListsStopTheChain)
     // A muon that fills the list ends the chain: one draw per dot and no decay drawn after.
     int filledByMuon = 0;
     for (uint32_t seed = 1; seed <= 200; ++seed) {
-        SeedRandom(seed);
-        const auto event = GenerateDecay45(-1.0, strong);
-        const uint32_t endState = RandomState();
+        DecayGenerator generator(seed);
+        const auto event = generator.GenerateDecay45(-1.0, strong);
+        const uint32_t endState = generator.Random().State();
         if (CountColour(event->Points(), kRed) != 350)
             continue;
         ++filledByMuon;
-        SeedRandom(seed);
+        generator.Random().Seed(seed);
         for (int i = 0; i < 350; ++i)
-            RandomDraw();
-        EXPECT_EQ(RandomState(), endState) << "seed " << seed;
+            generator.Random().Draw();
+        EXPECT_EQ(generator.Random().State(), endState) << "seed " << seed;
     }
     EXPECT_GT(filledByMuon, 20);
 }
@@ -97,9 +97,9 @@ TEST(GeneratorStatistics, NeverMoreThanTheCapacityAndFullListsStopTheChain)
 TEST(GeneratorStatistics, StartingConditionsKeepEventsWithinTheChamber)
 {
     for (int type = 1; type <= 6; ++type) {
-        SeedRandom(1000 + type);
+        DecayGenerator generator(1000 + type);
         for (int i = 0; i < 500; ++i) {
-            const auto event = GenerateDecay(type, ChamberData(500.0, 0.8, 0.6));
+            const auto event = generator.GenerateDecay(type, ChamberData(500.0, 0.8, 0.6));
             for (const TrackPoint& point : event->Points()) {
                 // Helices keep their last inside dot; only a decay vertex can lie a step beyond.
                 ASSERT_LE(std::fabs(point.x), 404.0 + 20.0);

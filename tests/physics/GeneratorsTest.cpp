@@ -58,37 +58,58 @@ Vec3 MomentumAlongDots(const ParticleTruth& key, const TrackPoint& a, const Trac
 TEST(GenerateDecay, TypesOneToSixWithTheirConditionsAndNothingElse)
 {
     for (int type = 1; type <= 6; ++type) {
-        SeedRandom(1);
-        const auto event = GenerateDecay(type, kStarting);
+        DecayGenerator generator(1);
+        const auto event = generator.GenerateDecay(type, kStarting);
         ASSERT_NE(event, nullptr);
         EXPECT_EQ(event->Chamber(), &kStarting);
         EXPECT_EQ(event->Points().Capacity(), 350);
     }
-    EXPECT_EQ(GenerateDecay(0, kStarting), nullptr);
-    EXPECT_EQ(GenerateDecay(7, kStarting), nullptr);
+    EXPECT_EQ(DecayGenerator().GenerateDecay(0, kStarting), nullptr);
+    EXPECT_EQ(DecayGenerator().GenerateDecay(7, kStarting), nullptr);
 }
 
 TEST(GenerateDecay, SameSeedGivesTheSameEventAndStream)
 {
     for (int type = 1; type <= 6; ++type) {
-        SeedRandom(777);
-        const auto first = GenerateDecay(type, kStarting);
-        const uint32_t endState = RandomState();
-        SeedRandom(777);
-        const auto second = GenerateDecay(type, kStarting);
-        EXPECT_EQ(RandomState(), endState);
+        DecayGenerator generator(777);
+        const auto first = generator.GenerateDecay(type, kStarting);
+        const uint32_t endState = generator.Random().State();
+        generator.Random().Seed(777);
+        const auto second = generator.GenerateDecay(type, kStarting);
+        EXPECT_EQ(generator.Random().State(), endState);
         ASSERT_EQ(first->Points().Count(), second->Points().Count());
         for (int i = 0; i < first->Points().Count(); ++i)
             EXPECT_EQ(0, std::memcmp(&first->Points()[i], &second->Points()[i], sizeof(TrackPoint)));
     }
 }
 
+// Generators share no state: another one making events in between changes neither the next
+// event, nor its answer key, nor the stream of the first.
+TEST(DecayGenerator, AnotherGeneratorInBetweenChangesNothing)
+{
+    DecayGenerator alone(7, AnswerKey::Recorded);
+    alone.GenerateDecay(1, kStarting);
+    const auto expected = alone.GenerateDecay(1, kStarting);
+    const std::size_t expectedKey = alone.Truth().size();
+
+    DecayGenerator interrupted(7, AnswerKey::Recorded);
+    DecayGenerator other(99, AnswerKey::Recorded);
+    interrupted.GenerateDecay(1, kStarting);
+    other.GenerateDecay(3, kStarting);
+    const auto event = interrupted.GenerateDecay(1, kStarting);
+    EXPECT_EQ(interrupted.Random().State(), alone.Random().State());
+    EXPECT_EQ(interrupted.Truth().size(), expectedKey);
+    ASSERT_EQ(event->Points().Count(), expected->Points().Count());
+    for (int i = 0; i < event->Points().Count(); ++i)
+        EXPECT_EQ(0, std::memcmp(&event->Points()[i], &expected->Points()[i], sizeof(TrackPoint)));
+}
+
 TEST(GenerateDecay12, NoFieldGivesStraightTracksOfTwentyUnitsFromMinus380)
 {
     const ChamberData noField(500.0, 0.0, 0.6);
     for (uint32_t seed = 1; seed <= 40; ++seed) {
-        SeedRandom(seed);
-        const auto event = GenerateDecay12(-1.0, noField);
+        DecayGenerator generator(seed);
+        const auto event = generator.GenerateDecay12(-1.0, noField);
         const PointList& points = event->Points();
         ASSERT_GE(points.Count(), 1);
         EXPECT_NEAR(points[0].x, 0.0, 1e-12);
@@ -108,8 +129,8 @@ TEST(GenerateDecay12, PionCurvesOnItsRadiusBothWaysAndItsVertexIsYellow)
     int decays = 0;
     for (double sign : {-1.0, 1.0}) {
         for (uint32_t seed = 1; seed <= 40; ++seed) {
-            SeedRandom(seed);
-            const auto event = GenerateDecay12(sign, kStarting);
+            DecayGenerator generator(seed);
+            const auto event = generator.GenerateDecay12(sign, kStarting);
             const PointList& points = event->Points();
             const int red = LeadingRun(points, kRed);
             ASSERT_GE(red, 1);
@@ -136,8 +157,8 @@ TEST(GenerateDecay45, MuonOnRadius75AndElectronWithTheSameField)
     const double R = PrimaryRadius(105.7, 0.6, 0.8, 1.6);
     EXPECT_NEAR(R, 75.19, 0.01);
     for (double sign : {-1.0, 1.0}) {
-        SeedRandom(3);
-        const auto event = GenerateDecay45(sign, kStarting);
+        DecayGenerator generator(3);
+        const auto event = generator.GenerateDecay45(sign, kStarting);
         const PointList& points = event->Points();
         ASSERT_GE(points.Count(), 1);
         for (const TrackPoint& point : points) {
@@ -156,8 +177,8 @@ TEST(GenerateDecay45, NoFieldStraightMuonThenElectronFromTheYellowVertex)
     const ChamberData noField(500.0, 0.0, 0.6);
     int withElectron = 0;
     for (uint32_t seed = 1; seed <= 4000 && withElectron < 3; ++seed) {
-        SeedRandom(seed);
-        const auto event = GenerateDecay45(1.0, noField);
+        DecayGenerator generator(seed);
+        const auto event = generator.GenerateDecay45(1.0, noField);
         const PointList& points = event->Points();
         const int red = LeadingRun(points, kRed);
         for (int i = 0; i < red; ++i)
@@ -182,13 +203,13 @@ TEST(GenerateDecay3, PairColoursWithAndWithoutField)
     const ChamberData noField(500.0, 0.0, 0.6);
     int nonEmpty = 0;
     for (uint32_t seed = 1; seed <= 200; ++seed) {
-        SeedRandom(seed);
-        const auto inField = GenerateDecay3(kStarting);
+        DecayGenerator generator(seed);
+        const auto inField = generator.GenerateDecay3(kStarting);
         nonEmpty += inField->Points().Count() > 0;
         for (const TrackPoint& point : inField->Points())
             ASSERT_TRUE(point.colour == kRed || point.colour == kYellow);
-        SeedRandom(seed);
-        const auto straight = GenerateDecay3(noField);
+        generator.Random().Seed(seed);
+        const auto straight = generator.GenerateDecay3(noField);
         for (const TrackPoint& point : straight->Points())
             ASSERT_TRUE(point.colour == kRed || point.colour == kYellow || point.colour == kBlue);
     }
@@ -202,8 +223,8 @@ TEST(DrawPair, ElectronAndPositronCurveApartFromTheConversionPoint)
     Particle positron = AtVertexAlongPlusY(kElectron, 1.0, 30.0);
     const Particle photon = MakeParticle(kPhoton, 0.0);
     PointList out(350);
-    SeedRandom(1);
-    DrawPair(photon, electron, positron, 400.0, 0.8, 1.6, 20.0, out);
+    DecayGenerator generator(1);
+    generator.DrawPair(photon, electron, positron, 400.0, 0.8, 1.6, 20.0, out);
     ASSERT_GT(out.Count(), 4);
     // The electron (red) bends to -x with -field, the positron (yellow) to +x.
     for (const TrackPoint& point : out) {
@@ -215,7 +236,7 @@ TEST(DrawPair, ElectronAndPositronCurveApartFromTheConversionPoint)
 
     Particle straightElectron = AtVertexAlongPlusY(kElectron, -1.0, 20.0);
     Particle straightPositron = AtVertexAlongPlusY(kElectron, 1.0, 30.0);
-    DrawPair(photon, straightElectron, straightPositron, 400.0, 0.0, 1.6, 20.0, out);
+    generator.DrawPair(photon, straightElectron, straightPositron, 400.0, 0.0, 1.6, 20.0, out);
     // Equal straight lists: the electron's yellow list leads.
     ASSERT_GE(out.Count(), 2);
     EXPECT_EQ(out[0].colour, kYellow);
@@ -230,8 +251,8 @@ TEST(DrawProtonPion, PionChainTurnsOppositeToTheProton)
     Particle proton = AtVertexAlongPlusY(kProton, 1.0, 100.0);
     const Particle lambda = MakeParticle(kLambda, 0.0);
     PointList out(350);
-    SeedRandom(2);
-    DrawProtonPion(lambda, pion, proton, 400.0, 0.8, 1.6, 20.0, out);
+    DecayGenerator generator(2);
+    generator.DrawProtonPion(lambda, pion, proton, 400.0, 0.8, 1.6, 20.0, out);
     ASSERT_GT(CountColour(out, kLightBlue), 3);
     ASSERT_GT(CountColour(out, kRed), 3);
     // Equal lengths are impossible to predict; the first few dots of each track show the sense.
@@ -255,8 +276,8 @@ TEST(DrawProtonPion, NoFieldProtonEndsBlueAndChainColoursFollowEachOther)
     proton.ctau = 0.0;
     const Particle lambda = MakeParticle(kLambda, 0.0);
     PointList out(350);
-    SeedRandom(3);
-    DrawProtonPion(lambda, pion, proton, 400.0, 0.0, 1.6, 20.0, out);
+    DecayGenerator generator(3);
+    generator.DrawProtonPion(lambda, pion, proton, 400.0, 0.0, 1.6, 20.0, out);
     // The proton's list is one blue vertex and leads; then the pion's yellow vertex, then
     // the muon's dots.
     ASSERT_GE(out.Count(), 3);
@@ -269,8 +290,8 @@ TEST(GenerateDecay6, OnlyTheColoursOfItsTwoModes)
 {
     int lightBlue = 0;
     for (uint32_t seed = 1; seed <= 300; ++seed) {
-        SeedRandom(seed);
-        const auto event = GenerateDecay6(kStarting);
+        DecayGenerator generator(seed);
+        const auto event = generator.GenerateDecay6(kStarting);
         for (const TrackPoint& point : event->Points()) {
             ASSERT_TRUE(HasPointColour(point.colour));
             ASSERT_NE(point.colour, kBlue); // with a field no blue vertex can occur
@@ -293,11 +314,11 @@ TEST(Generators, UnusableConditionsGiveAnEmptyEventAndDrawNothing)
         const ChamberData chamber(conditions.L, conditions.B, conditions.T);
         EXPECT_FALSE(CanGenerate(chamber));
         for (int type = 1; type <= 6; ++type) {
-            SeedRandom(99);
-            const auto event = GenerateDecay(type, chamber);
+            DecayGenerator generator(99);
+            const auto event = generator.GenerateDecay(type, chamber);
             ASSERT_NE(event, nullptr);
             EXPECT_EQ(event->Points().Count(), 0) << "type " << type << " T " << conditions.T;
-            EXPECT_EQ(RandomState(), 99u);
+            EXPECT_EQ(generator.Random().State(), 99u);
         }
     }
     ChamberData storedNanScale;
@@ -325,8 +346,8 @@ TEST(Generators, ExtremeFiniteConditionsNeverGiveNonFinitePoints)
         const ChamberData chamber(conditions.L, conditions.B, conditions.T);
         for (int type = 1; type <= 6; ++type) {
             for (uint32_t seed = 1; seed <= 5; ++seed) {
-                SeedRandom(seed);
-                const auto event = GenerateDecay(type, chamber);
+                DecayGenerator generator(seed);
+                const auto event = generator.GenerateDecay(type, chamber);
                 ASSERT_NE(event, nullptr);
                 ASSERT_TRUE(AllFinite(event->Points()))
                     << "type " << type << " L " << conditions.L << " B " << conditions.B << " T " << conditions.T;
@@ -346,9 +367,9 @@ TEST(GenerateDecay, MomentumIsConservedAtThePionKinkAlongTheDots)
     for (const int type : {1, 2, 6}) {
         int kinks = 0;
         for (uint32_t seed = 1; seed <= 3000 && kinks < 50; ++seed) {
-            SeedRandom(seed);
-            EventTruth truth; // type 6 lists the Lambda first
-            const auto event = GenerateDecay(type, kStarting, &truth);
+            DecayGenerator generator(seed, AnswerKey::Recorded);
+            const auto event = generator.GenerateDecay(type, kStarting);
+            const EventTruth& truth = generator.Truth(); // type 6 lists the Lambda first
             std::vector<TrackPoint> chain;
             std::copy_if(event->Points().begin(), event->Points().end(), std::back_inserter(chain),
                          [&](const TrackPoint& point) { return type != 6 || point.colour != kRed; });

@@ -1,7 +1,6 @@
 #include "GoldenEvents.h"
 
 #include "physics/Generators.h"
-#include "physics/Random.h"
 
 #include <cstdarg>
 #include <cstdio>
@@ -60,10 +59,10 @@ std::string Line(const char* format, ...)
 std::string RenderCase(int decayType, const GoldenCase& golden)
 {
     const ChamberData conditions(golden.L, golden.B, golden.T);
-    SeedRandom(golden.seed);
-    const auto event = GenerateDecay(decayType, conditions);
+    DecayGenerator generator(golden.seed);
+    const auto event = generator.GenerateDecay(decayType, conditions);
     std::string text = Line("case seed=%u L=%g B=%g T=%g\n", golden.seed, golden.L, golden.B, golden.T);
-    text += Line("count %d end-state %u\n", event->Points().Count(), RandomState());
+    text += Line("count %d end-state %u\n", event->Points().Count(), generator.Random().State());
     for (const TrackPoint& point : event->Points())
         text += Line("%a %a %a %a %d\n", point.x, point.y, point.z, point.w, point.colour);
     return text;

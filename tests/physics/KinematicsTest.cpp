@@ -18,11 +18,11 @@ constexpr double kLimit = 1.01 * kHalf; // track limit of the generators
 // Number of draws that take the random source from `from` to `to` (at most `most`).
 int DrawsBetween(uint32_t from, uint32_t to, int most = 100000)
 {
-    SeedRandom(from);
+    RandomSource random(from);
     for (int n = 0; n <= most; ++n) {
-        if (RandomState() == to)
+        if (random.State() == to)
             return n;
-        RandomDraw();
+        random.Draw();
     }
     return -1;
 }
@@ -141,8 +141,8 @@ TEST(StepHelix, PositiveFieldBendsAPlusYTrackTowardsPlusXOnItsCircle)
     SetUpHelix(pion, helix, 0.8, kScale, 20.0);
     helix.colour = kRed;
     PointList list(350);
-    SeedRandom(1);
-    ASSERT_EQ(StepHelix(kLimit, list, helix, 1.0, kYellow), kLeftOrFull);
+    RandomSource random(1);
+    ASSERT_EQ(StepHelix(random, kLimit, list, helix, 1.0, kYellow), kLeftOrFull);
     ASSERT_GT(list.Count(), 3);
     EXPECT_GT(list[0].x, 0.0);
     for (const TrackPoint& point : list) {
@@ -163,32 +163,32 @@ TEST(StepHelix, SurvivalZeroWritesOnlyTheDecayPoint)
 {
     HelixState helix = StandingHelix(10.0, 20.0, 30.0);
     PointList list(350);
-    SeedRandom(5);
-    EXPECT_EQ(StepHelix(kLimit, list, helix, 0.0, kBlue), kDecayed);
+    RandomSource random(5);
+    EXPECT_EQ(StepHelix(random, kLimit, list, helix, 0.0, kBlue), kDecayed);
     ASSERT_EQ(list.Count(), 1);
     EXPECT_EQ(list[0].colour, kBlue);
     EXPECT_DOUBLE_EQ(list[0].x, 10.0);
     EXPECT_DOUBLE_EQ(list[0].y, 20.0);
     EXPECT_EQ(list[0].z, 30.0);
     EXPECT_EQ(helix.phi, 0.0);
-    EXPECT_EQ(RandomState(), 5u);
+    EXPECT_EQ(random.State(), 5u);
 }
 
 TEST(StepHelix, SurvivalEqualToTheDrawDecays)
 {
-    SeedRandom(42);
-    const double u = RandomUnit();
+    RandomSource random(42);
+    const double u = random.Unit();
 
     HelixState helix = StandingHelix(0.0, 0.0, 0.0);
     PointList list(350);
-    SeedRandom(42);
-    EXPECT_EQ(StepHelix(kLimit, list, helix, u, kYellow), kDecayed);
+    random.Seed(42);
+    EXPECT_EQ(StepHelix(random, kLimit, list, helix, u, kYellow), kDecayed);
     EXPECT_EQ(list.Count(), 2);
 
     helix = StandingHelix(0.0, 0.0, 0.0);
     PointList longer(350);
-    SeedRandom(42);
-    StepHelix(kLimit, longer, helix, std::nextafter(u, 2.0), kYellow);
+    random.Seed(42);
+    StepHelix(random, kLimit, longer, helix, std::nextafter(u, 2.0), kYellow);
     EXPECT_GE(longer.Count(), 3);
 }
 
@@ -201,14 +201,14 @@ TEST(StepHelix, ACoordinateExactlyAtTheLimitIsInside)
         SCOPED_TRACE(i);
         HelixState inside = StandingHelix(atLimit[i].x, atLimit[i].y, atLimit[i].z);
         PointList full(5);
-        SeedRandom(3);
-        EXPECT_EQ(StepHelix(kLimit, full, inside, 1.0, kYellow), kLeftOrFull);
+        RandomSource random(3);
+        EXPECT_EQ(StepHelix(random, kLimit, full, inside, 1.0, kYellow), kLeftOrFull);
         EXPECT_EQ(full.Count(), 5);
         EXPECT_EQ(full[4].colour, kRed);
 
         HelixState outside = StandingHelix(pastLimit[i].x, pastLimit[i].y, pastLimit[i].z);
         PointList none(5);
-        EXPECT_EQ(StepHelix(kLimit, none, outside, 1.0, kYellow), kLeftOrFull);
+        EXPECT_EQ(StepHelix(random, kLimit, none, outside, 1.0, kYellow), kLeftOrFull);
         EXPECT_EQ(none.Count(), 0);
     }
 }
@@ -218,10 +218,10 @@ TEST(StepHelix, FullListReturnsAtOnceWithoutDrawing)
     PointList list(4);
     Number(list, 4, 0.0);
     HelixState helix = StandingHelix(0.0, 0.0, 0.0);
-    SeedRandom(11);
-    EXPECT_EQ(StepHelix(kLimit, list, helix, 0.5, kYellow), kLeftOrFull);
+    RandomSource random(11);
+    EXPECT_EQ(StepHelix(random, kLimit, list, helix, 0.5, kYellow), kLeftOrFull);
     EXPECT_EQ(list.Count(), 4);
-    EXPECT_EQ(RandomState(), 11u);
+    EXPECT_EQ(random.State(), 11u);
 }
 
 TEST(StepHelix, DecayLeavesTheAngleTurnedFromTheStartToTheVertex)
@@ -235,8 +235,8 @@ TEST(StepHelix, DecayLeavesTheAngleTurnedFromTheStartToTheVertex)
     for (uint32_t seed = 1;; ++seed) {
         HelixState trial = helix;
         list.SetCount(0);
-        SeedRandom(seed);
-        if (StepHelix(kLimit, list, trial, survival, kYellow) != kDecayed)
+        RandomSource random(seed);
+        if (StepHelix(random, kLimit, list, trial, survival, kYellow) != kDecayed)
             continue;
         // The start lies one step before the first dot, so the vertex is Count() steps from it.
         EXPECT_NEAR(trial.phi, list.Count() * dphi, 1e-12);
@@ -249,8 +249,8 @@ TEST(StepStraight, FirstPointIsOneStepFromTheStart)
 {
     Particle pion = MakePrimary(kChargedPion, 1.0, 0.6, kHalf);
     PointList list(350);
-    SeedRandom(1);
-    StepStraight(kLimit, pion, kScale, 20.0, kRed, kYellow, list);
+    RandomSource random(1);
+    StepStraight(random, kLimit, pion, kScale, 20.0, kRed, kYellow, list);
     ASSERT_GE(list.Count(), 1);
     EXPECT_NEAR(list[0].x, 0.0, 1e-12);
     EXPECT_DOUBLE_EQ(list[0].y, -380.0);
@@ -270,8 +270,8 @@ TEST(StepStraight, KeepsTheFirstPointOutsideAndTheLimitIsInside)
         Particle atLimit = StableParticle(along(50.0), along(384.0));
         atLimit.mass = 0.0; // E = |p| exactly, so the dots stay on the axis
         PointList list(350);
-        SeedRandom(2);
-        EXPECT_EQ(StepStraight(404.0, atLimit, 1.0, 20.0, kRed, kYellow, list), kLeftOrFull);
+        RandomSource random(2);
+        EXPECT_EQ(StepStraight(random, 404.0, atLimit, 1.0, 20.0, kRed, kYellow, list), kLeftOrFull);
         ASSERT_EQ(list.Count(), 2);
         EXPECT_EQ(list[0].x + list[0].y + list[0].z, 404.0);
         EXPECT_EQ(list[1].x + list[1].y + list[1].z, 424.0);
@@ -280,7 +280,7 @@ TEST(StepStraight, KeepsTheFirstPointOutsideAndTheLimitIsInside)
         Particle pastLimit = StableParticle(along(50.0), along(std::nextafter(384.0, 1e9)));
         pastLimit.mass = 0.0;
         PointList one(350);
-        EXPECT_EQ(StepStraight(404.0, pastLimit, 1.0, 20.0, kRed, kYellow, one), kLeftOrFull);
+        EXPECT_EQ(StepStraight(random, 404.0, pastLimit, 1.0, 20.0, kRed, kYellow, one), kLeftOrFull);
         EXPECT_EQ(one.Count(), 1);
     }
 }
@@ -290,12 +290,12 @@ TEST(StepStraight, SurvivalZeroWritesOnlyTheDecayPoint)
     Particle particle = StableParticle({0.0, 50.0, 0.0}, {0.0, 0.0, 0.0});
     particle.ctau = 0.0;
     PointList list(350);
-    SeedRandom(8);
-    EXPECT_EQ(StepStraight(kLimit, particle, kScale, 20.0, kRed, kGreen, list), kDecayed);
+    RandomSource random(8);
+    EXPECT_EQ(StepStraight(random, kLimit, particle, kScale, 20.0, kRed, kGreen, list), kDecayed);
     ASSERT_EQ(list.Count(), 1);
     EXPECT_EQ(list[0].colour, kGreen);
     EXPECT_DOUBLE_EQ(list[0].y, 20.0);
-    EXPECT_EQ(RandomState(), 8u);
+    EXPECT_EQ(random.State(), 8u);
 }
 
 TEST(StepStraight, FullListReturnsAtOnceAndAFillingListEndsTheTrack)
@@ -303,14 +303,14 @@ TEST(StepStraight, FullListReturnsAtOnceAndAFillingListEndsTheTrack)
     Particle particle = StableParticle({0.0, 50.0, 0.0}, {0.0, 0.0, 0.0});
     PointList full(3);
     Number(full, 3, 0.0);
-    SeedRandom(9);
-    EXPECT_EQ(StepStraight(kLimit, particle, kScale, 20.0, kRed, kGreen, full), kLeftOrFull);
+    RandomSource random(9);
+    EXPECT_EQ(StepStraight(random, kLimit, particle, kScale, 20.0, kRed, kGreen, full), kLeftOrFull);
     EXPECT_EQ(full.Count(), 3);
-    EXPECT_EQ(RandomState(), 9u);
+    EXPECT_EQ(random.State(), 9u);
 
     PointList small(3);
     Number(small, 1, 0.0);
-    EXPECT_EQ(StepStraight(1e9, particle, kScale, 20.0, kRed, kGreen, small), kLeftOrFull);
+    EXPECT_EQ(StepStraight(random, 1e9, particle, kScale, 20.0, kRed, kGreen, small), kLeftOrFull);
     EXPECT_EQ(small.Count(), 3);
     EXPECT_EQ(small[2].colour, kRed);
 }
@@ -319,6 +319,7 @@ TEST(StepStraight, FullListReturnsAtOnceAndAFillingListEndsTheTrack)
 // slow muon dipping steeply, a momentum equal to the mass along z, a Lambda of T = 0.6 MeV.
 TEST(StraightFlights, FollowTheMomentum)
 {
+    RandomSource random;
     for (const Vec3 p : {Vec3{-9.0, 12.25, 24.56}, Vec3{0.0, 0.0, 100.0}, Vec3{3.0, 36.5, -5.0}}) {
         const auto offMomentum = [&](Vec3 d) { // |unit d - unit p|
             const double k = Magnitude(d) / Magnitude(p);
@@ -327,11 +328,11 @@ TEST(StraightFlights, FollowTheMomentum)
         Particle muon = StableParticle(p, {0.0, 0.0, 0.0});
         muon.mass = 105.7;
         PointList list(350);
-        StepStraight(kLimit, muon, kScale, 20.0, kRed, kGreen, list);
+        StepStraight(random, kLimit, muon, kScale, 20.0, kRed, kGreen, list);
         EXPECT_LT(offMomentum({list[0].x, list[0].y, list[0].z}), 1e-6) << p.z;
         Particle lambda = MakeParticle(kLambda, 0.0);
         lambda.p = p;
-        ASSERT_EQ(FlyNeutral(1e9, lambda, kScale), kDecayedInside);
+        ASSERT_EQ(FlyNeutral(random, 1e9, lambda, kScale), kDecayedInside);
         EXPECT_LT(offMomentum(lambda.position), 1e-6) << p.z;
     }
 }
@@ -340,15 +341,15 @@ TEST(FlyNeutral, EscapeLeavesThePositionAndDecayMovesByWholeSteps)
 {
     Particle escaping = MakePrimary(kLambda, 0.0, 0.6, kHalf);
     escaping.ctau = 1e8;
-    SeedRandom(1);
-    EXPECT_EQ(FlyNeutral(kHalf, escaping, kScale), kEscaped);
+    RandomSource random(1);
+    EXPECT_EQ(FlyNeutral(random, kHalf, escaping, kScale), kEscaped);
     EXPECT_EQ(escaping.position.y, -400.0);
 
     Particle lambda = MakePrimary(kLambda, 0.0, 0.6, kHalf);
     const double stepLength = 0.2 * (lambda.p.y / lambda.mass) * lambda.ctau * kScale;
-    SeedRandom(77);
-    ASSERT_EQ(FlyNeutral(kHalf, lambda, kScale), kDecayedInside);
-    const int draws = DrawsBetween(77, RandomState());
+    random.Seed(77);
+    ASSERT_EQ(FlyNeutral(random, kHalf, lambda, kScale), kDecayedInside);
+    const int draws = DrawsBetween(77, random.State());
     ASSERT_GE(draws, 1);
     EXPECT_NEAR(lambda.position.y, -400.0 + draws * stepLength, 1e-9);
 }
@@ -358,15 +359,15 @@ TEST(FlyPhoton, BelowTwoMeVNeverConvertsAndDrawsNothing)
     Particle photon = MakeParticle(kPhoton, 0.0);
     photon.p = {0.0, 1.9, 0.0};
     photon.E = 1.9;
-    SeedRandom(13);
-    EXPECT_EQ(FlyPhoton(kHalf, photon, kScale), kEscaped);
-    EXPECT_EQ(RandomState(), 13u);
+    RandomSource random(13);
+    EXPECT_EQ(FlyPhoton(random, kHalf, photon, kScale), kEscaped);
+    EXPECT_EQ(random.State(), 13u);
     EXPECT_EQ(photon.position.y, 0.0);
 
     photon.p = {0.0, 2.0, 0.0};
     photon.E = 2.0;
-    EXPECT_EQ(FlyPhoton(1e9, photon, kScale), kDecayedInside);
-    EXPECT_NE(RandomState(), 13u);
+    EXPECT_EQ(FlyPhoton(random, 1e9, photon, kScale), kDecayedInside);
+    EXPECT_NE(random.State(), 13u);
     // The step is 0.2 ctau scale with no p / m factor: whole steps of 64 display units.
     const double steps = photon.position.y / (0.2 * 200.0 * kScale);
     EXPECT_DOUBLE_EQ(steps, std::round(steps));
@@ -379,18 +380,18 @@ TEST(FlyNeutralAndFlyPhoton, MeanStepsFollowTheirSurvival)
     const int flights = 40000;
     long neutralSteps = 0;
     long photonSteps = 0;
-    SeedRandom(2024);
+    RandomSource random(2024);
     for (int i = 0; i < flights; ++i) {
         Particle neutral = MakePrimary(kNeutralPion, 0.0, 0.6, kHalf);
-        const uint32_t before = RandomState();
-        FlyNeutral(1e300, neutral, kScale);
-        neutralSteps += DrawsBetween(before, RandomState());
+        const uint32_t before = random.State();
+        FlyNeutral(random, 1e300, neutral, kScale);
+        neutralSteps += DrawsBetween(before, random.State());
         Particle photon = MakeParticle(kPhoton, 0.0);
         photon.p = {0.0, 0.0, 50.0};
         photon.E = 50.0;
-        const uint32_t photonStart = RandomState();
-        FlyPhoton(1e300, photon, kScale);
-        photonSteps += DrawsBetween(photonStart, RandomState());
+        const uint32_t photonStart = random.State();
+        FlyPhoton(random, 1e300, photon, kScale);
+        photonSteps += DrawsBetween(photonStart, random.State());
     }
     EXPECT_NEAR(double(neutralSteps) / flights, 1.0 / (1.0 - std::exp(-0.2)), 0.12);
     EXPECT_NEAR(double(photonSteps) / flights, 1.0 / (1.0 - std::exp(-0.15)), 0.15);

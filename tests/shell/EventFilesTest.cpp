@@ -125,7 +125,7 @@ TEST_F(EventFiles, ImportedPFileIsShownWithColourTwoAsLightBlueAndItsConditions)
     EXPECT_EQ(State().conditions.L(), 300.0);
     EXPECT_NEAR(State().conditions.B(), 1.2, 1e-9);
     EXPECT_NEAR(State().conditions.T(), 0.5, 1e-9);
-    EXPECT_EQ(State().conditions.Scale(), ChamberData::Size() / 300.0);
+    EXPECT_EQ(State().conditions.Scale(), State().conditions.Size() / 300.0);
     EXPECT_EQ(State().pendingConditions.L(), 300.0);
     EXPECT_EQ(ChamberTitle(), "Particle Chamber: track");
     EXPECT_EQ(Renderer().Event().get(), State().event.get());

@@ -70,7 +70,7 @@ TEST_F(SessionTest, InstalledEventIsShownWithTheFilesConditions)
         EXPECT_EQ(session.conditions.L(), 300.0);
         EXPECT_NEAR(session.conditions.B(), 1.2, 1e-12);
         EXPECT_NEAR(session.conditions.T(), 0.5, 1e-12);
-        EXPECT_EQ(session.conditions.Scale(), ChamberData::Size() / 300.0);
+        EXPECT_EQ(session.conditions.Scale(), session.conditions.Size() / 300.0);
     }
 }
 

@@ -145,7 +145,7 @@ TEST_F(StartUp, SeedsTheRandomSourceFromTheCalendarTime)
 {
     clock.calendarSeconds = 1'700'000'123;
     ASSERT_TRUE(Start(Screen(768)));
-    EXPECT_EQ(RandomState(), 1'700'000'123u);
+    EXPECT_EQ(State().decayGenerator.Random().State(), 1'700'000'123u);
 }
 
 // The camera is that of the chamber: rho 3250, theta 30, phi 60, D 2300, centre (322, 223).

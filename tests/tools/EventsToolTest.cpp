@@ -3,7 +3,6 @@
 #include "eventfile/EventFileReader.h"
 #include "eventfile/EventFileWriter.h"
 #include "physics/Generators.h"
-#include "physics/Random.h"
 
 #include "tests/support/FileBytes.h"
 #include "tests/support/TextLines.h"
@@ -35,10 +34,10 @@ ToolRun RunTool(const std::vector<std::string>& args)
 // The bytes Save As would write for each of count New Event commands from seed.
 std::vector<std::vector<uint8_t>> ExpectedFiles(uint32_t seed, int type, int count, const ChamberData& conditions)
 {
-    SeedRandom(seed);
+    DecayGenerator generator(seed);
     std::vector<std::vector<uint8_t>> files;
     for (int i = 0; i < count; ++i) {
-        const auto event = GenerateDecay(type, conditions);
+        const auto event = generator.GenerateDecay(type, conditions);
         files.push_back(EncodeEventFile(conditions, PointsOf(event->Points())));
     }
     return files;

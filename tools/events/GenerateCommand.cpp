@@ -3,7 +3,6 @@
 #include "eventfile/EventFileWriter.h"
 #include "physics/EventTruth.h"
 #include "physics/Generators.h"
-#include "physics/Random.h"
 #include "tools/events/EventsCommandLine.h"
 
 #include <cstdio>
@@ -57,12 +56,10 @@ int Generate(const GenerateOptions& options, std::ostream& out, std::ostream& er
     if (!MakeDirectory(options.directory, err))
         return kExitFailure;
     const uint32_t seed = options.seed.value_or(CalendarSeconds());
-    SeedRandom(seed);
+    DecayGenerator generator(seed, options.truth ? AnswerKey::Recorded : AnswerKey::NotRecorded);
     const ChamberData conditions(options.lengthCm, options.fieldKG, options.energyMeV);
-    EventTruth truth;
     for (int number = 1; number <= options.count; ++number) {
-        const std::unique_ptr<ChamberEvent> event =
-            GenerateDecay(options.decayType, conditions, options.truth ? &truth : nullptr);
+        const std::unique_ptr<ChamberEvent> event = generator.GenerateDecay(options.decayType, conditions);
         const std::filesystem::path path = std::filesystem::path(options.directory) / EventFileName(number);
         if (const auto failure = SaveEventFile(path.string(), conditions, PointsOf(event->Points()))) {
             const FileMessage message = SaveFailureMessage(*failure);
@@ -72,7 +69,8 @@ int Generate(const GenerateOptions& options, std::ostream& out, std::ostream& er
         out << path.string() << "\n";
         const AnswerKeyHeading heading{options.decayType, seed, number, conditions.L(), conditions.B(),
                                        conditions.T()};
-        if (options.truth && !WriteTruth(std::filesystem::path(path).replace_extension(".csv"), truth, heading, err))
+        if (options.truth &&
+            !WriteTruth(std::filesystem::path(path).replace_extension(".csv"), generator.Truth(), heading, err))
             return kExitFailure;
     }
     return kExitOk;
