@@ -1,6 +1,5 @@
 #include "controls/ChamberControlWindow.h"
 
-#include "display/FrameLink.h"
 #include "physics/ChamberData.h"
 #include "platform/gfx/Screen.h"
 #include "platform/window/ClientDC.h"
@@ -18,18 +17,11 @@ constexpr int kXOffset = 20;
 constexpr int kLabelTop = 224;
 constexpr int kFontPoints = 8;
 
-// One slider of the window: where it stands and what it reads of the track picture.
-struct SliderLayout {
-    Size canvas;
-    int trackWidth;
-    int trackHeight;
-    Point position;
-    int id;
-    Point backgroundOffset;
-};
-constexpr SliderLayout kBLayout{{87, 217}, 47, 177, {26, 24}, 102, {0, 0}};
-constexpr SliderLayout kLLayout{{84, 201}, 44, 161, {262, 40}, 100, {50, 16}};
-constexpr SliderLayout kTLayout{{84, 201}, 44, 161, {147, 40}, 101, {50, 16}};
+// The B slider reads its track from the left 47 columns of the track picture, L and T from the
+// 44 x 161 rectangle at (50, 16).
+constexpr ChamberSliderLayout kBLayout{{{87, 217}, 47, 177, kOpaqueWidth}, kXOffset, {26, 24}, {0, 0}, 102};
+constexpr ChamberSliderLayout kLLayout{{{84, 201}, 44, 161, kOpaqueWidth}, kXOffset, {262, 40}, {50, 16}, 100};
+constexpr ChamberSliderLayout kTLayout{{{84, 201}, 44, 161, kOpaqueWidth}, kXOffset, {147, 40}, {50, 16}, 101};
 
 // The labels under the sliders, black lettering on white.
 struct LabelPicture {
@@ -40,13 +32,10 @@ constexpr LabelPicture kLabels[] = {{162, 32}, {161, 158}, {160, 274}};
 
 constexpr Rect kRangeListRect{140, 10, 240, 200};
 
-template <typename Slider>
-Slider* MakeSlider(const SliderLayout& layout, CDC* background, const KnobDescription& knob, double initial,
-                   double minimum, double range, const char* prefix, const char* suffix, ChamberDataHolder& holder)
+ChamberSlideCanvas* MakeSlider(const ChamberSliderLayout& layout, const ChamberQuantity& quantity, CDC* background,
+                               const KnobDescription& knob, ChamberDataHolder& holder)
 {
-    auto* slider = new Slider(background, knob, layout.canvas, layout.trackWidth, layout.trackHeight - knob.height,
-                              kOpaqueWidth, layout.trackHeight, initial, minimum, range, prefix, suffix, kXOffset,
-                              holder);
+    auto* slider = new ChamberSlideCanvas(background, knob, layout, quantity, holder);
     slider->SetPosition(layout.position.x, layout.position.y);
     slider->SetBackgroundOffset(layout.backgroundOffset.x, layout.backgroundOffset.y);
     return slider;
@@ -54,8 +43,8 @@ Slider* MakeSlider(const SliderLayout& layout, CDC* background, const KnobDescri
 
 } // namespace
 
-ChamberControlsView::ChamberControlsView(ChamberLSlideCanvas* lSlider, ChamberESlideCanvas* tSlider,
-                                         ChamberBSlideCanvas* bSlider, CComboBox* rangeList, CPalette* palette)
+ChamberControlsView::ChamberControlsView(ChamberSlideCanvas* lSlider, ChamberSlideCanvas* tSlider,
+                                         ChamberSlideCanvas* bSlider, CComboBox* rangeList, CPalette* palette)
     : lSlider_(lSlider), tSlider_(tSlider), bSlider_(bSlider), rangeList_(rangeList), palette_(palette)
 {
 }
@@ -72,7 +61,7 @@ void ChamberControlsView::OnDraw(CDC* target)
 void ChamberControlsView::DrawBackBuffer()
 {
     backBuffer->FillSolidRect({0, 0, bufferWidth, clearHeight}, colours::kWhite);
-    for (SlideCanvas* slider : std::array<SlideCanvas*, 3>{lSlider_, tSlider_, bSlider_})
+    for (ChamberSlideCanvas* slider : {lSlider_, tSlider_, bSlider_})
         slider->Draw(backBuffer.get());
 }
 
@@ -86,7 +75,7 @@ bool ChamberControlsView::OnCommand(int id, int code, CWnd* control)
     return true;
 }
 
-CChamberControlWindow::CChamberControlWindow() = default;
+CChamberControlWindow::CChamberControlWindow(FrameLink& frame) : ToolWindow(frame, {kMinTrackSize, kMaxTrackSize}) {}
 CChamberControlWindow::~CChamberControlWindow() = default;
 
 void CChamberControlWindow::CreateView()
@@ -104,12 +93,12 @@ void CChamberControlWindow::CreateView()
         controlsView = nullptr;
         return;
     }
-    const std::array<std::pair<SlideCanvas*, int>, 3> windows{
+    const std::array<std::pair<ChamberSlideCanvas*, int>, 3> windows{
         {{lSlider, kLLayout.id}, {tSlider, kTLayout.id}, {bSlider, kBLayout.id}}};
     for (const auto& [slider, id] : windows)
         slider->Create(childClass, "", WS_CHILD | WS_VISIBLE, slider->frame, controlsView, id);
     clickThrough = 1;
-    for (SlideCanvas* slider : Sliders())
+    for (ChamberSlideCanvas* slider : Sliders())
         if (!slider->windowContext)
             slider->CreateDrawingContext();
     controlsView->clearHeight = controlsView->bufferHeight;
@@ -118,7 +107,7 @@ void CChamberControlWindow::CreateView()
         CClientDC reference(this);
         controlsView->CreateBackBuffer(&reference);
     }
-    for (SlideCanvas* slider : Sliders()) {
+    for (ChamberSlideCanvas* slider : Sliders()) {
         slider->SetBackBuffer(controlsView->backBuffer.get());
         slider->PrepareKnob();
     }
@@ -126,13 +115,13 @@ void CChamberControlWindow::CreateView()
     DrawLabels();
     CreateValueFont();
     // The B slider's text takes the same font, so the three values read alike.
-    for (DisplayValSlideCanvas* slider : std::array<DisplayValSlideCanvas*, 3>{lSlider, tSlider, bSlider})
+    for (ChamberSlideCanvas* slider : Sliders())
         slider->SetFont(&font);
     tSlider->SetRangeList(rangeList);
     tSlider->SetValue(holder->T());
 }
 
-std::array<SlideCanvas*, 3> CChamberControlWindow::Sliders() const { return {lSlider, tSlider, bSlider}; }
+std::array<ChamberSlideCanvas*, 3> CChamberControlWindow::Sliders() const { return {lSlider, tSlider, bSlider}; }
 
 void CChamberControlWindow::LoadPictures()
 {
@@ -145,14 +134,11 @@ void CChamberControlWindow::CreateSliders()
 {
     const Size knobSize = knobBitmap.GetSize();
     const KnobDescription knob{&knobSurface, knobSize.height, knobSize.width, 0};
-    bSlider = MakeSlider<ChamberBSlideCanvas>(kBLayout, &backgroundSurface, knob, holder->B(), 0.0, 2.0, "B =", " kG",
-                                              *holder);
-    lSlider = MakeSlider<ChamberLSlideCanvas>(kLLayout, &backgroundSurface, knob, holder->L() * 0.01, 1.0, 9.0, "L =",
-                                              " m", *holder);
-    tSlider = MakeSlider<ChamberESlideCanvas>(kTLayout, &backgroundSurface, knob, 0.1, 0.1, 0.9, "T =", " MeV",
-                                              *holder);
+    bSlider = MakeSlider(kBLayout, kFieldQuantity, &backgroundSurface, knob, *holder);
+    lSlider = MakeSlider(kLLayout, kLengthQuantity, &backgroundSurface, knob, *holder);
+    tSlider = MakeSlider(kTLayout, kEnergyQuantity, &backgroundSurface, knob, *holder);
     if (hasPalette)
-        for (SlideCanvas* slider : Sliders())
+        for (ChamberSlideCanvas* slider : Sliders())
             slider->SetPalette(&palette);
 }
 
@@ -189,9 +175,8 @@ void CChamberControlWindow::UpdateFromChamber(const ChamberData& data)
 {
     if (!tSlider || !lSlider || !bSlider)
         return;
-    tSlider->SetValue(data.T());
-    lSlider->SetValue(data.L() * 0.01);
-    bSlider->SetValue(data.B());
+    for (ChamberSlideCanvas* slider : {tSlider, lSlider, bSlider})
+        slider->ShowCondition(data);
     Invalidate(true);
     if (controlsView)
         controlsView->Invalidate(true);
@@ -201,7 +186,7 @@ bool CChamberControlWindow::OnKeyDown(int key)
 {
     if (key != VK_TAB || !bSlider || !tSlider || !lSlider || !rangeList)
         return false;
-    const std::array<DisplayValSlideCanvas*, 3> sliders{bSlider, tSlider, lSlider};
+    const std::array<ChamberSlideCanvas*, 3> sliders{bSlider, tSlider, lSlider};
     const CWnd* focus = CWnd::GetFocus();
     const auto at = std::find(sliders.begin(), sliders.end(), focus);
     // After the last slider comes the list; after the list, or from elsewhere, the first slider.
@@ -214,39 +199,6 @@ bool CChamberControlWindow::OnKeyDown(int key)
     return true;
 }
 
-void CChamberControlWindow::OnGetMinMaxInfo(MinMaxInfo* info)
-{
-    CScrollWindow::OnGetMinMaxInfo(info);
-    info->ptMinTrackSize = kMinTrackSize;
-    info->ptMaxTrackSize = kMaxTrackSize;
-}
-
-void CChamberControlWindow::OnClose()
-{
-    ShowWindow(SW_HIDE);
-    UpdateActivationAfterClose(this, ClosedWindowPlace::BackOfList);
-    if (frameLink)
-        frameLink->BringFrameToTop();
-}
-
-void CChamberControlWindow::OnWindowPosChanged(const WindowPos* position)
-{
-    if (frameLink)
-        frameLink->SetTrackmakerMode(0);
-    CScrollWindow::OnWindowPosChanged(position);
-}
-
-void CChamberControlWindow::OnActivate(unsigned state, CWnd* other, bool minimized)
-{
-    if (state != WA_INACTIVE) {
-        if (frameLink)
-            frameLink->ActivateToolWindow(this);
-    } else {
-        clickThrough = 0;
-    }
-    CScrollWindow::OnActivate(state, other, minimized);
-}
-
 int CChamberControlWindow::OnMouseActivate(CWnd*, unsigned, unsigned)
 {
     if (clickThrough)
@@ -254,10 +206,3 @@ int CChamberControlWindow::OnMouseActivate(CWnd*, unsigned, unsigned)
     clickThrough = 1;
     return MA_ACTIVATEANDEAT;
 }
-
-void CChamberControlWindow::OnPaletteChanged(CWnd* focusWindow)
-{
-    RealiseOnPaletteChanged(*this, hasPalette ? &palette : nullptr, focusWindow);
-}
-
-bool CChamberControlWindow::OnQueryNewPalette() { return RealiseOnQueryNewPalette(*this, hasPalette ? &palette : nullptr); }

@@ -2,7 +2,7 @@
 
 #include "controls/ChamberSlideCanvas.h"
 #include "display/DoubleBufferView.h"
-#include "display/ScrollWindow.h"
+#include "display/ToolWindow.h"
 #include "platform/gfx/DC.h"
 #include "platform/gfx/Gdi.h"
 
@@ -21,7 +21,7 @@ public:
     static constexpr int kRangeListId = 143;
     static constexpr int kSliderRows = 220; // rows repainted white before the sliders are drawn
 
-    ChamberControlsView(ChamberLSlideCanvas* lSlider, ChamberESlideCanvas* tSlider, ChamberBSlideCanvas* bSlider,
+    ChamberControlsView(ChamberSlideCanvas* lSlider, ChamberSlideCanvas* tSlider, ChamberSlideCanvas* bSlider,
                         CComboBox* rangeList, CPalette* palette);
 
     // Selects and realises the window's palette, if any, then does the double-buffered repaint.
@@ -35,9 +35,9 @@ public:
     int clearHeight = kSliderRows;
 
 private:
-    ChamberLSlideCanvas* lSlider_;
-    ChamberESlideCanvas* tSlider_;
-    ChamberBSlideCanvas* bSlider_;
+    ChamberSlideCanvas* lSlider_;
+    ChamberSlideCanvas* tSlider_;
+    ChamberSlideCanvas* bSlider_;
     CComboBox* rangeList_;
     CPalette* palette_; // null without a palette
 };
@@ -45,7 +45,7 @@ private:
 // The Chamber Controls tool window: sliders for the field B, the kinetic energy T and the
 // chamber length L of the next event, and the list of energy ranges. It writes only the pending
 // conditions, and only when a knob is let go. Closing only hides it.
-class CChamberControlWindow : public CScrollWindow {
+class CChamberControlWindow : public ToolWindow {
 public:
     static constexpr int kKnobBitmap = 139;
     static constexpr int kTrackBitmap = 142;
@@ -54,7 +54,7 @@ public:
     static constexpr Point kMinTrackSize{48, 192};  // outer size, pixels
     static constexpr Point kMaxTrackSize{400, 310}; // outer size, pixels
 
-    CChamberControlWindow();
+    explicit CChamberControlWindow(FrameLink& frame);
     ~CChamberControlWindow() override;
 
     // The pending conditions the sliders write; not owned. Set before CreateView.
@@ -66,13 +66,8 @@ public:
     // 1: the window counts as active, so the next click acts on the controls at once.
     void SetClickThrough(int32_t flag) { clickThrough = flag; }
 
-    void OnGetMinMaxInfo(MinMaxInfo* info) override;
-    void OnClose() override;
-    void OnWindowPosChanged(const WindowPos* position) override;
-    void OnActivate(unsigned state, CWnd* other, bool minimized) override;
+    // The first click on the inactive window only activates it, unless click-through is set.
     int OnMouseActivate(CWnd* desktop, unsigned hitTest, unsigned message) override;
-    void OnPaletteChanged(CWnd* focusWindow) override;
-    bool OnQueryNewPalette() override;
     // Tab moves the keyboard from slider to slider, left to right (B, T, L), then to the range
     // list and round again.
     bool OnKeyDown(int key) override;
@@ -86,15 +81,20 @@ public:
     int32_t clickThrough = 0;
     CFont font;
     ChamberDataHolder* holder = nullptr;
-    ChamberLSlideCanvas* lSlider = nullptr; // each deletes itself with its window
-    ChamberESlideCanvas* tSlider = nullptr;
-    ChamberBSlideCanvas* bSlider = nullptr;
+    ChamberSlideCanvas* lSlider = nullptr; // each deletes itself with its window
+    ChamberSlideCanvas* tSlider = nullptr;
+    ChamberSlideCanvas* bSlider = nullptr;
     CComboBox* rangeList = nullptr; // a child of the view, deleted with this window
     ChamberControlsView* controlsView = nullptr;
 
+protected:
+    // Losing the activation clears click-through.
+    void Deactivated() override { clickThrough = 0; }
+    CPalette* WindowPalette() override { return hasPalette ? &palette : nullptr; }
+
 private:
     // L, T and B, in the order their windows are made.
-    std::array<SlideCanvas*, 3> Sliders() const;
+    std::array<ChamberSlideCanvas*, 3> Sliders() const;
     void LoadPictures();
     void CreateSliders();
     void CreateRangeList();

@@ -24,21 +24,20 @@ TrackPicture LoadSliderPictures(CWnd& window, int knobId, CBitmap& knob, CDC& kn
     return TrackPicture::Plain;
 }
 
-SlideCanvas::SlideCanvas(CDC* background, const KnobDescription& knob, Size canvasSize, int trackWidth, int travel,
-                         int opaqueWidth, int trackHeight)
-    : ImageCanvas(canvasSize),
-      travel(travel),
+SlideCanvas::SlideCanvas(CDC* background, const KnobDescription& knob, const SliderTrack& track)
+    : ImageCanvas(track.canvas),
+      travel(track.height - knob.height),
       knobHeight(knob.height),
       knobWidth(knob.width),
       knobX(knob.x),
       knobRight(knob.x + knob.width),
       knobSourceX(knob.x),
-      trackHeight(trackHeight),
-      opaqueWidth(opaqueWidth),
-      trackWidth(trackWidth),
+      trackHeight(track.height),
+      opaqueWidth(track.opaqueWidth),
+      trackWidth(track.width),
       knobDrawX(knob.x),
-      seeThroughDrawX(knob.x + opaqueWidth),
-      dirty{0, 0, canvasSize.width, canvasSize.height},
+      seeThroughDrawX(knob.x + track.opaqueWidth),
+      dirty{0, 0, track.canvas.width, track.canvas.height},
       backgroundSurface(background),
       knobSurface(knob.surface)
 {
@@ -175,7 +174,18 @@ void SlideCanvas::OnMouseMove(unsigned, Point point)
         return;
     knobPosition = DragPosition(point.y);
     dirty = DirtyRows(knobPosition);
+    RedrawDirtyRows();
+}
+
+// Outside the dirty rows the back buffer already holds what Draw would put there: the track's
+// knob column as the background image has it, the knob lying inside the old rows.
+void SlideCanvas::RedrawDirtyRows()
+{
+    if (backBuffer)
+        backBuffer->SetClipRect(dirty.OffsetBy(position.x, position.y));
     Redraw();
+    if (backBuffer)
+        backBuffer->RemoveClip();
 }
 
 void SlideCanvas::OnLButtonUp(unsigned, Point)

@@ -15,6 +15,15 @@ struct KnobDescription {
     int x = 0;              // x of the knob inside the canvas
 };
 
+// The canvas and the track of a slider, in pixels. The knob travels the track's height less its
+// own: position 0 is the top of the track.
+struct SliderTrack {
+    Size canvas;
+    int width = 0;       // of the track picture
+    int height = 0;      // of the track picture
+    int opaqueWidth = 0; // the knob's opaque left part; the rest is see-through where white
+};
+
 // How a slider window's track picture was loaded (LoadSliderPictures).
 enum class TrackPicture {
     Plain,              // not a palette display: an ordinary bitmap
@@ -31,20 +40,16 @@ TrackPicture LoadSliderPictures(CWnd& window, int knobId, CBitmap& knob, CDC& kn
 // A vertical bitmap slider. Its track is a rectangle copied from a background image; its knob
 // moves up and down only, position 0 being the top of the track.
 //
-// Only the rows that changed reach the window: a move redraws the slider into the back buffer
-// and copies the old and new knob rows, one pixel wider on each side, through the window
-// context's clip. The see-through part and its mask are prepared once (PrepareKnob), so a redraw
+// Only the rows that changed are drawn: a move redraws the old and new knob rows, one pixel
+// wider on each side, into the back buffer and copies them to the window, both through a clip. The see-through part and its mask are prepared once (PrepareKnob), so a redraw
 // is a fixed number of block copies.
 //
 // Calling order of an owner: construct; SetPosition; optionally SetPalette; create the child
 // window at frame; SetBackBuffer; PrepareKnob.
 class SlideCanvas : public ImageCanvas {
 public:
-    // background: memory surface holding the track image, shared; canvasSize: the canvas;
-    // travel: the largest knob position (normally track height - knob height); opaqueWidth: the
-    // knob's opaque left part.
-    SlideCanvas(CDC* background, const KnobDescription& knob, Size canvasSize, int trackWidth, int travel,
-                int opaqueWidth, int trackHeight);
+    // background: memory surface holding the track image, shared.
+    SlideCanvas(CDC* background, const KnobDescription& knob, const SliderTrack& track);
     ~SlideCanvas() override;
 
     // Also moves the knob and the track by the new left edge; called once, when placed.
@@ -59,8 +64,11 @@ public:
 
     // Paints the slider into surface (normally the back buffer) at its place there.
     virtual void Draw(CDC* surface);
-    // Paints into the back buffer and copies the dirty rows to the window.
+    // Paints into the back buffer and copies the dirty rows to the window ("redraw now").
     virtual void Redraw();
+    // Redraw with the back buffer clipped to the dirty rows as well, for a move of the knob:
+    // the rest of the back buffer must hold the slider as last drawn.
+    void RedrawDirtyRows();
 
     void OnLButtonDown(unsigned flags, Point point) override;
     void OnMouseMove(unsigned flags, Point point) override;

@@ -9,12 +9,9 @@ namespace {
 constexpr double kFarestKnob = 1 << 24;
 } // namespace
 
-ValueSlideCanvas::ValueSlideCanvas(CDC* background, const KnobDescription& knob, Size canvasSize, int trackWidth,
-                                   int travel, int opaqueWidth, int trackHeight, double initialValue,
-                                   double minimumValue, double range)
-    : SlideCanvas(background, knob, canvasSize, trackWidth, travel, opaqueWidth, trackHeight),
-      minimumValue(minimumValue),
-      range(range)
+ValueSlideCanvas::ValueSlideCanvas(CDC* background, const KnobDescription& knob, const SliderTrack& track,
+                                   ValueRange values, double initialValue)
+    : SlideCanvas(background, knob, track), minimumValue(values.minimum), range(values.span)
 {
     SetKnobFromValue(initialValue);
 }

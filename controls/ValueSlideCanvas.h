@@ -2,14 +2,21 @@
 
 #include "controls/SlideCanvas.h"
 
+// The values of a slider's track, in slider units: the value at the bottom and the span up to the
+// top.
+struct ValueRange {
+    double minimum = 0.0;
+    double span = 1.0;
+};
+
 // A slider for a number: the knob position maps linearly onto a value range, the top of the
 // track standing for the largest value.
 class ValueSlideCanvas : public SlideCanvas {
 public:
-    // The SlideCanvas arguments, then the initial value (where the knob starts), the value at the
-    // bottom of the track and the span up to the top, in slider units.
-    ValueSlideCanvas(CDC* background, const KnobDescription& knob, Size canvasSize, int trackWidth, int travel,
-                     int opaqueWidth, int trackHeight, double initialValue, double minimumValue, double range);
+    // The SlideCanvas arguments, then the range of the track and the initial value (where the
+    // knob starts), in slider units.
+    ValueSlideCanvas(CDC* background, const KnobDescription& knob, const SliderTrack& track, ValueRange values,
+                     double initialValue);
 
     // minimum value + range x (1 - p / travel).
     virtual double PositionToValue(int p) const;

@@ -1,5 +1,6 @@
 #include "display/ChamberPicture.h"
 
+#include "display/LengthUnits.h"
 #include "display/ProjectorView.h"
 #include "display/ScreenChamber.h"
 #include "physics/ChamberData.h"
@@ -8,8 +9,6 @@
 #include "platform/gfx/ScaledDC.h"
 
 namespace {
-constexpr double kMetresPerCm = 0.01;
-
 bool ScaleInRange(int scale) { return scale >= 1 && scale <= CScaledDC::kMaxScale; }
 }
 
@@ -29,7 +28,7 @@ void DrawBoxPicture(CDC& dc, ScreenBox& box, int width, int height, BoxPictureIn
 
 void DrawConditionsCaption(CDC& dc, ScreenChamber& chamber, const ChamberData& conditions)
 {
-    chamber.DrawValues(conditions.B(), conditions.T(), conditions.L() * kMetresPerCm, dc);
+    chamber.DrawValues(conditions.B(), conditions.T(), Metres(conditions.L()), dc);
 }
 
 std::optional<PixelImage> DrawFirstShowing(std::shared_ptr<const ChamberEvent> event, const ChamberData& conditions,

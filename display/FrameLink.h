@@ -1,10 +1,13 @@
 #pragma once
 
+#include "display/ActivationList.h"
+
 class CWnd;
 class ChamberData;
 
-// What the tool windows and picture windows need of the main frame. The frame implements it;
-// the windows reach it through frameLink and never include the shell.
+// What the tool windows and picture windows need of the main frame. The frame implements it and
+// hands it to each window in the window's constructor; no window reaches the frame, or includes
+// the shell, in any other way.
 class FrameLink {
 public:
     virtual ~FrameLink() = default;
@@ -12,29 +15,26 @@ public:
     // Makes window the active tool window: moves it to the front of the activation list and
     // enables Print only for the Particle Chamber and the Projector.
     virtual void ActivateToolWindow(CWnd* window) = 0;
+    // A window hid itself on a close request: it leaves the activation list as place says, and
+    // the window then at the front, if any, is activated.
+    virtual void ToolWindowClosed(CWnd* window, ClosedWindowPlace place) = 0;
+    // A tool or picture window is being destroyed: the frame drops every pointer to it.
+    virtual void ToolWindowDestroyed(CWnd* window) = 0;
     // Turns the Trackmaker mode on (1) or off (0).
     virtual void SetTrackmakerMode(int on) = 0;
+    virtual bool TrackmakerActive() const = 0;
     // Shows the main frame and brings it to the top without moving or resizing it.
     virtual void BringFrameToTop() = 0;
-    // A tool window is being destroyed: the frame drops every pointer to it.
-    virtual void ToolWindowDestroyed(CWnd*) {}
 
+    // What the chamber's picture depends on: the rotation loop, the Show Values setting and the
+    // current chamber conditions.
     virtual bool Rotating() const = 0;
     virtual bool ShowValues() const = 0;
-    virtual bool TrackmakerActive() const = 0;
-    // The current chamber conditions.
     virtual const ChamberData& Conditions() const = 0;
-};
+    // The chamber window's size limits were asked for: the rotation loop rebuilds its clip from
+    // the view's client area before its next frame.
+    virtual void MarkClipDirty() = 0;
 
-// The main frame, set by its constructor; null before and after it.
-extern FrameLink* frameLink;
-
-// How a closed window leaves the activation list.
-enum class ClosedWindowPlace {
-    BackOfList, // tool windows: taken off the front, appended at the back
-    OffList,    // picture windows: taken off the front only
+    // Ticks per second of the performance counter, read once at start-up.
+    virtual double PerfFrequency() const = 0;
 };
-// The common part of closing a tool or picture window, after it has hidden itself: updates the
-// activation list and activates the window now at the front (if any). The window then does
-// what else it has to (the chamber closes its rate dialog) and brings the frame to the top.
-void UpdateActivationAfterClose(CWnd* window, ClosedWindowPlace place);

@@ -1,6 +1,5 @@
 #include "display/ProjectorWindow.h"
 
-#include "display/FrameLink.h"
 #include "display/ProjectorShowCanvas.h"
 #include "display/ProjectorView.h"
 
@@ -10,7 +9,7 @@ constexpr Rect kControlCanvasRect{480, 0, 600, 480};
 
 } // namespace
 
-CProjectorWindow::CProjectorWindow() = default;
+CProjectorWindow::CProjectorWindow(FrameLink& frame) : ToolWindow(frame, {kMinTrackSize, kMaxTrackSize}) {}
 
 CProjectorWindow::~CProjectorWindow() = default;
 
@@ -35,13 +34,6 @@ void CProjectorWindow::DrawPicture(CDC& dc)
         projectorView_->DrawPicture(dc);
 }
 
-void CProjectorWindow::OnGetMinMaxInfo(MinMaxInfo* info)
-{
-    CScrollWindow::OnGetMinMaxInfo(info);
-    info->ptMinTrackSize = kMinTrackSize;
-    info->ptMaxTrackSize = kMaxTrackSize;
-}
-
 bool CProjectorWindow::OnKeyDown(int key)
 {
     return projectorView_ && projectorView_->showCanvas && projectorView_->showCanvas->OnKeyDown(key);
@@ -51,26 +43,4 @@ void CProjectorWindow::PrintPicture(CDC& dc)
 {
     if (projectorView_ && projectorView_->showCanvas)
         projectorView_->showCanvas->PrintDraw(dc);
-}
-
-void CProjectorWindow::OnClose()
-{
-    ShowWindow(SW_HIDE);
-    UpdateActivationAfterClose(this, ClosedWindowPlace::BackOfList);
-    if (frameLink)
-        frameLink->BringFrameToTop();
-}
-
-void CProjectorWindow::OnWindowPosChanged(const WindowPos* position)
-{
-    if (frameLink)
-        frameLink->SetTrackmakerMode(0);
-    CScrollWindow::OnWindowPosChanged(position);
-}
-
-void CProjectorWindow::OnActivate(unsigned state, CWnd* other, bool minimized)
-{
-    if (state != WA_INACTIVE && frameLink)
-        frameLink->ActivateToolWindow(this);
-    CScrollWindow::OnActivate(state, other, minimized);
 }

@@ -1,18 +1,18 @@
 #pragma once
 
-#include "display/ScrollWindow.h"
+#include "display/ToolWindow.h"
 
 class ChamberData;
 class ProjectorView;
 
 // The Projector tool window: a ProjectorView of 624 x 440 pixels holding the picture pane and
 // the control strip. Closing it only hides it.
-class CProjectorWindow : public CScrollWindow {
+class CProjectorWindow : public ToolWindow {
 public:
     static constexpr Point kMinTrackSize{192, 48};
     static constexpr Point kMaxTrackSize{632, 480};
 
-    CProjectorWindow();
+    explicit CProjectorWindow(FrameLink& frame);
     ~CProjectorWindow() override;
 
     // The main frame's current conditions, given right after the window is created; not owned.
@@ -26,12 +26,6 @@ public:
     Size PictureSize() const override;
     void DrawPicture(CDC& dc) override;
 
-    void OnGetMinMaxInfo(MinMaxInfo* info) override;
-    // Hides the window and hands the activation on.
-    void OnClose() override;
-    // A move or resize turns the Trackmaker mode off.
-    void OnWindowPosChanged(const WindowPos* position) override;
-    void OnActivate(unsigned state, CWnd* other, bool minimized) override;
     // Keys typed anywhere in the window reach the picture pane's keyboard tape.
     bool OnKeyDown(int key) override;
 

@@ -2,10 +2,10 @@
 
 #include "display/ChamberPicture.h"
 #include "display/FrameLink.h"
-#include "display/ProgramValues.h"
 #include "display/ScreenBox.h"
 #include "display/ScreenChamberView.h"
 #include "platform/seams/MessageBox.h"
+#include "platform/window/Dialog.h"
 
 #include <cassert>
 
@@ -37,7 +37,7 @@ void FollowScroll(CDC& dc, ScreenChamberView& view)
 
 } // namespace
 
-CScreenChamberWindow::CScreenChamberWindow() = default;
+CScreenChamberWindow::CScreenChamberWindow(FrameLink& frame) : ToolWindow(frame, {kMinTrackSize, kMaxTrackSize}) {}
 
 CScreenChamberWindow::~CScreenChamberWindow()
 {
@@ -46,7 +46,7 @@ CScreenChamberWindow::~CScreenChamberWindow()
 
 void CScreenChamberWindow::CreateView(double size, ScreenCamera& camera)
 {
-    auto* newView = new ScreenChamberView(size, camera);
+    auto* newView = new ScreenChamberView(size, camera, chamberPalette, Frame());
     chamberView_ = AttachView(newView, kChamberPictureWidth, kChamberPictureHeight) ? newView : nullptr;
     CreateChamberPalette();
     rateDialog = nullptr;
@@ -61,7 +61,7 @@ ScreenChamber& CScreenChamberWindow::GetChamber()
 // Only a palette device of driver version 0x300 or later gets the palette.
 void CScreenChamberWindow::CreateChamberPalette()
 {
-    paletteValid = 0;
+    chamberPalette.valid = 0;
     CClientDC dc(this);
     const bool paletteDevice = (dc.GetDeviceCaps(DeviceCap::RasterCaps) & kRasterCapsPalette) != 0;
     if (!paletteDevice || dc.GetDeviceCaps(DeviceCap::DriverVersion) < kPaletteVersion)
@@ -69,76 +69,35 @@ void CScreenChamberWindow::CreateChamberPalette()
     LogPalette description;
     description.version = kPaletteVersion;
     description.entries.assign(std::begin(kChamberPalette), std::end(kChamberPalette));
-    if (palette.CreatePalette(description))
-        paletteValid = 1;
+    if (chamberPalette.palette.CreatePalette(description))
+        chamberPalette.valid = 1;
     else
         platform::ShowMessageBox(this, "chamber palette failed", "mess");
 }
 
 void CScreenChamberWindow::OnGetMinMaxInfo(MinMaxInfo* info)
 {
-    CScreenBoxWindow::OnGetMinMaxInfo(info);
-    info->ptMinTrackSize = kMinTrackSize;
-    info->ptMaxTrackSize = kMaxTrackSize;
-    clipDirty = 1;
-}
-
-void CScreenChamberWindow::OnClose()
-{
-    ShowWindow(SW_HIDE);
-    UpdateActivationAfterClose(this, ClosedWindowPlace::BackOfList);
-    CloseRateDialog();
-    if (frameLink)
-        frameLink->BringFrameToTop();
+    ToolWindow::OnGetMinMaxInfo(info);
+    Frame().MarkClipDirty();
 }
 
 void CScreenChamberWindow::CloseRateDialog()
 {
-    CalibrationDialog* dialog = rateDialog;
+    CDialog* dialog = rateDialog;
     rateDialog = nullptr;
-    if (dialog && destroyRateDialog)
-        destroyRateDialog(dialog);
+    if (dialog)
+        dialog->DestroyWindow();
 }
 
-void CScreenChamberWindow::OnWindowPosChanged(const WindowPos* position)
+CPalette* CScreenChamberWindow::WindowPalette()
 {
-    if (frameLink)
-        frameLink->SetTrackmakerMode(0);
-    CScreenBoxWindow::OnWindowPosChanged(position);
-}
-
-void CScreenChamberWindow::OnActivate(unsigned state, CWnd* other, bool minimized)
-{
-    if (state != WA_INACTIVE && frameLink)
-        frameLink->ActivateToolWindow(this);
-    CScreenBoxWindow::OnActivate(state, other, minimized);
-}
-
-CPalette* CScreenChamberWindow::SelectChamberPalette(CDC& dc)
-{
-    if (!paletteValid || !palette.IsCreated())
-        return nullptr;
-    CPalette* previous = dc.SelectPalette(&palette, false);
-    dc.RealizePalette();
-    return previous;
+    return chamberPalette.valid && chamberPalette.palette.IsCreated() ? &chamberPalette.palette : nullptr;
 }
 
 unsigned CScreenChamberWindow::RealiseChamberPalette()
 {
-    if (!paletteValid || !palette.IsCreated())
-        return 0;
-    return RealiseWindowPalette(*this, palette);
-}
-
-bool CScreenChamberWindow::OnQueryNewPalette()
-{
-    return RealiseChamberPalette() > 0;
-}
-
-void CScreenChamberWindow::OnPaletteChanged(CWnd* focusWindow)
-{
-    if (focusWindow != this)
-        RealiseChamberPalette();
+    CPalette* palette = WindowPalette();
+    return palette ? RealiseWindowPalette(*this, *palette) : 0;
 }
 
 void CScreenChamberWindow::DrawReplay(int32_t showAxes, ReplayPoints points, Caption caption,
@@ -174,20 +133,20 @@ void CScreenChamberWindow::DrawChamberNow(int32_t showAxes)
 void CScreenChamberWindow::DrawChamberDirect(CClientDC& dc, int32_t showAxes, int32_t hideTracks)
 {
     ScreenChamber& chamber = GetChamber();
-    SelectChamberPalette(dc);
+    chamberPalette.SelectInto(dc);
     chamber.hideTracks = hideTracks;
     chamber.showAxes = showAxes;
     ClipToView(dc, *chamberView_);
     chamberView_->DrawDirect(&dc);
 }
 
-ChamberRotationFrames::ChamberRotationFrames(CScreenChamberWindow& window, int32_t showAxes)
-    : window_(window), dc_(&window)
+ChamberRotationFrames::ChamberRotationFrames(CScreenChamberWindow& window, int32_t showAxes, bool& clipDirty)
+    : window_(window), dc_(&window), clipDirty_(clipDirty)
 {
     if (window_.ChamberView())
         window_.GetChamber().showAxes = showAxes;
-    window_.SelectChamberPalette(dc_);
-    clipDirty = 1;
+    window_.chamberPalette.SelectInto(dc_);
+    clipDirty_ = true;
 }
 
 void ChamberRotationFrames::DrawFrame()
@@ -195,9 +154,9 @@ void ChamberRotationFrames::DrawFrame()
     ScreenChamberView* view = window_.ChamberView();
     if (!view)
         return;
-    if (clipDirty) {
+    if (clipDirty_) {
         ClipToView(dc_, *view);
-        clipDirty = 0;
+        clipDirty_ = false;
     }
     view->DrawDirect(&dc_);
     dc_.Flush();

@@ -1,15 +1,15 @@
 #pragma once
 
-#include "display/ScreenBoxView.h"
+#include "display/ScreenChamberView.h"
+#include "display/ToolWindow.h"
 #include "platform/gfx/Gdi.h"
 #include "platform/window/ClientDC.h"
 
 #include <cstdint>
 
-class CalibrationDialog;
+class CDialog;
 class ChamberData;
 class ScreenChamber;
-class ScreenChamberView;
 
 // How a replay puts the event's points on the screen: all at once, or one by one with a pause
 // before each.
@@ -20,25 +20,20 @@ enum class Caption { Hidden, Shown };
 // The Particle Chamber tool window. It owns the chamber view, the chamber's three-entry
 // logical palette and, while it is open, the Chamber Rotation Rate dialog. Closing only hides
 // it; the main frame's pointers to it stay valid for the program's life.
-class CScreenChamberWindow : public CScreenBoxWindow {
+class CScreenChamberWindow : public ToolWindow {
 public:
     static constexpr Point kMinTrackSize{192, 48};  // outer size, pixels
     static constexpr Point kMaxTrackSize{640, 520}; // outer size, pixels
     static constexpr uint16_t kPaletteVersion = 0x300;
 
-    // The rate dialog lives above this layer, so this window cannot destroy it itself: the
-    // dialog's code sets this hook to a function that destroys a dialog's window. A dialog set
-    // in rateDialog while the hook is null is only forgotten.
-    static inline void (*destroyRateDialog)(CalibrationDialog* dialog) = nullptr;
-
-    CScreenChamberWindow();
+    explicit CScreenChamberWindow(FrameLink& frame);
     ~CScreenChamberWindow() override;
 
-    using CScreenBoxWindow::CreateView;
+    using ToolWindow::CreateView;
     // Creates the chamber view (cube of edge size through camera, 640 x 500 picture) as the
     // visible pane, then the chamber palette, and clears rateDialog. Called once, after the
     // window is created and placed.
-    void CreateView(double size, ScreenCamera& camera) override;
+    void CreateView(double size, ScreenCamera& camera);
     // The renderer of the view. Needs CreateView first.
     ScreenChamber& GetChamber();
     ScreenChamberView* ChamberView() const { return chamberView_; }
@@ -49,25 +44,12 @@ public:
     void DrawPicture(CDC& dc) override;
 
     // Minimum 192 x 48, maximum 640 x 520; every call also tells the rotation loop to rebuild its
-    // clip (clipDirty).
+    // clip (the frame's MarkClipDirty).
     void OnGetMinMaxInfo(MinMaxInfo* info) override;
-    // Hides the window, moves it to the back of the activation list and activates the window
-    // then at the front, closes the rate dialog, and brings the main frame to the top.
-    void OnClose() override;
-    // Moving or resizing ends the Trackmaker mode.
-    void OnWindowPosChanged(const WindowPos* position) override;
-    // Becoming active by any means makes this the active tool window.
-    void OnActivate(unsigned state, CWnd* other, bool minimized) override;
-    // Realises the palette; true when an entry changed (then the window is invalidated).
-    bool OnQueryNewPalette() override;
-    void OnPaletteChanged(CWnd* focusWindow) override;
 
     // Realises the chamber palette in a client context of the window and answers how many
     // entries changed (0 without a valid palette), invalidating the window when any did.
     unsigned RealiseChamberPalette();
-    // Selects the chamber palette into dc as a foreground palette and realises it, when the
-    // window has a valid one. Answers the palette dc had before, null when nothing was selected.
-    CPalette* SelectChamberPalette(CDC& dc);
 
     // The commands' direct drawings into the client area, outside a repaint. Each needs the view
     // (CreateView) and does nothing without it.
@@ -79,12 +61,16 @@ public:
     // The chamber with its points as the view shows it, without caption (Reset Orientation).
     void DrawChamberNow(int32_t showAxes);
 
-    CPalette palette;
-    int32_t paletteValid = 0;
-    CalibrationDialog* rateDialog = nullptr;
+    ChamberPalette chamberPalette;
+    CDialog* rateDialog = nullptr; // the open Chamber Rotation Rate dialog; it deletes itself
 
-    // Destroys the open rate dialog (through destroyRateDialog) and clears rateDialog.
+    // Destroys the open rate dialog, if any, and clears rateDialog.
     void CloseRateDialog();
+
+protected:
+    // The closed window's rate dialog closes with it.
+    void CloseOwnDialog() override { CloseRateDialog(); }
+    CPalette* WindowPalette() override;
 
 private:
     void CreateChamberPalette();
@@ -95,11 +81,12 @@ private:
 
 // The rotation loop's drawing surface on the chamber window's client area, kept open from the
 // first frame to the last: the chamber palette is selected once, and the clip to the view's
-// client rectangle is rebuilt only when clipDirty says the window changed size. What is drawn
-// reaches the screen at the end of every frame.
+// client rectangle is rebuilt only when clipDirty (the frame's flag, which the window raises
+// when its size limits are asked for) says the window changed size. What is drawn reaches the
+// screen at the end of every frame.
 class ChamberRotationFrames {
 public:
-    ChamberRotationFrames(CScreenChamberWindow& window, int32_t showAxes);
+    ChamberRotationFrames(CScreenChamberWindow& window, int32_t showAxes, bool& clipDirty);
     ChamberRotationFrames(const ChamberRotationFrames&) = delete;
     ChamberRotationFrames& operator=(const ChamberRotationFrames&) = delete;
 
@@ -110,4 +97,5 @@ public:
 private:
     CScreenChamberWindow& window_;
     CClientDC dc_;
+    bool& clipDirty_;
 };

@@ -1,6 +1,5 @@
 #include "shell/ChamberApp.h"
 
-#include "display/ProgramValues.h"
 #include "platform/seams/MessageBox.h"
 #include "platform/gfx/Screen.h"
 #include "shell/CommandIds.h"
@@ -17,15 +16,15 @@ constexpr unsigned kFrameStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MI
 
 // Classifies the desktop by its height only. Returns false (after telling the user) when it is
 // too small.
-bool CheckScreenSize()
+bool CheckScreenSize(Session& session)
 {
     Rect desktop;
     CWnd::GetDesktopWindow()->GetWindowRect(&desktop);
     desktop.Normalize();
     const int height = desktop.Height();
-    smallScreen = height < screen_check::kMinimumHeight ? 1 : 0;
-    largeScreen = height >= screen_check::kLargeHeight ? 1 : 0;
-    if (!smallScreen)
+    session.smallScreen = height < screen_check::kMinimumHeight;
+    session.largeScreen = height >= screen_check::kLargeHeight;
+    if (!session.smallScreen)
         return true;
     platform::ShowMessageBox(CWnd::GetDesktopWindow(),
                              "Sorry, Tracelume requires a 640X480 screen or bigger. Adjust resolution and try "
@@ -50,6 +49,8 @@ bool CheckScreenColours()
 
 CChamberApp::CChamberApp(int argc, char** argv) : CWinApp(argc, argv) {}
 
+CMainFrame* CChamberApp::Frame() const { return dynamic_cast<CMainFrame*>(m_pMainWnd); }
+
 int CChamberApp::ExitInstance() { return startFailure_ != 0 ? startFailure_ : CWinApp::ExitInstance(); }
 
 // On a display that shows nothing, a message box would be black too: the reason goes to
@@ -64,8 +65,8 @@ bool CChamberApp::StartUp()
         startFailure_ = kUnpaintableDisplay;
         return false;
     }
-    auto frame = std::make_unique<CMainFrame>();
-    if (!CheckScreenSize() || !CheckScreenColours())
+    auto frame = std::make_unique<CMainFrame>(session_);
+    if (!CheckScreenSize(session_) || !CheckScreenColours())
         return false;
     res::RegisterMainFrameResources();
     if (!frame->LoadFrame(res::kMainFrame, kFrameStyle))

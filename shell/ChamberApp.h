@@ -1,12 +1,20 @@
 #pragma once
 
 #include "platform/window/App.h"
+#include "shell/Session.h"
+
+class CMainFrame;
 
 // The application object: checks the screen, creates the main frame and lets it build the
-// windows. It has no state of its own; the main frame holds everything.
+// windows. It holds the session, the program's state, from before the frame to after it.
 class CChamberApp : public CWinApp {
 public:
     CChamberApp(int argc, char** argv);
+
+    // The program's state.
+    Session& State() { return session_; }
+    // The main frame while its window exists, else null.
+    CMainFrame* Frame() const;
 
     // The whole start-up, run once before the message loop. Returns false to end the program
     // at once (a screen that is too small or has too few colours).
@@ -20,6 +28,7 @@ public:
     static constexpr int kUnpaintableDisplay = 1;
 
 private:
+    Session session_;
     int startFailure_ = 0;
 };
 

@@ -3,48 +3,27 @@
 #include "shell/MainFrame.h"
 
 #include "controls/ChamberControlWindow.h"
-#include "display/ProgramValues.h"
 #include "display/ProjectorView.h"
 #include "display/ProjectorWindow.h"
 #include "display/ScreenChamberView.h"
 #include "display/ScreenChamberWindow.h"
 #include "physics/ChamberEvent.h"
-#include "physics/Generators.h"
 #include "platform/seams/MessageBox.h"
 #include "shell/CommandIds.h"
 
 #include <cassert>
-#include <cmath>
 #include <string>
 
-namespace {
-
-bool IsDecayCommand(int id) { return id >= cmd::kDecay1 && id <= cmd::kDecay6; }
-
-// Decay type 1 to 6 of a Particle Decay item.
-int DecayType(int id) { return id - cmd::kDecay1 + 1; }
-
-std::string UntitledName(int decayType) { return "Untitled Type " + std::to_string(decayType) + " Decay"; }
-
-} // namespace
+void CMainFrame::NewEvent() { ShowEvent(EventSource::Generate); }
 
 // A generated event replaces the current one: the old one is destroyed first, so that nothing
-// can show it any more, even when the new one cannot be made. An event installed by the file
-// reader (decayCommand outside the six types) is shown as it is.
-void CMainFrame::NewEvent()
+// can show it any more, even when the new one cannot be made. An installed event is shown as
+// it is.
+void CMainFrame::ShowEvent(EventSource source)
 {
-    rotating = 0;
-    if (conditions.Changed())
-        conditions.CopyConditions(pendingConditions);
-    if (resetEachEvent)
-        camera.ResetOrientation();
-    if (IsDecayCommand(decayCommand)) {
-        event.reset();
-        event = decayGenerator.GenerateDecay(DecayType(decayCommand), conditions);
-        if (event)
-            SetEventTitle(UntitledName(DecayType(decayCommand)));
-    }
-    if (!event) {
+    if (const std::optional<std::string> name = session_.PrepareEvent(source))
+        SetEventTitle(*name);
+    if (!session_.event) {
         platform::ShowMessageBox(this, "Null event", "alert", MB_OK);
         return;
     }
@@ -52,8 +31,7 @@ void CMainFrame::NewEvent()
         menu->EnableMenuItem(cmd::kReplayEvent, MF_BYCOMMAND | MF_ENABLED);
         menu->EnableMenuItem(cmd::kSaveAs, MF_BYCOMMAND | MF_ENABLED);
     }
-    hasEvent = 1;
-    firstPlay = 1;
+    session_.EventShown();
     ShowNewEvent();
     BringFrameToTop();
 }
@@ -63,27 +41,27 @@ void CMainFrame::NewEvent()
 void CMainFrame::ShowNewEvent()
 {
     const bool haveChamber = chamberWindow && chamberWindow->ChamberView();
-    if (monitorChamber) {
-        if (activeToolWindow != ChamberWnd())
+    if (session_.MonitorChamber()) {
+        if (session_.activeToolWindow != ChamberWnd())
             ShowOnTop(ChamberWnd());
         if (haveChamber)
-            chamberWindow->GetChamber().SetEvent(event);
+            chamberWindow->GetChamber().SetEvent(session_.event);
         ReplayEvent();
         ShowEventInProjector();
         return;
     }
-    if (projectorWindow && activeToolWindow != projectorWindow)
+    if (projectorWindow && session_.activeToolWindow != projectorWindow)
         ShowOnTop(projectorWindow);
     ShowEventInProjector();
     if (haveChamber)
-        chamberWindow->GetChamber().SetEvent(event);
+        chamberWindow->GetChamber().SetEvent(session_.event);
     ReplayEvent();
 }
 
 void CMainFrame::ShowEventInProjector()
 {
     if (projectorWindow && projectorWindow->GetView())
-        projectorWindow->GetView()->SetEvent(event);
+        projectorWindow->GetView()->SetEvent(session_.event);
 }
 
 void CMainFrame::ShowOnTop(CWnd* window)
@@ -95,46 +73,47 @@ void CMainFrame::ShowOnTop(CWnd* window)
 // The replay is drawn into the chamber window at once; the caption follows Show Values.
 void CMainFrame::ReplayEvent()
 {
-    rotating = 0;
+    session_.rotating = false;
     if (!chamberWindow || !chamberWindow->ChamberView())
         return;
-    const ReplayPoints points = !slowMotion && firstPlay ? ReplayPoints::AllAtOnce : ReplayPoints::OneByOne;
-    chamberWindow->DrawReplay(showAxes, points, showValues ? Caption::Shown : Caption::Hidden, conditions);
-    firstPlay = 0;
+    const ReplayPoints points =
+        !session_.slowMotion && session_.firstPlay ? ReplayPoints::AllAtOnce : ReplayPoints::OneByOne;
+    chamberWindow->DrawReplay(session_.showAxes, points, session_.showValues ? Caption::Shown : Caption::Hidden,
+                              session_.conditions);
+    session_.firstPlay = false;
 }
 
 void CMainFrame::Rotate()
 {
-    rotationStep = std::fabs(rotationStep);
-    reverseRotation = 0;
-    if (!rotating)
+    session_.SetRotationDirection(false);
+    if (!session_.rotating)
         RunRotation();
 }
 
 void CMainFrame::ReverseRotate()
 {
-    rotationStep = -std::fabs(rotationStep);
-    reverseRotation = 1;
-    if (!rotating)
+    session_.SetRotationDirection(true);
+    if (!session_.rotating)
         RunRotation();
 }
 
 void CMainFrame::ResetOrientation()
 {
-    rotating = 0;
-    camera.ResetOrientation();
+    session_.rotating = false;
+    session_.camera.ResetOrientation();
     if (chamberWindow && chamberWindow->ChamberView())
-        chamberWindow->DrawChamberNow(showAxes);
+        chamberWindow->DrawChamberNow(session_.showAxes);
 }
 
 // While the loop runs its next frame shows the change; otherwise the window repaints now.
 void CMainFrame::ToggleShowAxes()
 {
-    ToggleCheck(showAxes, cmd::kShowAxes);
+    session_.showAxes = !session_.showAxes;
+    SetCheck(cmd::kShowAxes, session_.showAxes);
     if (!chamberWindow || !chamberWindow->ChamberView())
         return;
-    chamberWindow->GetChamber().showAxes = showAxes;
-    if (!rotating) {
+    chamberWindow->GetChamber().showAxes = session_.showAxes;
+    if (!session_.rotating) {
         InvalidateChamber(true);
         chamberWindow->UpdateWindow();
         chamberWindow->ChamberView()->UpdateWindow();
@@ -154,7 +133,7 @@ void CMainFrame::InvalidateChamber(bool erase)
 void CMainFrame::ShowToolWindow(int id)
 {
     assert(id >= cmd::kShowChamber && id <= cmd::kShowProjector && "ShowToolWindow takes the id of a Show item");
-    if (trackmakerActive)
+    if (session_.trackmakerActive)
         SetTrackmakerMode(0);
     CWnd* window = projectorWindow;
     if (id == cmd::kShowChamber)

@@ -21,12 +21,14 @@ ReadStage PointsStage(FileKind kind) { return kind == FileKind::W ? ReadStage::W
 
 void CMainFrame::SaveAs()
 {
-    if (!event)
+    if (!session_.event)
         return;
     const std::optional<ChosenFile> chosen = ChooseFileToSave(this);
     if (!chosen)
         return;
-    if (SaveEventFileShowingFailure(this, chosen->path, conditions, PointsOf(event->Points())))
+    if (const std::optional<WriteFailure> failure = session_.Save(chosen->path))
+        ShowFileMessage(this, SaveFailureMessage(*failure));
+    else
         SetEventTitle(chosen->title);
 }
 
@@ -47,8 +49,8 @@ void CMainFrame::ReadEventFile(const std::string& path)
 {
     // The flag speaks for this one read: a later Open from the menu that fails must not show the
     // start-up open's message.
-    const OpenOrigin origin = fromCommandLine ? OpenOrigin::CommandLine : OpenOrigin::Menu;
-    fromCommandLine = 0;
+    const OpenOrigin origin = session_.fromCommandLine ? OpenOrigin::CommandLine : OpenOrigin::Menu;
+    session_.fromCommandLine = false;
     const ReadOutcome outcome = LoadEventFile(path);
     if (!outcome.Ok()) {
         ShowFileMessage(this, ReadFailureMessage(outcome.failure, origin));
@@ -57,36 +59,19 @@ void CMainFrame::ReadEventFile(const std::string& path)
     const StoredEvent& stored = *outcome.event;
     std::shared_ptr<ChamberEvent> read;
     try {
-        read = MakeChamberEvent(stored, &pendingConditions);
+        read = MakeChamberEvent(stored, &session_.pendingConditions);
     } catch (const std::bad_alloc&) {
         ShowFileMessage(this, ReadFailureMessage({PointsStage(stored.kind), FileCause::Generic, {}}, origin));
         return;
     }
 
-    if (stored.kind == FileKind::W) {
-        pendingConditions.CopyConditions(stored.conditions);
-    } else {
-        pendingConditions.SetL(stored.conditions.L());
-        pendingConditions.SetB(stored.conditions.B());
-        pendingConditions.SetT(stored.conditions.T());
-    }
-    // The next New Event takes the file's conditions even where no slider writes them back.
-    conditions.MarkChanged();
+    session_.InstallReadEvent(stored, std::move(read));
     if (controlsWindow)
-        controlsWindow->UpdateFromChamber(pendingConditions);
-    event.reset();
-    event = std::move(read);
+        controlsWindow->UpdateFromChamber(session_.pendingConditions);
     SetEventTitle(ReaderEventTitle(FileNameOf(path)));
     if (outcome.closeCause != FileCause::None)
         ShowFileMessage(this, ReadCloseFailureMessage(outcome.closeCause));
-
-    const int32_t chosenDecay = decayCommand;
-    decayCommand = 0;
-    // The tracks keep the curvature of the negative field; the conditions show its size.
-    if (pendingConditions.B() < 0.0) {
-        pendingConditions.SetB(-pendingConditions.B());
+    if (session_.ShowFieldPositive())
         ShowFileMessage(this, NegativeFieldMessage());
-    }
-    NewEvent();
-    decayCommand = chosenDecay;
+    ShowEvent(EventSource::Installed);
 }

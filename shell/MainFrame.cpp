@@ -2,7 +2,6 @@
 
 #include "controls/ChamberControlWindow.h"
 #include "display/ChamberPicture.h"
-#include "display/ProgramValues.h"
 #include "display/ProjectorWindow.h"
 #include "display/ScreenChamberWindow.h"
 #include "physics/ChamberEvent.h"
@@ -17,60 +16,44 @@
 
 #include <cassert>
 
-CMainFrame* mainFrame = nullptr;
-
 namespace {
 
 // The first frame of a rotation turns by 3.14 / 180 radians.
 constexpr double kStartRotationStep = 0.017444444444444446;
 constexpr uint32_t kSplashMilliseconds = 3000;
-constexpr double kStartLengthCm = 500.0;
-constexpr double kStartFieldKG = 0.8;
-constexpr double kStartEnergyMeV = 0.6;
 
 constexpr unsigned kSplashStyle = WS_OVERLAPPED | WS_CAPTION;
 
 }
 
-CMainFrame::CMainFrame() : camera(ScreenCamera::ForChamber())
+CMainFrame::CMainFrame(Session& session) : session_(session)
 {
-    axisCommand = cmd::kAxisX;
-    monitorCommand = cmd::kMonitorChamber;
-    decayCommand = cmd::kDecay1;
-    directionCommand = cmd::kLeftToRight;
-    particleCommand = cmd::kElectron;
-    speedCommand = cmd::kSpeed2V;
-    perfFrequency = double(platform::QueryPerformanceFrequency());
-    defaultRotationRate = kStartRotationRate;
-    rotationRate = kStartRotationRate;
-    reverseRotation = 0;
-    mainFrame = this;
-    frameLink = this;
+    session_.perfFrequency = double(platform::QueryPerformanceFrequency());
+    session_.defaultRotationRate = kStartRotationRate;
+    session_.rotationRate = kStartRotationRate;
+    session_.reverseRotation = false;
 }
 
-CMainFrame::~CMainFrame()
-{
-    if (mainFrame == this)
-        mainFrame = nullptr;
-    if (frameLink == this)
-        frameLink = nullptr;
-}
+CMainFrame::~CMainFrame() = default;
 
 // The tool windows go before the frame; nothing may keep pointing at them afterwards.
 void CMainFrame::OnDestroy()
 {
-    activationList.Clear();
-    activeToolWindow = nullptr;
+    session_.activationList.Clear();
+    session_.activeToolWindow = nullptr;
     CFrameWnd::OnDestroy();
 }
 
 CWnd* CMainFrame::ChamberWnd() const { return chamberWindow; }
 
-Placement CMainFrame::ChamberPlacement() { return largeScreen ? placement::kChamberLarge : placement::kChamberNormal; }
-
-Placement CMainFrame::ProjectorPlacement()
+Placement CMainFrame::ChamberPlacement() const
 {
-    return largeScreen ? placement::kProjectorLarge : placement::kProjectorNormal;
+    return session_.largeScreen ? placement::kChamberLarge : placement::kChamberNormal;
+}
+
+Placement CMainFrame::ProjectorPlacement() const
+{
+    return session_.largeScreen ? placement::kProjectorLarge : placement::kProjectorNormal;
 }
 
 bool CMainFrame::CreateToolWindows()
@@ -79,17 +62,16 @@ bool CMainFrame::CreateToolWindows()
     startupOptions = ParseStartupOptions(app ? app->CommandLine() : std::string(), [](const std::string& name) {
         return platform::FindFirstFile(name).has_value();
     });
-    decayGenerator.Random().Seed(startupOptions.seed.value_or(uint32_t(platform::CalendarTime())));
-    firstPlay = 1;
+    session_.SeedRandomSource(startupOptions.seed.value_or(uint32_t(platform::CalendarTime())));
+    session_.firstPlay = true;
     pictureClass = AfxRegisterWndClass(0, CursorShape::Arrow);
     ShowSplash();
-    camera = ScreenCamera::ForChamber();
+    session_.camera = ScreenCamera::ForChamber();
     WaitForSplash();
     CloseSplash();
     m_bAutoMenuEnable = false;
-    SetStartSelection();
-    conditions = ChamberData(kStartLengthCm, kStartFieldKG, kStartEnergyMeV);
-    pendingConditions = ChamberDataHolder(conditions);
+    session_.StartSelections();
+    session_.StartConditions();
     toolWindowClass = AfxRegisterWndClass(CS_HREDRAW | CS_VREDRAW, CursorShape::Arrow);
     CreateChamberWindow();
     CreateControlsWindow();
@@ -110,7 +92,7 @@ bool CMainFrame::CreateToolWindows()
 
 void CMainFrame::ShowSplash()
 {
-    aboutWindow = std::make_unique<CShowWindow>(res::kAboutBitmap);
+    aboutWindow = std::make_unique<CShowWindow>(*this, res::kAboutBitmap);
     if (!aboutWindow->CreateEx(0, pictureClass, "", kSplashStyle, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
                                CW_USEDEFAULT, this)) {
         aboutWindow.reset();
@@ -141,42 +123,23 @@ void CMainFrame::CloseSplash()
     motionWindow.reset();
 }
 
-void CMainFrame::SetStartSelection()
-{
-    axisCommand = cmd::kAxisX;
-    monitorCommand = cmd::kMonitorChamber;
-    monitorChamber = 1;
-    resetEachEvent = 0;
-    showValues = 1;
-    showAxes = 1;
-    rotating = 0;
-    slowMotion = 0;
-    leftToRight = 1;
-    directionCommand = cmd::kLeftToRight;
-    particleCommand = cmd::kElectron;
-    speedCommand = cmd::kSpeed2V;
-    electron = 1;
-    decayCommand = cmd::kDecay1;
-    hasEvent = 0;
-}
-
 void CMainFrame::CreateChamberWindow()
 {
-    auto* window = new CScreenChamberWindow();
+    auto* window = new CScreenChamberWindow(*this);
     if (!window->Create(toolWindowClass, "Particle Chamber: Empty", kToolWindowStyle, CFrameWnd::rectDefault, this)) {
         delete window;
         return;
     }
     chamberWindow = window;
     res::ApplyProgramIcon(*chamberWindow);
-    chamberWindow->CreateView(kChamberBoxSize, camera);
-    rotationStep = kStartRotationStep;
-    activationList.PushFront(chamberWindow);
+    chamberWindow->CreateView(kChamberBoxSize, session_.camera);
+    session_.rotationStep = kStartRotationStep;
+    session_.activationList.PushFront(chamberWindow);
 }
 
 void CMainFrame::CreateControlsWindow()
 {
-    auto* window = new CChamberControlWindow();
+    auto* window = new CChamberControlWindow(*this);
     if (!window->Create(toolWindowClass, "Chamber Controls", kToolWindowStyle, CFrameWnd::rectDefault, this)) {
         delete window;
         controlsWindow = nullptr;
@@ -184,7 +147,7 @@ void CMainFrame::CreateControlsWindow()
     }
     controlsWindow = window;
     res::ApplyProgramIcon(*controlsWindow);
-    controlsWindow->SetHolder(pendingConditions);
+    controlsWindow->SetHolder(session_.pendingConditions);
     controlsWindow->CreateView();
     PlaceHidden(controlsWindow, placement::kControls);
     controlsWindow->UpdateWindow();
@@ -192,7 +155,7 @@ void CMainFrame::CreateControlsWindow()
 
 void CMainFrame::CreateProjectorWindow()
 {
-    auto* window = new CProjectorWindow();
+    auto* window = new CProjectorWindow(*this);
     if (!window->Create(toolWindowClass, "Projector: Empty", kToolWindowStyle, CFrameWnd::rectDefault, this)) {
         delete window;
         projectorWindow = nullptr;
@@ -200,7 +163,7 @@ void CMainFrame::CreateProjectorWindow()
     }
     projectorWindow = window;
     res::ApplyProgramIcon(*projectorWindow);
-    projectorWindow->SetConditions(&conditions);
+    projectorWindow->SetConditions(&session_.conditions);
     projectorWindow->CreateView();
     PlaceHidden(projectorWindow, ProjectorPlacement());
     projectorWindow->UpdateWindow();
@@ -225,10 +188,10 @@ void CMainFrame::OpenCommandLineFile()
     if (!path) {
         platform::ShowMessageBox(CWnd::GetDesktopWindow(), "Try opening file with Open under File menu.",
                                  "Problem Opening File from Desktop", MB_OK);
-        fromCommandLine = 0;
+        session_.fromCommandLine = false;
         return;
     }
-    fromCommandLine = 1;
+    session_.fromCommandLine = true;
     ReadEventFile(*path);
 }
 
@@ -237,14 +200,18 @@ void CMainFrame::ActivateToolWindow(CWnd* window)
     assert(window && "ActivateToolWindow needs a window: pass the window that became active");
     if (!window)
         return;
-    activeToolWindow = window;
-    activationList.Remove(window);
-    activationList.PushFront(window);
+    session_.Activate(window);
     const bool printable = window == ChamberWnd() || window == projectorWindow;
     if (CMenu* menu = GetMenu()) {
         menu->EnableMenuItem(cmd::kPrint, MF_BYCOMMAND | (printable ? MF_ENABLED : MF_GRAYED));
         menu->EnableMenuItem(cmd::kExportPicture, MF_BYCOMMAND | (printable ? MF_ENABLED : MF_GRAYED));
     }
+}
+
+void CMainFrame::ToolWindowClosed(CWnd* window, ClosedWindowPlace place)
+{
+    if (CWnd* next = session_.WindowClosed(window, place))
+        ActivateToolWindow(next);
 }
 
 void CMainFrame::BringFrameToTop()

@@ -1,11 +1,8 @@
 #pragma once
 
 #include "display/FrameLink.h"
-#include "display/ProgramValues.h"
-#include "display/ScreenCamera.h"
-#include "physics/ChamberData.h"
-#include "physics/Generators.h"
 #include "platform/window/FrameWnd.h"
+#include "shell/Session.h"
 #include "shell/ShowWindow.h"
 #include "shell/StartupOptions.h"
 
@@ -13,7 +10,6 @@
 #include <memory>
 #include <string>
 
-class ChamberEvent;
 class CChamberControlWindow;
 class CScreenChamberWindow;
 class CProjectorWindow;
@@ -46,16 +42,20 @@ constexpr int kFrameHeight = 48;
 // Tool windows: a title bar, a system menu and a sizing border, no minimise or maximise button.
 constexpr unsigned kToolWindowStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME;
 
-// The main frame: the menu strip across the top of the screen, and the owner of the program's
-// state (conditions, camera, the current event, the menu selections) and of every tool and
-// picture window. Other windows read its fields directly and reach it through FrameLink.
+// The main frame: the menu strip across the top of the screen. It maps the command ids of the
+// menu and the keys onto the session (the program's state, which it is given and does not own),
+// keeps the menu's check marks and greying, and owns every tool and picture window, each of
+// which it hands itself as their FrameLink.
 //
 // The frame deletes itself when its window is destroyed (create it with new); the tool windows
 // and picture windows are top-level windows owned by it and are destroyed before it.
 class CMainFrame : public CFrameWnd, public FrameLink {
 public:
-    CMainFrame();
+    explicit CMainFrame(Session& session);
     ~CMainFrame() override;
+
+    // The program's state.
+    Session& State() const { return session_; }
 
     // Seeds the random source, shows the splash for 3000 ms and creates and places the tool
     // windows. Returns true.
@@ -63,20 +63,23 @@ public:
 
     // FrameLink.
     void ActivateToolWindow(CWnd* window) override;
-    void SetTrackmakerMode(int on) override;
-    void BringFrameToTop() override;
+    void ToolWindowClosed(CWnd* window, ClosedWindowPlace place) override;
     void ToolWindowDestroyed(CWnd* window) override;
-    bool Rotating() const override { return rotating != 0; }
-    bool ShowValues() const override { return showValues != 0; }
-    bool TrackmakerActive() const override { return trackmakerActive != 0; }
-    const ChamberData& Conditions() const override { return conditions; }
+    void SetTrackmakerMode(int on) override;
+    bool TrackmakerActive() const override { return session_.trackmakerActive; }
+    void BringFrameToTop() override;
+    bool Rotating() const override { return session_.rotating; }
+    bool ShowValues() const override { return session_.showValues; }
+    const ChamberData& Conditions() const override { return session_.conditions; }
+    void MarkClipDirty() override { session_.clipDirty = true; }
+    double PerfFrequency() const override { return session_.perfFrequency; }
 
     // Titles the Particle Chamber "Particle Chamber: <name>" and the Projector "Projector: <name>".
     void SetEventTitle(const std::string& name);
-    // Reads the event file at path and shows its event with the file's conditions, as New Event
-    // with no decay type. A file that cannot be read changes nothing and shows the message of
-    // the stage that failed. fromCommandLine picks the message of a failed open (the start-up
-    // open's is owned by the desktop); every read clears it.
+    // Reads the event file at path and shows its event with the file's conditions. A file that
+    // cannot be read changes nothing and shows the message of the stage that failed. The
+    // session's fromCommandLine picks the message of a failed open (the start-up open's is owned
+    // by the desktop); every read clears it.
     virtual void ReadEventFile(const std::string& path);
     // Save As: writes the current conditions and event to a file chosen in the save dialog and
     // titles the event with it.
@@ -84,13 +87,16 @@ public:
     // Open (event files) or Import (anyFile: every file is listed): reads a file chosen in the
     // open dialog and titles the event with it, whether or not it could be read.
     void OpenEventFile(bool anyFile);
-    // Sets showValues and its check mark without repainting.
+    // Sets Show Values and its check mark without repainting.
     void SetShowValues(int on);
 
     // Commands (menu items and accelerator keys).
-    // Makes an event of the chosen decay type (or, after a file read has installed one and set
-    // decayCommand outside the six types, takes the installed one) and shows it.
+    // Makes an event of the chosen decay type and shows it.
     void NewEvent();
+    // New Event's showing of an event: of a new one (Generate), or of the one a file read
+    // installed (Installed), which is shown as it is and titled by the reader. Without an event
+    // it says "Null event" and changes nothing.
+    void ShowEvent(EventSource source);
     // Draws the box without points, then the points: at once on an event's first showing unless
     // Slow Motion is on, otherwise one by one, 10 ms apart. Blocks; handles no messages.
     void ReplayEvent();
@@ -134,7 +140,7 @@ public:
     void InjectParticle();
     void SelectParticle(int id);
     // Gives the Trackmaker view the speed of the item and resets its screen factor to the
-    // speed's own, screenFactorBase = 500 x speed / 40.
+    // speed's own, the session's screenFactorBase = 500 x speed / 40.
     void SelectSpeed(int id);
     void SelectDirection(int id);
     // Opens the Trackmaker Screen Speed dialog, or brings the open one forward.
@@ -144,10 +150,18 @@ public:
 
     bool OnCommand(int id, int code = 0, CWnd* control = nullptr) override;
 
+    // The command ids of the radio items that carry the check marks, from the session's choices.
+    int AxisCommand() const;
+    int MonitorCommand() const;
+    int DecayCommand() const;
+    int ParticleCommand() const;
+    int SpeedCommand() const;
+    int DirectionCommand() const;
+
     // The rotation loop: turns the camera about its axis and draws the chamber straight into its
-    // window, frame after frame, until rotating is cleared. Each frame turns by the previous
-    // frame's drawing time times rotationRate. Between frames it handles every waiting message
-    // itself, so commands run nested inside it.
+    // window, frame after frame, until the session's rotating is cleared. Each frame turns by the
+    // previous frame's drawing time times the rotation rate. Between frames it handles every
+    // waiting message itself, so commands run nested inside it.
     void RunRotation();
 
     // A close request while a rotation loop or a Trackmaker flight runs only stops them: the
@@ -156,18 +170,9 @@ public:
     void OnClose() override;
 
     // Where a tool window goes on this screen.
-    static Placement ChamberPlacement();
-    static Placement ProjectorPlacement();
+    Placement ChamberPlacement() const;
+    Placement ProjectorPlacement() const;
 
-    double rotationRate = kStartRotationRate; // rad/s
-    int64_t lastFrameEnd = 0;               // performance-counter ticks
-    int32_t reverseRotation = 0;
-    ChamberData conditions;
-    ChamberDataHolder pendingConditions;
-    ScreenCamera camera;
-    double rotationStep = 0.0;              // radians
-    std::shared_ptr<ChamberEvent> event;    // the current event; views hold it weakly
-    DecayGenerator decayGenerator;          // New Event's events, from the program's one random stream
     CChamberControlWindow* controlsWindow = nullptr;
     CScreenChamberWindow* chamberWindow = nullptr;
     CProjectorWindow* projectorWindow = nullptr;
@@ -178,24 +183,6 @@ public:
     std::unique_ptr<CShowWindow> toolsWindow;
     std::unique_ptr<CShowWindow> realLifeWindow;
     std::unique_ptr<CShowWindow> motionWindow;
-    int32_t axisCommand = 0;
-    int32_t monitorCommand = 0;
-    int32_t decayCommand = 0;
-    int32_t directionCommand = 0;
-    int32_t particleCommand = 0;
-    int32_t speedCommand = 0;
-    int32_t fromCommandLine = 0;
-    int32_t hasEvent = 0;
-    int32_t monitorChamber = 1;
-    int32_t showAxes = 1;
-    int32_t showValues = 1;
-    int32_t resetEachEvent = 0;
-    int32_t rotating = 0;
-    int32_t slowMotion = 0;
-    int32_t trackmakerActive = 0;
-    int32_t leftToRight = 1;
-    int32_t electron = 1;
-    int32_t firstPlay = 1;
     int32_t rotationLoops = 0;      // rotation loops running now (nested ones included)
     int32_t flightLoops = 0;        // Trackmaker flights running now (nested ones included)
     int32_t closeAfterLoops = 0;    // 1 when a close request waits for the loops to end
@@ -216,20 +203,22 @@ protected:
     void OnDestroy() override;
 
 private:
+    Session& session_;
     // The command line as read at start-up: the seed and the event file to open.
     StartupOptions startupOptions;
 
     void ShowSplash();
     void WaitForSplash() const;
     void CloseSplash();
-    void SetStartSelection();
     void CreateChamberWindow();
     void CreateControlsWindow();
     void CreateProjectorWindow();
     void PlaceHidden(CWnd* window, const Placement& where);
     void OpenCommandLineFile();
-    // Moves a radio group's check mark from the item in field to id and stores id in field.
-    void SelectRadio(int32_t& field, int id);
+    // Moves a radio group's check mark from the item checked to the item chosen.
+    void CheckRadio(int checked, int chosen);
+    // Sets or removes a check item's check mark.
+    void SetCheck(int id, bool on);
     // The part of New Event that puts the event on the screen, in the order the monitor choice
     // asks for.
     void ShowNewEvent();
@@ -245,11 +234,4 @@ private:
     void HideTrackmakerWindow();
     // Handles the messages waiting between two rotation frames.
     void PumpRotationMessages();
-    // The angle of the next rotation frame from the counter readings around the last one.
-    void NextRotationStep(int64_t frameStart);
-    // Flips a check item's field and its check mark.
-    void ToggleCheck(int32_t& field, int id);
 };
-
-// The main frame, once constructed (null before and after).
-extern CMainFrame* mainFrame;

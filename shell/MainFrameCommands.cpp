@@ -1,6 +1,5 @@
 #include "shell/MainFrame.h"
 
-#include "display/ProgramValues.h"
 #include "shell/CommandIds.h"
 
 #include <cassert>
@@ -61,20 +60,25 @@ bool CMainFrame::OnCommand(int id, int, CWnd*)
     return false;
 }
 
-void CMainFrame::SelectRadio(int32_t& field, int id)
+int CMainFrame::AxisCommand() const { return cmd::kAxisX + int(session_.axis); }
+int CMainFrame::MonitorCommand() const { return session_.MonitorChamber() ? cmd::kMonitorChamber : cmd::kMonitorProjector; }
+int CMainFrame::DecayCommand() const { return cmd::kDecay1 + int(session_.decay) - 1; }
+int CMainFrame::ParticleCommand() const { return session_.Electron() ? cmd::kElectron : cmd::kPositron; }
+int CMainFrame::SpeedCommand() const { return cmd::kSpeedV + int(session_.speed); }
+int CMainFrame::DirectionCommand() const { return session_.LeftToRight() ? cmd::kLeftToRight : cmd::kRightToLeft; }
+
+void CMainFrame::CheckRadio(int checked, int chosen)
 {
     if (CMenu* menu = GetMenu()) {
-        menu->CheckMenuItem(unsigned(field), MF_BYCOMMAND | MF_UNCHECKED);
-        menu->CheckMenuItem(unsigned(id), MF_BYCOMMAND | MF_CHECKED);
+        menu->CheckMenuItem(unsigned(checked), MF_BYCOMMAND | MF_UNCHECKED);
+        menu->CheckMenuItem(unsigned(chosen), MF_BYCOMMAND | MF_CHECKED);
     }
-    field = id;
 }
 
-void CMainFrame::ToggleCheck(int32_t& field, int id)
+void CMainFrame::SetCheck(int id, bool on)
 {
-    field = field ? 0 : 1;
     if (CMenu* menu = GetMenu())
-        menu->CheckMenuItem(unsigned(id), MF_BYCOMMAND | (field ? MF_CHECKED : MF_UNCHECKED));
+        menu->CheckMenuItem(unsigned(id), MF_BYCOMMAND | (on ? MF_CHECKED : MF_UNCHECKED));
 }
 
 void CMainFrame::SelectAxis(int id)
@@ -82,42 +86,56 @@ void CMainFrame::SelectAxis(int id)
     assert(id >= cmd::kAxisX && id <= cmd::kAxisZ && "SelectAxis takes the id of an axis item");
     if (id < cmd::kAxisX || id > cmd::kAxisZ)
         return;
-    SelectRadio(axisCommand, id);
-    camera.axis = ScreenCamera::kAxisX + (id - cmd::kAxisX);
+    CheckRadio(AxisCommand(), id);
+    session_.SelectAxis(Axis(id - cmd::kAxisX));
 }
 
 void CMainFrame::SelectMonitor(int id)
 {
-    SelectRadio(monitorCommand, id);
-    monitorChamber = id == cmd::kMonitorChamber ? 1 : 0;
+    CheckRadio(MonitorCommand(), id);
+    session_.monitor = id == cmd::kMonitorChamber ? Monitor::Chamber : Monitor::Projector;
 }
 
-void CMainFrame::SelectDecay(int id) { SelectRadio(decayCommand, id); }
+void CMainFrame::SelectDecay(int id)
+{
+    assert(id >= cmd::kDecay1 && id <= cmd::kDecay6 && "SelectDecay takes the id of a Particle Decay item");
+    if (id < cmd::kDecay1 || id > cmd::kDecay6)
+        return;
+    CheckRadio(DecayCommand(), id);
+    session_.decay = DecayType(id - cmd::kDecay1 + 1);
+}
 
-void CMainFrame::ToggleSlowMotion() { ToggleCheck(slowMotion, cmd::kSlowMotion); }
+void CMainFrame::ToggleSlowMotion()
+{
+    session_.slowMotion = !session_.slowMotion;
+    SetCheck(cmd::kSlowMotion, session_.slowMotion);
+}
 
-void CMainFrame::ToggleResetEachEvent() { ToggleCheck(resetEachEvent, cmd::kResetEachEvent); }
+void CMainFrame::ToggleResetEachEvent()
+{
+    session_.resetEachEvent = !session_.resetEachEvent;
+    SetCheck(cmd::kResetEachEvent, session_.resetEachEvent);
+}
 
-// The chamber view shows the values caption only while showValues is set; it repaints when the
+// The chamber view shows the values caption only while Show Values is on; it repaints when the
 // program is next idle.
 void CMainFrame::ToggleShowValues()
 {
-    ToggleCheck(showValues, cmd::kShowValues);
+    SetShowValues(!session_.showValues);
     InvalidateChamber(true);
 }
 
 void CMainFrame::SetShowValues(int on)
 {
-    showValues = on ? 1 : 0;
-    if (CMenu* menu = GetMenu())
-        menu->CheckMenuItem(cmd::kShowValues, MF_BYCOMMAND | (showValues ? MF_CHECKED : MF_UNCHECKED));
+    session_.showValues = on != 0;
+    SetCheck(cmd::kShowValues, session_.showValues);
 }
 
 // Close acts on whichever window was activated last; it hides itself.
 void CMainFrame::CloseActive()
 {
-    if (activeToolWindow)
-        activeToolWindow->SendMessage(WM_CLOSE);
+    if (session_.activeToolWindow)
+        session_.activeToolWindow->SendMessage(WM_CLOSE);
 }
 
 // The event goes first and the activation list is emptied before the windows close. The close
@@ -125,7 +143,6 @@ void CMainFrame::CloseActive()
 // of its own commands is still running.
 void CMainFrame::Exit()
 {
-    event.reset();
-    activationList.Clear();
+    session_.Exit();
     PostMessage(WM_CLOSE);
 }

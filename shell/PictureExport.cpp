@@ -71,7 +71,7 @@ void CMainFrame::ExportPicture()
     const ExportKind& kind = kExportKinds[std::clamp(dialog.request.filterIndex, 0, kExportKindCount - 1)];
     const std::string path = dialog.GetPathName();
     const bool written = kind.scale > 0 ? WritePng(*window, kind.scale, path)
-                                        : WritePdf(*window, pictureX, conditions, path);
+                                        : WritePdf(*window, pictureX, session_.conditions, path);
     if (!written)
         platform::ShowMessageBox(this, "The picture could not be written to " + path + ".", "Export Picture", MB_OK);
 }

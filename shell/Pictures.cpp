@@ -40,14 +40,14 @@ void CMainFrame::ShowAbout()
 
 void CMainFrame::ShowPicture(std::unique_ptr<CShowWindow>& field, int bitmapId, const char* title, bool centred)
 {
-    if (trackmakerActive)
+    if (session_.trackmakerActive)
         SetTrackmakerMode(0);
     if (field) {
         ShowOnTop(field.get());
         ActivateToolWindow(field.get());
         return;
     }
-    field = std::make_unique<CShowWindow>(bitmapId);
+    field = std::make_unique<CShowWindow>(*this, bitmapId);
     if (!field->CreateEx(0, pictureClass, title, kPictureStyle, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
                          CW_USEDEFAULT, this)) {
         field.reset();

@@ -1,7 +1,7 @@
 #include "shell/Printing.h"
 
+#include "display/LengthUnits.h"
 #include "display/ProjectorWindow.h"
-#include "display/ProgramValues.h"
 #include "display/ScreenChamber.h"
 #include "display/ScrollWindow.h"
 #include "physics/ChamberData.h"
@@ -21,7 +21,6 @@ namespace {
 constexpr const char* kWeekdays[] = {"Sun", "Mon", "Tue", "Wed", "Thu", "Fri", "Sat"};
 constexpr const char* kMonths[] = {"Jan", "Feb", "Mar", "Apr", "May", "Jun",
                                    "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
-constexpr double kMetresPerCentimetre = 0.01;
 
 const char* Named(const char* const* names, int count, int index)
 {
@@ -33,7 +32,7 @@ void DrawHeader(CPrinterDC& dc, const std::string& title, const ChamberData& con
     dc.DrawText(DateLine(platform::LocalTime()), kDateRect, kTextLeft | kTextTop);
     dc.DrawText(title, kTitleRect, kTextCentre);
     const std::string values =
-        ScreenChamber::ValuesText(conditions.B(), conditions.T(), conditions.L() * kMetresPerCentimetre);
+        ScreenChamber::ValuesText(conditions.B(), conditions.T(), Metres(conditions.L()));
     dc.DrawText(values, kConditionsRect, kTextCentre);
 }
 
@@ -104,9 +103,10 @@ void ReportStatus(CWnd* owner, int code, bool endingJob)
 
 CScrollWindow* CMainFrame::PicturedWindow(int& pictureX) const
 {
-    const bool chamber = activeToolWindow != nullptr && activeToolWindow == ChamberWnd();
-    const bool projector = activeToolWindow != nullptr && activeToolWindow == projectorWindow;
-    auto* window = dynamic_cast<CScrollWindow*>(activeToolWindow);
+    CWnd* active = session_.activeToolWindow;
+    const bool chamber = active != nullptr && active == ChamberWnd();
+    const bool projector = active != nullptr && active == projectorWindow;
+    auto* window = dynamic_cast<CScrollWindow*>(active);
     if ((!chamber && !projector) || window == nullptr)
         return nullptr;
     pictureX = projector ? printing::kProjectorPictureX : 0;
@@ -130,7 +130,7 @@ void CMainFrame::PrintActiveWindow()
     if (answer != IDOK)
         return;
     const std::unique_ptr<CPrinterDC> printer = dialog.TakePrinterDC();
-    const printing::JobOutcome outcome = printing::PrintOnePage(*printer, *window, pictureX, conditions);
+    const printing::JobOutcome outcome = printing::PrintOnePage(*printer, *window, pictureX, session_.conditions);
     switch (outcome.failed) {
     case printing::JobStep::StartDoc: platform::ShowMessageBox(this, "error", "start page error", MB_OK); break;
     case printing::JobStep::EndPage: ReportStatus(this, outcome.status, false); break;

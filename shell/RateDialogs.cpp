@@ -1,20 +1,12 @@
 #include "shell/RateDialogs.h"
 
-#include "display/ProgramValues.h"
 #include "display/ScreenChamberWindow.h"
 #include "platform/seams/MessageBox.h"
 #include "shell/CommandIds.h"
 #include "shell/MainFrame.h"
+#include "shell/Session.h"
 #include "trackmaker/TrackmakerView.h"
 #include "trackmaker/TrackmakerWindow.h"
-
-namespace {
-
-// The chamber window destroys its rate dialog through this hook; the window is destroyed and
-// the dialog object deletes itself after it.
-void DestroyCalibrationDialog(CalibrationDialog* dialog) { dialog->DestroyWindow(); }
-
-} // namespace
 
 int NineStepDialog::PositionOf(double rate, double base) { return int(5.0 * rate / base + 0.1); }
 
@@ -46,19 +38,19 @@ void NineStepDialog::OnHScroll(unsigned code, unsigned position, CWnd* scrollBar
 
 void NineStepDialog::PostNcDestroy() { delete this; }
 
-CalibrationDialog::CalibrationDialog(CScreenChamberWindow& chamber) : NineStepDialog(res::kRateSlider), chamber_(chamber)
+CalibrationDialog::CalibrationDialog(CScreenChamberWindow& chamber, Session& session)
+    : NineStepDialog(res::kRateSlider), chamber_(chamber), session_(session)
 {
-    CScreenChamberWindow::destroyRateDialog = DestroyCalibrationDialog;
 }
 
-int CalibrationDialog::PositionOfRate(double rate) { return PositionOf(rate, defaultRotationRate); }
-
-double CalibrationDialog::RateOfPosition(int position) { return RateOf(position, defaultRotationRate); }
+int CalibrationDialog::CurrentPosition() const
+{
+    return PositionOf(session_.rotationRate, session_.defaultRotationRate);
+}
 
 void CalibrationDialog::ApplyPosition(int position)
 {
-    if (mainFrame)
-        mainFrame->rotationRate = RateOfPosition(position);
+    session_.rotationRate = RateOf(position, session_.defaultRotationRate);
 }
 
 void CalibrationDialog::OnCancel()
@@ -75,13 +67,18 @@ void CalibrationDialog::OnDestroy()
     CDialog::OnDestroy();
 }
 
-TrackspeedDialog::TrackspeedDialog(CTrackmakerWindow& window, TrackmakerView& view)
-    : NineStepDialog(res::kSpeedSlider), window_(window), view_(view)
+TrackspeedDialog::TrackspeedDialog(CTrackmakerWindow& window, TrackmakerView& view, const Session& session)
+    : NineStepDialog(res::kSpeedSlider), window_(window), view_(view), session_(session)
 {
 }
 
+int TrackspeedDialog::CurrentPosition() const { return PositionOf(view_.screenFactor, session_.screenFactorBase); }
+
 // The flight uses the new factor from its next step.
-void TrackspeedDialog::ApplyPosition(int position) { view_.screenFactor = RateOf(position, screenFactorBase); }
+void TrackspeedDialog::ApplyPosition(int position)
+{
+    view_.screenFactor = RateOf(position, session_.screenFactorBase);
+}
 
 void TrackspeedDialog::OnCancel()
 {
@@ -104,9 +101,9 @@ void CMainFrame::AdjustRotationRate()
         ShowOnTop(chamberWindow->rateDialog);
         return;
     }
-    auto* dialog = new CalibrationDialog(*chamberWindow);
+    auto* dialog = new CalibrationDialog(*chamberWindow, session_);
     chamberWindow->rateDialog = dialog;
-    if (!dialog->Open(res::kRateDialog, this, CalibrationDialog::PositionOfRate(rotationRate))) {
+    if (!dialog->Open(res::kRateDialog, this, dialog->CurrentPosition())) {
         chamberWindow->rateDialog = nullptr;
         delete dialog;
     }
@@ -121,9 +118,9 @@ void CMainFrame::AdjustScreenSpeed()
         ShowOnTop(trackmakerWindow->speedDialog);
         return;
     }
-    auto* dialog = new TrackspeedDialog(*trackmakerWindow, *view);
+    auto* dialog = new TrackspeedDialog(*trackmakerWindow, *view, session_);
     trackmakerWindow->speedDialog = dialog;
-    if (!dialog->Open(res::kSpeedDialog, this, NineStepDialog::PositionOf(view->screenFactor, screenFactorBase))) {
+    if (!dialog->Open(res::kSpeedDialog, this, dialog->CurrentPosition())) {
         trackmakerWindow->speedDialog = nullptr;
         delete dialog;
     }

@@ -4,6 +4,7 @@
 
 class CScreenChamberWindow;
 class CTrackmakerWindow;
+class Session;
 class TrackmakerView;
 
 // A modeless dialog with a nine-step horizontal slider that sets a rate as 0.2 to 1.8 times a
@@ -38,13 +39,14 @@ private:
 };
 
 // The Chamber Rotation Rate dialog: how fast Rotate turns the chamber (one turn in 10 s at
-// position 5). It belongs to the Particle Chamber window, whose rateDialog points to it.
+// position 5), the session's rotationRate as a multiple of its defaultRotationRate. It belongs
+// to the Particle Chamber window, whose rateDialog points to it.
 class CalibrationDialog : public NineStepDialog {
 public:
-    explicit CalibrationDialog(CScreenChamberWindow& chamber);
+    CalibrationDialog(CScreenChamberWindow& chamber, Session& session);
 
-    static int PositionOfRate(double rate);
-    static double RateOfPosition(int position);
+    // The position of the present rotation rate.
+    int CurrentPosition() const;
 
     // Closing: the default handling, then the chamber window destroys the dialog.
     void OnCancel() override;
@@ -55,14 +57,18 @@ protected:
 
 private:
     CScreenChamberWindow& chamber_;
+    Session& session_;
 };
 
 // The Trackmaker Screen Speed dialog: how fast the Trackmaker's particle moves on the screen,
-// as a multiple of the screen factor of the chosen speed (screenFactorBase). It belongs to the
-// Trackmaker window, whose speedDialog points to it.
+// as a multiple of the screen factor of the chosen speed (the session's screenFactorBase). It
+// belongs to the Trackmaker window, whose speedDialog points to it.
 class TrackspeedDialog : public NineStepDialog {
 public:
-    TrackspeedDialog(CTrackmakerWindow& window, TrackmakerView& view);
+    TrackspeedDialog(CTrackmakerWindow& window, TrackmakerView& view, const Session& session);
+
+    // The position of the view's present screen factor.
+    int CurrentPosition() const;
 
     // Closing: the default handling, then the Trackmaker window destroys the dialog.
     void OnCancel() override;
@@ -74,4 +80,5 @@ protected:
 private:
     CTrackmakerWindow& window_;
     TrackmakerView& view_;
+    const Session& session_;
 };

@@ -3,7 +3,6 @@
 // time the previous frame took to turn and draw, measured on the performance counter.
 #include "shell/MainFrame.h"
 
-#include "display/ProgramValues.h"
 #include "display/ScreenChamberView.h"
 #include "display/ScreenChamberWindow.h"
 #include "platform/seams/Clock.h"
@@ -15,16 +14,16 @@ void CMainFrame::RunRotation()
     if (!chamberWindow || !chamberWindow->ChamberView())
         return;
     {
-        ChamberRotationFrames frames(*chamberWindow, showAxes);
-        rotating = 1;
+        ChamberRotationFrames frames(*chamberWindow, session_.showAxes, session_.clipDirty);
+        session_.rotating = true;
         ++rotationLoops;
-        while (rotating) {
+        while (session_.rotating) {
             const int64_t frameStart = platform::QueryPerformanceCounter();
-            camera.Rotate(camera.axis, rotationStep);
+            session_.TurnCamera();
             frames.DrawFrame();
-            lastFrameEnd = platform::QueryPerformanceCounter();
+            session_.lastFrameEnd = platform::QueryPerformanceCounter();
             PumpRotationMessages();
-            NextRotationStep(frameStart);
+            session_.NextRotationStep(frameStart);
         }
         --rotationLoops;
         // The caption comes back with the repaint that follows the last frame.
@@ -50,26 +49,19 @@ void CMainFrame::PumpRotationMessages()
     platform::PumpWaitingMessages([this, view](const Msg& message) {
         if (message.kind == MessageKind::Quit) {
             PostQuitMessage(0);
-            rotating = 0;
+            session_.rotating = false;
             return PumpAction::StopPumping;
         }
         if (message.kind == MessageKind::LeftButtonDown && view && message.target == view)
-            rotating = 0;
+            session_.rotating = false;
         return PumpAction::Dispatch;
     });
-}
-
-void CMainFrame::NextRotationStep(int64_t frameStart)
-{
-    const double ticks = double(lastFrameEnd - frameStart);
-    const double step = perfFrequency > 0.0 ? ticks * rotationRate / perfFrequency : 0.0;
-    rotationStep = reverseRotation ? -step : step;
 }
 
 void CMainFrame::OnClose()
 {
     if (rotationLoops > 0 || flightLoops > 0) {
-        rotating = 0;
+        session_.rotating = false;
         if (TrackmakerView* view = GetTrackmakerView())
             view->running = 0;
         closeAfterLoops = 1;

@@ -1,7 +1,6 @@
 #include "shell/ShowWindow.h"
 
 #include "display/FrameLink.h"
-#include "display/ProgramValues.h"
 #include "display/ScrollWindow.h"
 #include "platform/window/ClientDC.h"
 #include "platform/seams/MessageBox.h"
@@ -18,7 +17,7 @@ bool PaletteDisplay(const CDC& dc) { return (dc.GetDeviceCaps(DeviceCap::RasterC
 
 }
 
-CShowWindow::CShowWindow(int id) : bitmapId(id)
+CShowWindow::CShowWindow(FrameLink& frame, int id) : bitmapId(id), frame_(frame)
 {
     if (platform::CurrentScreen().paletteDevice)
         bitmap.LoadDIBSection(bitmapId);
@@ -103,8 +102,7 @@ void CShowWindow::OnPaint()
 void CShowWindow::OnActivate(unsigned state, CWnd* other, bool minimized)
 {
     if (state != WA_INACTIVE) {
-        if (frameLink)
-            frameLink->ActivateToolWindow(this);
+        frame_.ActivateToolWindow(this);
         active = 1;
     }
     CWnd::OnActivate(state, other, minimized);
@@ -113,19 +111,16 @@ void CShowWindow::OnActivate(unsigned state, CWnd* other, bool minimized)
 void CShowWindow::OnClose()
 {
     SetWindowPos(nullptr, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_HIDEWINDOW);
-    UpdateActivationAfterClose(this, ClosedWindowPlace::OffList);
+    frame_.ToolWindowClosed(this, ClosedWindowPlace::OffList);
     active = 0;
-    if (frameLink)
-        frameLink->BringFrameToTop();
+    frame_.BringFrameToTop();
 }
 
 // A destroyed picture window (the splash) must not stay reachable through the activation list,
 // where Close and Print would act on it.
 void CShowWindow::OnDestroy()
 {
-    activationList.Remove(this);
-    if (activeToolWindow == this)
-        activeToolWindow = nullptr;
+    frame_.ToolWindowDestroyed(this);
     CWnd::OnDestroy();
 }
 

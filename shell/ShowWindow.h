@@ -6,12 +6,15 @@
 #include <cstdint>
 #include <memory>
 
+class FrameLink;
+
 // A picture window: shows one bitmap resource at its natural size. The splash, the About
-// picture and the reminder pictures are such windows.
+// picture and the reminder pictures are such windows. It tells the main frame, through the link
+// it is given, when it becomes active, closes or goes away.
 class CShowWindow : public CWnd {
 public:
     // Loads the bitmap; on a palette display keeps its colour table readable for the palette.
-    explicit CShowWindow(int bitmapId);
+    CShowWindow(FrameLink& frame, int bitmapId);
     ~CShowWindow() override;
 
     // Resizes the window so that its client area is exactly the bitmap, without moving it,
@@ -39,6 +42,7 @@ public:
     std::unique_ptr<CPalette> palette; // built at the first paint on a palette display
 
 private:
+    FrameLink& frame_;
     bool sizing_ = false; // inside SizeToBitmap, which may itself be told of the new size
     void SelectBitmapPalette(CDC& dc);
     bool BuildPalette();

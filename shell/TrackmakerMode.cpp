@@ -1,6 +1,5 @@
 #include "shell/MainFrame.h"
 
-#include "display/ProgramValues.h"
 #include "shell/CommandIds.h"
 #include "shell/Resources.h"
 #include "trackmaker/TrackmakerView.h"
@@ -60,27 +59,14 @@ void CMainFrame::SetTrackmakerMode(int on)
         SetSelectPopups(*trackmaker, trackmakerItems);
         const unsigned fileItems = on ? MF_GRAYED : MF_ENABLED;
         menu->EnableMenuItem(cmd::kOpenEventFile, MF_BYCOMMAND | fileItems);
-        menu->EnableMenuItem(cmd::kSaveAs, MF_BYCOMMAND | (on || !hasEvent ? MF_GRAYED : MF_ENABLED));
+        menu->EnableMenuItem(cmd::kSaveAs, MF_BYCOMMAND | (on || !session_.hasEvent ? MF_GRAYED : MF_ENABLED));
         menu->EnableMenuItem(cmd::kPrint, MF_BYCOMMAND | fileItems);
         menu->EnableMenuItem(cmd::kExportPicture, MF_BYCOMMAND | fileItems);
         DrawMenuBar();
     }
-    trackmakerActive = on ? 1 : 0;
+    session_.trackmakerActive = on != 0;
     if (TrackmakerView* view = GetTrackmakerView())
         view->running = 0;
-}
-
-namespace {
-
-struct SpeedChoice {
-    int command;
-    double speed; // pixels per simulation unit
-};
-constexpr SpeedChoice kSpeeds[] = {{cmd::kSpeedV, 20.0}, {cmd::kSpeed2V, 40.0}, {cmd::kSpeed3V, 60.0}};
-// The screen factor of the 2V speed, 40: the particle covers 12.5 x speed pixels per second.
-constexpr double kReferenceFactor = 500.0;
-constexpr double kReferenceSpeed = 40.0;
-
 }
 
 TrackmakerView* CMainFrame::GetTrackmakerView() const
@@ -90,9 +76,7 @@ TrackmakerView* CMainFrame::GetTrackmakerView() const
 
 void CMainFrame::ToolWindowDestroyed(CWnd* window)
 {
-    activationList.Remove(window);
-    if (activeToolWindow == window)
-        activeToolWindow = nullptr;
+    session_.Forget(window);
     if (window == trackmakerWindow)
         trackmakerWindow = nullptr;
 }
@@ -103,7 +87,7 @@ void CMainFrame::ToggleTrackmaker()
         CreateTrackmakerWindow();
         return;
     }
-    if (trackmakerActive) {
+    if (session_.trackmakerActive) {
         SetTrackmakerMode(0);
         HideTrackmakerWindow();
     } else {
@@ -116,7 +100,7 @@ void CMainFrame::ToggleTrackmaker()
 void CMainFrame::HideTrackmakerWindow()
 {
     trackmakerWindow->SetWindowPos(nullptr, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_HIDEWINDOW);
-    UpdateActivationAfterClose(trackmakerWindow, ClosedWindowPlace::BackOfList);
+    ToolWindowClosed(trackmakerWindow, ClosedWindowPlace::BackOfList);
     trackmakerWindow->CloseSpeedDialog();
 }
 
@@ -124,7 +108,9 @@ void CMainFrame::CreateTrackmakerWindow()
 {
     if (toolWindowClass.empty())
         toolWindowClass = AfxRegisterWndClass(CS_HREDRAW | CS_VREDRAW, CursorShape::Arrow);
-    auto* window = new CTrackmakerWindow();
+    // A new Trackmaker view starts from the screen factor of 2V.
+    session_.screenFactorBase = Session::kStartScreenFactor;
+    auto* window = new CTrackmakerWindow(*this);
     if (!window->Create(toolWindowClass, "Trackmaker", kToolWindowStyle, CFrameWnd::rectDefault, this)) {
         delete window;
         return;
@@ -132,7 +118,7 @@ void CMainFrame::CreateTrackmakerWindow()
     trackmakerWindow = window;
     res::ApplyProgramIcon(*trackmakerWindow);
     trackmakerWindow->CreateView();
-    PlaceHidden(trackmakerWindow, largeScreen ? placement::kTrackmakerLarge : placement::kTrackmakerNormal);
+    PlaceHidden(trackmakerWindow, session_.largeScreen ? placement::kTrackmakerLarge : placement::kTrackmakerNormal);
     trackmakerWindow->UpdateWindow();
     trackmakerWindow->ShowWindow(SW_SHOW);
     SetTrackmakerMode(1);
@@ -148,35 +134,34 @@ void CMainFrame::InjectParticle()
         return;
     ShowOnTop(trackmakerWindow);
     ++flightLoops;
-    view->Inject(leftToRight);
+    view->Inject(session_.LeftToRight() ? 1 : 0);
     --flightLoops;
     CloseAfterLoops();
 }
 
 void CMainFrame::SelectParticle(int id)
 {
-    SelectRadio(particleCommand, id);
-    electron = id == cmd::kElectron ? 1 : 0;
+    CheckRadio(ParticleCommand(), id);
+    session_.particle = id == cmd::kElectron ? TrackmakerParticle::Electron : TrackmakerParticle::Positron;
     if (TrackmakerView* view = GetTrackmakerView())
-        view->charge = electron ? -1.0 : 1.0;
+        view->charge = session_.Charge();
 }
 
 void CMainFrame::SelectSpeed(int id)
 {
-    SelectRadio(speedCommand, id);
-    for (const SpeedChoice& choice : kSpeeds) {
-        if (choice.command != id)
-            continue;
-        screenFactorBase = kReferenceFactor * choice.speed / kReferenceSpeed;
-        if (TrackmakerView* view = GetTrackmakerView()) {
-            view->speed = choice.speed;
-            view->screenFactor = screenFactorBase;
-        }
+    assert(id >= cmd::kSpeedV && id <= cmd::kSpeed3V && "SelectSpeed takes the id of a Select Speed item");
+    if (id < cmd::kSpeedV || id > cmd::kSpeed3V)
+        return;
+    CheckRadio(SpeedCommand(), id);
+    const double speed = session_.SelectSpeed(Speed(id - cmd::kSpeedV));
+    if (TrackmakerView* view = GetTrackmakerView()) {
+        view->speed = speed;
+        view->screenFactor = session_.screenFactorBase;
     }
 }
 
 void CMainFrame::SelectDirection(int id)
 {
-    SelectRadio(directionCommand, id);
-    leftToRight = id == cmd::kLeftToRight ? 1 : 0;
+    CheckRadio(DirectionCommand(), id);
+    session_.direction = id == cmd::kLeftToRight ? Direction::LeftToRight : Direction::RightToLeft;
 }

@@ -4,8 +4,8 @@
 #include "trackmaker/TrackmakerView.h"
 
 LorentzSlideCanvas::LorentzSlideCanvas(CDC* background, const KnobDescription& knob, double initialField)
-    : ValueSlideCanvas(background, knob, kCanvasSize, kCanvasSize.width, kTrackHeight - knob.height, kOpaqueWidth,
-                       kTrackHeight, initialField, kMinimumField, kFieldRange)
+    : ValueSlideCanvas(background, knob, {kCanvasSize, kCanvasSize.width, kTrackHeight, kOpaqueWidth},
+                       {kMinimumField, kFieldRange}, initialField)
 {
     value = initialField;
 }

@@ -1,6 +1,5 @@
 #include "trackmaker/TrackmakerView.h"
 
-#include "display/ProgramValues.h"
 #include "platform/seams/Clock.h"
 #include "platform/window/ClientDC.h"
 #include "platform/window/Controls.h"
@@ -12,17 +11,19 @@
 #include <cstdio>
 #include <limits>
 
-double screenFactorBase = TrackmakerView::kStartScreenFactor;
-
 namespace {
 constexpr Colour kTapeColour = Rgb(255, 0, 0);
 }
 
-TrackmakerView::TrackmakerView(LorentzSlideCanvas* fieldSlider, const Rect& area, double initialField)
-    : area(area), field(initialField), fieldSlider(fieldSlider), showCanvas(std::make_unique<TrackmakerShowCanvas>())
+TrackmakerView::TrackmakerView(LorentzSlideCanvas* fieldSlider, const Rect& area, double initialField,
+                               double perfFrequency)
+    : area(area),
+      field(initialField),
+      perfFrequency(perfFrequency),
+      fieldSlider(fieldSlider),
+      showCanvas(std::make_unique<TrackmakerShowCanvas>())
 {
     showCanvas->SetView(this);
-    screenFactorBase = kStartScreenFactor;
 }
 
 // The show canvas's window, a child of this one, is gone by now; the object goes with the view.
@@ -33,25 +34,11 @@ bool TrackmakerView::InArea(int px, int py) const
     return px >= 0 && px <= area.Width() && py >= 0 && py <= area.Height();
 }
 
-// x(t + dt) = x + v dt; then v turns by angle: the exact rotation keeps |v| = speed.
-void TrackmakerView::Advance(double angle)
-{
-    const double s = std::sin(angle);
-    const double c = std::cos(angle);
-    t += dt;
-    x += vx * dt;
-    y += vy * dt;
-    const double turnedX = vx * c - vy * s;
-    const double turnedY = vx * s + vy * c;
-    vx = turnedX;
-    vy = turnedY;
-}
-
 int TrackmakerView::Step()
 {
-    Advance(field * dt * charge);
-    const int px = static_cast<int>(x);
-    const int py = static_cast<int>(y);
+    flight.Step(field, charge);
+    const int px = static_cast<int>(flight.x);
+    const int py = static_cast<int>(flight.y);
     // Most steps end on the pixel where the previous one ended: their line would draw nothing.
     if (flightContext && Point{px, py} != flightPoint) {
         // The view may have scrolled since the last step: the track keeps its place.
@@ -69,27 +56,19 @@ int TrackmakerView::Step()
 
 void TrackmakerView::ResetClock()
 {
-    t = 0.0;
+    flight.t = 0.0;
     timeLimit = field != 0.0 ? std::fabs(kRevolution / field) : std::numeric_limits<double>::infinity();
 }
 
 void TrackmakerView::Inject(int leftToRight)
 {
-    t = 0.0;
-    vx = speed;
-    vy = 0.0;
     ClearArea();
     showCanvas->tapeShown = 0;
     const int y0 = area.Height() / 2;
-    int x0 = 0;
-    if (!leftToRight) {
-        vx = -speed;
-        x0 = area.Width();
-    }
+    const int x0 = leftToRight ? 0 : area.Width();
+    flight.Launch(x0, y0, leftToRight ? speed : -speed);
     revolutionCheckOff = 1;
     running = 1;
-    x = x0;
-    y = y0;
     flightContext = ScrolledContext();
     flightScroll = GetDeviceScrollPosition();
     flightContext->MoveTo(x0, y0);
@@ -107,12 +86,12 @@ void TrackmakerView::Inject(int leftToRight)
         // costs far more than a step's drawing, and left out it would slow the particle down to
         // a crawl. So the particle covers 12.5 x speed pixels per second at the menu's factors.
         if (perfFrequency > 0.0)
-            SetTimeStep(double(lastCounter - start) * screenFactor / (speed * perfFrequency));
+            SetTimeStep(Flight::TimeStepFor(lastCounter - start, screenFactor, speed, perfFrequency));
         const FlightPump::Outcome outcome = pump.Run();
         if (outcome == FlightPump::Outcome::ViewDestroyed)
             return;
         if (outcome == FlightPump::Outcome::Dispatched)
-            SetTimeStep(dt * 0.5);
+            SetTimeStep(flight.dt * 0.5);
         CheckRevolution();
     }
     if (!inArea && !showCanvas->tapeShown)
@@ -150,7 +129,7 @@ TrackmakerView::FlightPump::Outcome TrackmakerView::FlightPump::Run()
 // captured and the tape may measure it.
 void TrackmakerView::CheckRevolution()
 {
-    if (revolutionCheckOff || !(t > timeLimit) || showCanvas->tapeShown)
+    if (revolutionCheckOff || !(flight.t > timeLimit) || showCanvas->tapeShown)
         return;
     CaptureTrack();
     showCanvas->AllowMeasuring(1);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "display/DoubleBufferView.h"
+#include "trackmaker/Flight.h"
 #include "platform/gfx/Geometry.h"
 #include "platform/window/MessageQueue.h"
 
@@ -12,18 +13,12 @@ class CPalette;
 class LorentzSlideCanvas;
 class TrackmakerShowCanvas;
 
-// The Trackmaker's screen factor that belongs to the chosen speed: 500 x speed / 40, the 2V speed
-// of 40 being the reference. The screen speed dialog scales the view's factor from it.
-extern double screenFactorBase;
-
 // The Trackmaker's simulation: an electron or a positron fired horizontally into a uniform field
 // perpendicular to the screen, its white track drawn live on a black area, and the D readout of
 // the tape that measures a closed circle.
 //
-// Units: positions in pixels of the area (y grows downward), time in simulation units, velocity
-// in pixels per simulation unit, the field in slider units (-1 to +1). Each step turns the
-// velocity by the exact rotation of field x dt x charge radians, so the track is a polygon close
-// to a circle of radius speed / |field| pixels.
+// The particle's motion is its Flight (trackmaker/Flight.h, which gives the units); the view
+// steps it, draws it and pumps the messages between steps.
 //
 // A flight (Inject) is a loop on the caller's thread that handles every waiting message itself
 // between two steps; it ends when the particle leaves the area or when running is cleared. During
@@ -38,24 +33,23 @@ public:
     static constexpr double kStartScreenFactor = 500.0;
 
     // fieldSlider: the field slider, owned by its own window; area: the simulation area in the
-    // back buffer and the view; initialField: the slider's value (slider units).
-    TrackmakerView(LorentzSlideCanvas* fieldSlider, const Rect& area, double initialField);
+    // back buffer and the view; initialField: the slider's value (slider units); perfFrequency:
+    // ticks per second of the performance counter.
+    TrackmakerView(LorentzSlideCanvas* fieldSlider, const Rect& area, double initialField, double perfFrequency);
     ~TrackmakerView() override;
 
     // Starts a flight from the left edge (leftToRight) or the right edge, at mid-height, and
     // returns when it ends. Commands arriving meanwhile run inside it.
     virtual void Inject(int leftToRight);
-    // Moves the particle by one time step with the velocity before the turn, then turns the
-    // velocity by angle (radians).
-    virtual void Advance(double angle);
-    // One integration step, drawn from the previous point to the new one on the flight context.
+    // One step of the flight in the present field, drawn from the previous point to the new one
+    // on the flight context.
     // Returns whether the new (truncated) point lies in the area.
     int Step();
     // Edges count as inside: 0 <= x <= area width and 0 <= y <= area height.
     bool InArea(int px, int py) const;
 
     void SetField(double b) { field = b; }
-    void SetTimeStep(double step) { dt = step; }
+    void SetTimeStep(double step) { flight.dt = step; }
     // t = 0; the time limit becomes one revolution at the present field (infinite at field 0).
     void ResetClock();
     // Wipes the area to black on the screen and in the back buffer, removes a shown tape and
@@ -92,18 +86,14 @@ public:
     double speed = 40.0;         // pixels per simulation unit
     double charge = -1.0;        // -1 electron, +1 positron
     double field = 0.0;          // slider units
-    double x = 0.0;              // pixels
-    double y = kAreaHeight * 0.5;
-    double vx = 0.0;             // pixels per simulation unit
-    double vy = 0.0;
-    double t = 0.0;              // simulation units since the last clock reset
-    double dt = 0.01;            // simulation units of the next step
+    Flight flight{0.0, kAreaHeight * 0.5};
     double timeLimit = 0.0;      // one revolution, simulation units
     // Simulation units per real second times speed: dt = step seconds x screenFactor / speed.
     double screenFactor = kStartScreenFactor;
     int32_t inArea = 0;
     int32_t running = 0;
     int32_t revolutionCheckOff = 0;
+    double perfFrequency;        // ticks per second of the performance counter
     std::unique_ptr<CDC> flightContext; // the view's client context while flying
 
 private:

@@ -8,7 +8,10 @@
 #include "trackmaker/TrackmakerShowCanvas.h"
 #include "trackmaker/TrackmakerView.h"
 
-CTrackmakerWindow::CTrackmakerWindow() = default;
+CTrackmakerWindow::CTrackmakerWindow(FrameLink& frame)
+    : ToolWindow(frame, {kMinTrackSize, kMaxTrackSize}, MovingEndsTrackmaker::No)
+{
+}
 
 CTrackmakerWindow::~CTrackmakerWindow() { CloseSpeedDialog(); }
 
@@ -24,7 +27,7 @@ void CTrackmakerWindow::CreateView()
     fieldSlider->SetPosition(kSliderPlace.x, kSliderPlace.y);
     if (hasPalette)
         fieldSlider->SetPalette(&palette);
-    auto* newView = new TrackmakerView(fieldSlider, kArea, 0.0);
+    auto* newView = new TrackmakerView(fieldSlider, kArea, 0.0, Frame().PerfFrequency());
     // A view whose window could not be made is not touched again (see AttachView).
     if (!AttachView(newView, kPicture.width, kPicture.height)) {
         delete fieldSlider;
@@ -71,44 +74,31 @@ void CTrackmakerWindow::CloseSpeedDialog()
         dialog->DestroyWindow();
 }
 
-void CTrackmakerWindow::OnGetMinMaxInfo(MinMaxInfo* info)
+void CTrackmakerWindow::WhenHidden()
 {
-    CScrollWindow::OnGetMinMaxInfo(info);
-    info->ptMinTrackSize = kMinTrackSize;
-    info->ptMaxTrackSize = kMaxTrackSize;
-}
-
-void CTrackmakerWindow::OnClose()
-{
-    ShowWindow(SW_HIDE);
-    if (frameLink)
-        frameLink->SetTrackmakerMode(0);
+    Frame().SetTrackmakerMode(0);
     if (trackmakerView)
         trackmakerView->ShowCanvas()->AllowMeasuring(0);
-    UpdateActivationAfterClose(this, ClosedWindowPlace::BackOfList);
-    CloseSpeedDialog();
-    if (frameLink)
-        frameLink->BringFrameToTop();
 }
 
-// A click into the window while the mode is off turns it on; that click only activates, so the
-// field slider lets it pass. Losing activation stops a flight.
-void CTrackmakerWindow::OnActivate(unsigned state, CWnd* other, bool minimized)
+void CTrackmakerWindow::Activated(unsigned state)
 {
-    if (state == WA_CLICKACTIVE && frameLink && !frameLink->TrackmakerActive()) {
+    if (state == WA_CLICKACTIVE && !Frame().TrackmakerActive()) {
         if (fieldSlider)
             fieldSlider->armed = 0;
-        frameLink->SetTrackmakerMode(1);
-        frameLink->ActivateToolWindow(this);
-    } else if (state != WA_INACTIVE) {
-        if (frameLink)
-            frameLink->ActivateToolWindow(this);
-    } else if (trackmakerView) {
-        trackmakerView->running = 0;
+        Frame().SetTrackmakerMode(1);
     }
+    Frame().ActivateToolWindow(this);
     if (trackmakerView)
         trackmakerView->ShowCanvas()->AllowMeasuring(0);
-    CScrollWindow::OnActivate(state, other, minimized);
+}
+
+void CTrackmakerWindow::Deactivated()
+{
+    if (!trackmakerView)
+        return;
+    trackmakerView->running = 0;
+    trackmakerView->ShowCanvas()->AllowMeasuring(0);
 }
 
 bool CTrackmakerWindow::OnKeyDown(int key)
@@ -116,21 +106,11 @@ bool CTrackmakerWindow::OnKeyDown(int key)
     return trackmakerView && trackmakerView->ShowCanvas() && trackmakerView->ShowCanvas()->OnKeyDown(key);
 }
 
-void CTrackmakerWindow::OnPaletteChanged(CWnd* focusWindow)
-{
-    RealiseOnPaletteChanged(*this, hasPalette ? &palette : nullptr, focusWindow);
-}
-
-bool CTrackmakerWindow::OnQueryNewPalette() { return RealiseOnQueryNewPalette(*this, hasPalette ? &palette : nullptr); }
-
-// The view and its children are gone by now. The speed dialog belongs to the frame: it goes
-// first, while this window can still be told; then the frame forgets this window.
+// The view and its children are gone by now. The speed dialog belongs to the frame.
 void CTrackmakerWindow::OnDestroy()
 {
     CloseSpeedDialog();
     trackmakerView = nullptr;
     fieldSlider = nullptr;
-    if (frameLink)
-        frameLink->ToolWindowDestroyed(this);
-    CScrollWindow::OnDestroy();
+    ToolWindow::OnDestroy();
 }

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "controls/SlideCanvas.h"
-#include "display/ScrollWindow.h"
+#include "display/ToolWindow.h"
 #include "platform/gfx/DC.h"
 #include "platform/gfx/Gdi.h"
 
@@ -16,8 +16,8 @@ class TrackmakerView;
 // The "Trackmaker" tool window: the simulation view with its black area, the field slider right
 // of it, the Clear button at the top right and the tape canvas over the area. It is created on
 // the first Activate and lives until the program ends; closing it only hides it and ends the
-// Trackmaker mode.
-class CTrackmakerWindow : public CScrollWindow {
+// Trackmaker mode. Moving it does not end the mode.
+class CTrackmakerWindow : public ToolWindow {
 public:
     static constexpr int kKnobBitmap = 144;       // 51 x 33, 16 colours
     static constexpr int kBackgroundBitmap = 145; // 119 x 353, 16 colours: the slider's track
@@ -32,7 +32,7 @@ public:
     static constexpr Point kMinTrackSize{192, 48};  // outer size, pixels
     static constexpr Point kMaxTrackSize{632, 480}; // outer size, pixels
 
-    CTrackmakerWindow();
+    explicit CTrackmakerWindow(FrameLink& frame);
     ~CTrackmakerWindow() override;
 
     // Builds the field slider, the view, the Clear button and the tape canvas.
@@ -41,13 +41,8 @@ public:
     // Destroys the open speed dialog, if any, and forgets it.
     void CloseSpeedDialog();
 
-    void OnGetMinMaxInfo(MinMaxInfo* info) override;
-    void OnClose() override;
-    void OnActivate(unsigned state, CWnd* other, bool minimized) override;
     // Keys typed anywhere in the window reach the keyboard tape.
     bool OnKeyDown(int key) override;
-    void OnPaletteChanged(CWnd* focusWindow) override;
-    bool OnQueryNewPalette() override;
 
     CBitmap knobBitmap;
     CDC knobSurface;
@@ -61,7 +56,20 @@ public:
     TrackmakerView* trackmakerView = nullptr;  // deletes itself with its window
 
 protected:
+    // The speed dialog goes first, while this window can still be told; then the frame forgets
+    // this window.
     void OnDestroy() override;
+    // A click into the window while the mode is off turns it on; that click only activates, so
+    // the field slider lets it pass. Any change of activation ends measuring.
+    void Activated(unsigned state) override;
+    // Losing the activation stops a flight.
+    void Deactivated() override;
+    // Closing ends the Trackmaker mode and measuring before the activation moves on, and closes
+    // the speed dialog after.
+    void WhenHidden() override;
+    void CloseOwnDialog() override { CloseSpeedDialog(); }
+    // On a palette display the window counts as having a palette even when none could be made.
+    CPalette* WindowPalette() override { return hasPalette ? &palette : nullptr; }
 
 private:
     void LoadPictures();

@@ -39,8 +39,8 @@ class BenchClock : public Clock {
 public:
     int64_t PerformanceCounter() override
     {
-        if (++reads % 2 == 0 && --framesLeft <= 0 && mainFrame)
-            mainFrame->rotating = 0;
+        if (++reads % 2 == 0 && --framesLeft <= 0 && session)
+            session->rotating = false;
         return std::chrono::duration_cast<std::chrono::nanoseconds>(
                    std::chrono::steady_clock::now().time_since_epoch())
             .count();
@@ -52,6 +52,7 @@ public:
     int64_t reads = 0;
     int framesLeft = 0;
     uint32_t ticks = 0;
+    Session* session = nullptr;
 };
 
 BenchClock benchClock;
@@ -60,15 +61,17 @@ std::unique_ptr<CChamberApp> app;
 bool StartProgram()
 {
     if (app)
-        return mainFrame != nullptr;
+        return app->Frame() != nullptr;
     platform::SetClock(&benchClock);
     static char name[] = "tracelume";
     static char* argv[] = {name, nullptr};
     app = std::make_unique<CChamberApp>(1, argv);
-    if (!app->StartUp() || !mainFrame || !mainFrame->chamberWindow)
+    benchClock.session = &app->State();
+    if (!app->StartUp() || !app->Frame() || !app->Frame()->chamberWindow)
         return false;
-    mainFrame->event = MakeFullEvent(mainFrame->conditions);
-    mainFrame->chamberWindow->GetChamber().SetEvent(mainFrame->event);
+    Session& session = app->State();
+    session.event = MakeFullEvent(session.conditions);
+    app->Frame()->chamberWindow->GetChamber().SetEvent(session.event);
     QCoreApplication::processEvents();
     return true;
 }
@@ -81,7 +84,7 @@ void RotationLoop(benchmark::State& state)
     }
     for (auto _ : state) {
         benchClock.framesLeft = kFramesPerIteration;
-        mainFrame->OnCommand(cmd::kRotate);
+        app->Frame()->OnCommand(cmd::kRotate);
     }
     state.SetItemsProcessed(int64_t(state.iterations()) * kFramesPerIteration);
 }

@@ -1,6 +1,5 @@
 #include "eventfile/commands/EventFileCommands.h"
 
-#include "eventfile/EventFileWriter.h"
 #include "platform/seams/FileDialog.h"
 #include "platform/seams/MessageBox.h"
 #include "platform/window/Wnd.h"
@@ -41,14 +40,4 @@ void ShowFileMessage(CWnd* frame, const FileMessage& message)
 {
     const CWnd* owner = message.owner == MessageOwner::Desktop ? CWnd::GetDesktopWindow() : frame;
     platform::ShowMessageBox(owner, message.text, message.caption, MB_OK);
-}
-
-bool SaveEventFileShowingFailure(CWnd* frame, const std::string& path, const ChamberData& conditions,
-                                 std::span<const TrackPoint> points)
-{
-    if (const std::optional<WriteFailure> failure = SaveEventFile(path, conditions, points)) {
-        ShowFileMessage(frame, SaveFailureMessage(*failure));
-        return false;
-    }
-    return true;
 }

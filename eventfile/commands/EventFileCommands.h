@@ -35,8 +35,3 @@ std::optional<ChosenFile> ChooseFileToRead(CWnd* owner, ReadCommand command);
 // One message of the event-file paths, with a single OK button, owned by frame or, when the
 // message says so, by the desktop.
 void ShowFileMessage(CWnd* frame, const FileMessage& message);
-
-// Saves conditions and points as a kind 'W' file at path; a failure shows the message of its
-// stage and leaves whatever the path held before. True when the file was saved.
-bool SaveEventFileShowingFailure(CWnd* frame, const std::string& path, const ChamberData& conditions,
-                                 std::span<const TrackPoint> points);

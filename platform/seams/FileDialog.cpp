@@ -3,9 +3,9 @@
 
 #include "platform/seams/MessageBox.h"
 #include "platform/window/Wnd.h"
-#include "platform/window/Hub.h"
-#include "platform/window/WndPrivate.h"
-#include "platform/window/QtModalDialog.h"
+#include "platform/window/qt/Hub.h"
+#include "platform/window/qt/WndPrivate.h"
+#include "platform/window/qt/QtModalDialog.h"
 
 #include <QFileIconProvider>
 #include <QGuiApplication>

@@ -1,8 +1,8 @@
 #include "platform/testing/InputSimulation.h"
 
 #include "platform/window/FrameWnd.h"
-#include "platform/window/MenuPrivate.h"
-#include "platform/window/WndPrivate.h"
+#include "platform/window/qt/MenuPrivate.h"
+#include "platform/window/qt/WndPrivate.h"
 
 #include <QApplication>
 #include <QCloseEvent>

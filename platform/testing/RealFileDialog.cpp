@@ -1,7 +1,7 @@
 #include "platform/testing/RealFileDialog.h"
 
 #include "platform/seams/FileDialogPrivate.h"
-#include "platform/window/Hub.h"
+#include "platform/window/qt/Hub.h"
 
 #include <QEventLoop>
 #include <QFileSystemModel>

@@ -1,7 +1,7 @@
 #include "platform/window/App.h"
 
 #include "platform/window/Wnd.h"
-#include "platform/window/Hub.h"
+#include "platform/window/qt/Hub.h"
 
 #include <QApplication>
 #include <QIconEngine>

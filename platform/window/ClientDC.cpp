@@ -1,7 +1,7 @@
 #include "platform/window/ClientDC.h"
 
 #include "platform/window/Wnd.h"
-#include "platform/window/WndPrivate.h"
+#include "platform/window/qt/WndPrivate.h"
 
 #include <cassert>
 

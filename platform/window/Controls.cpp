@@ -2,7 +2,7 @@
 
 #include "platform/gfx/Gdi.h"
 #include "platform/gfx/Screen.h"
-#include "platform/window/WndPrivate.h"
+#include "platform/window/qt/WndPrivate.h"
 
 #include <QAbstractButton>
 #include <QComboBox>
@@ -82,8 +82,7 @@ void CControl::OnSize(unsigned type, int cx, int cy)
 void CControl::NotifyParent(int code)
 {
     if (CWnd* parent = GetParent())
-        parent->SendMessage(WM_COMMAND, uintptr_t(GetDlgCtrlID() & 0xFFFF) | (uintptr_t(code & 0xFFFF) << 16),
-                            reinterpret_cast<intptr_t>(this));
+        parent->SendCommand(GetDlgCtrlID(), code, this);
 }
 
 // Buttons.

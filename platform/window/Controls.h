@@ -9,7 +9,8 @@
 // button, a drop-down list, a static text, a track bar) filling their client area. They are
 // created like any child window, with Create at a rectangle in the parent's client coordinates
 // and an id, and tell their parent what the user did:
-// - buttons and lists send WM_COMMAND, which reaches the parent's OnCommand(id, code, control);
+// - buttons and lists send their notices with SendCommand, which reaches the parent's OnCommand(id,
+//   code, control);
 // - a horizontal track bar calls the parent's OnHScroll(code, position, control).
 // Only what the user does is told; setting a state from the program (SetCheck, SetCurSel,
 // SetPos) tells nobody, as in the classic window system.
@@ -34,7 +35,7 @@ constexpr unsigned SS_CENTER = 0x1;
 constexpr unsigned TBS_HORZ = 0x0;
 constexpr unsigned TBS_AUTOTICKS = 0x1;
 
-// Notification codes, the high word of a WM_COMMAND's wParam.
+// Notification codes of a control's command (SendCommand's code).
 constexpr int BN_CLICKED = 0;
 constexpr int CBN_SELCHANGE = 1;
 
@@ -78,7 +79,7 @@ public:
 protected:
     // Makes the control's widget inside the client area; called from OnCreate.
     virtual void CreateWidget(const CreateStruct& create) = 0;
-    // Sends WM_COMMAND with code to the parent.
+    // Sends the command of its id with code to the parent, itself as the control.
     void NotifyParent(int code);
 
     std::unique_ptr<ControlWidgets> widgets_;

@@ -2,7 +2,7 @@
 
 #include "platform/gfx/Screen.h"
 #include "platform/window/MessageQueue.h"
-#include "platform/window/WndPrivate.h"
+#include "platform/window/qt/WndPrivate.h"
 
 #include <QFontMetrics>
 #include <QWidget>

@@ -1,7 +1,7 @@
 #include "platform/window/FrameWnd.h"
 
-#include "platform/window/MenuPrivate.h"
-#include "platform/window/WndPrivate.h"
+#include "platform/window/qt/MenuPrivate.h"
+#include "platform/window/qt/WndPrivate.h"
 
 #include <cassert>
 
@@ -79,7 +79,7 @@ bool CFrameWnd::TranslateAccelerator(char key)
         if (state != kMenuItemNotFound && (state & (MF_GRAYED | MF_DISABLED)) != 0)
             return true;
     }
-    SendMessage(WM_COMMAND, uintptr_t(*command));
+    SendCommand(*command);
     return true;
 }
 

@@ -1,10 +1,10 @@
 #include "platform/window/Menu.h"
 
-#include "platform/window/MenuPrivate.h"
+#include "platform/window/qt/MenuPrivate.h"
 
 #include "platform/window/Wnd.h"
-#include "platform/window/Hub.h"
-#include "platform/window/WndPrivate.h"
+#include "platform/window/qt/Hub.h"
+#include "platform/window/qt/WndPrivate.h"
 
 #include <QAction>
 #include <QKeyEvent>
@@ -162,7 +162,7 @@ void MenuPrivate::Triggered(size_t index)
     if ((node.state & kStateBits) != 0)
         return;
     if (CWnd* window = RootOwner())
-        window->PostMessage(WM_COMMAND, uintptr_t(node.id));
+        window->PostCommand(node.id);
 }
 
 CWnd* MenuPrivate::RootOwner() const

@@ -3,8 +3,8 @@
 #include "platform/window/App.h"
 #include "platform/window/FrameWnd.h"
 #include "platform/gfx/GuiApplication.h"
-#include "platform/window/Hub.h"
-#include "platform/window/WndPrivate.h"
+#include "platform/window/qt/Hub.h"
+#include "platform/window/qt/WndPrivate.h"
 
 #include <QApplication>
 #include <QKeyEvent>

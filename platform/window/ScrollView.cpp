@@ -1,7 +1,7 @@
 #include "platform/window/ScrollView.h"
 
 #include "platform/window/ClientDC.h"
-#include "platform/window/ScrollViewBars.h"
+#include "platform/window/qt/ScrollViewBars.h"
 
 #include <cassert>
 

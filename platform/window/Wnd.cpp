@@ -2,8 +2,8 @@
 
 #include "platform/window/ClientDC.h"
 #include "platform/gfx/Screen.h"
-#include "platform/window/Hub.h"
-#include "platform/window/WndPrivate.h"
+#include "platform/window/qt/Hub.h"
+#include "platform/window/qt/WndPrivate.h"
 
 
 #include <QApplication>
@@ -323,16 +323,20 @@ void CWnd::DrawMenuBar()
     d_->RedrawMenuBar();
 }
 
-intptr_t CWnd::SendMessage(unsigned message, uintptr_t wParam, intptr_t lParam)
+intptr_t CWnd::SendMessage(unsigned message, uintptr_t wParam, intptr_t)
 {
     if (message == WM_CLOSE) {
         OnClose();
         return 0;
     }
     if (message == WM_COMMAND)
-        return OnCommand(int(wParam & 0xFFFF), int((wParam >> 16) & 0xFFFF), reinterpret_cast<CWnd*>(lParam)) ? 1 : 0;
+        return SendCommand(int(wParam & 0xFFFF), int((wParam >> 16) & 0xFFFF)) ? 1 : 0;
     return 0;
 }
+
+bool CWnd::SendCommand(int id, int code, CWnd* control) { return OnCommand(id, code, control); }
+
+bool CWnd::PostCommand(int id) { return PostMessage(WM_COMMAND, uintptr_t(id & 0xFFFF)); }
 
 bool CWnd::PostMessage(unsigned message, uintptr_t wParam, intptr_t lParam)
 {

@@ -308,8 +308,16 @@ public:
     virtual CMenu* GetMenu() const;
     void DrawMenuBar();
 
-    // WM_CLOSE calls OnClose; WM_COMMAND calls OnCommand(the low 16 bits of wParam, its high 16
-    // bits, lParam as the control that sent it). Others do nothing.
+    // A command with its types kept: OnCommand(id, code, control) at once. Returns whether it
+    // was handled. Controls send their notices this way.
+    bool SendCommand(int id, int code = 0, CWnd* control = nullptr);
+    // The command id for when the message is next handled by a loop (menu items, which the
+    // program handles after the menu has closed). False while there is no window.
+    bool PostCommand(int id);
+
+    // The packed messages, for the edge where a message travels as numbers. WM_CLOSE calls
+    // OnClose; WM_COMMAND calls SendCommand(the low 16 bits of wParam, its high 16 bits, no
+    // control): lParam carries no window. Others do nothing.
     // SendMessage acts at once; PostMessage when the message is next handled by a loop.
     intptr_t SendMessage(unsigned message, uintptr_t wParam = 0, intptr_t lParam = 0);
     bool PostMessage(unsigned message, uintptr_t wParam = 0, intptr_t lParam = 0);

@@ -1,5 +1,4 @@
 #include "controls/ChamberSlideCanvas.h"
-#include "controls/DisplayValSlideCanvas.h"
 #include "physics/ChamberData.h"
 #include "platform/gfx/DC.h"
 #include "platform/window/Wnd.h"
@@ -35,28 +34,31 @@ protected:
     }
     void TearDown() override { parent.DestroyWindow(); }
 
-    // The canvas, track width and track height of a slider.
-    struct Track {
-        Size canvas;
-        int width;
-        int height;
-    };
-    static constexpr Track kBTrack{{87, 217}, 47, kTrackHeight};
-    static constexpr Track kLTrack{{84, 201}, 44, 161};
+    static constexpr SliderTrack kBTrack{{87, 217}, 47, kTrackHeight, kOpaqueWidth};
+    static constexpr SliderTrack kLTrack{{84, 201}, 44, 161, kOpaqueWidth};
+    static constexpr KnobDescription Knob(CDC* surface) { return {surface, kKnobHeight, kKnobWidth, 0}; }
 
-    template <typename Slider, typename... Extra>
-    Slider* Place(Point at, Track track, Extra&&... extra)
+    // A chamber slider of the window's kind for quantity, its knob and track 20 pixels right.
+    ChamberSlideCanvas* Chamber(const SliderTrack& track, const ChamberQuantity& quantity, ChamberDataHolder& holder)
     {
-        auto* slider = new Slider(&background.dc, KnobDescription{&knob.dc, kKnobHeight, kKnobWidth, 0},
-                                  track.canvas, track.width, track.height - kKnobHeight, kOpaqueWidth, track.height,
-                                  std::forward<Extra>(extra)...);
+        const ChamberSliderLayout layout{track, 20, {}, {}, 102};
+        return new ChamberSlideCanvas(&background.dc, Knob(&knob.dc), layout, quantity, holder);
+    }
+
+    // Places a slider made with new on the parent, ready to drag.
+    template <typename Slider>
+    Slider* Place(Point at, Slider* slider)
+    {
         slider->SetPosition(at.x, at.y);
         EXPECT_TRUE(slider->Create("", "", WS_CHILD | WS_VISIBLE, slider->frame, &parent, 102));
         slider->SetBackBuffer(&backBuffer.dc);
         slider->PrepareKnob();
         return slider;
     }
-    SlideCanvas* PlainSlider(Point at = {}) { return Place<SlideCanvas>(at, kBTrack); }
+    SlideCanvas* PlainSlider(Point at = {})
+    {
+        return Place(at, new SlideCanvas(&background.dc, Knob(&knob.dc), kBTrack));
+    }
 
     TestSurface background{94, 177, kTrackGrey};
     TestSurface knob{kKnobWidth, kKnobHeight, colours::kWhite};
@@ -100,6 +102,26 @@ TEST_F(SliderTest, DragStaysOnTheTrackAndMarksTheRowsItCrosses)
     EXPECT_EQ(slider->drawnPosition, kTravel);
 }
 
+// A move draws only the rows it changes into the back buffer; the rest must already be what a
+// whole drawing at the knob's new place gives. The track's rows differ, so a row drawn at the
+// wrong height shows.
+TEST_F(SliderTest, DragLeavesTheBackBufferAsAWholeDrawingAtTheNewPlace)
+{
+    for (int y = 0; y < kTrackHeight; ++y)
+        background.dc.FillSolidRect({0, y, 94, y + 1}, Rgb(y, 128, 255 - y));
+    SlideCanvas* slider = PlainSlider({26, 24});
+    TestSurface whole{400, 310, colours::kWhite};
+    slider->Draw(&backBuffer.dc);
+    slider->Draw(&whole.dc);
+    slider->OnLButtonDown(MK_LBUTTON, {5, 5});
+    for (const int y : {6, 7, 40, 39, 160, 5000, -500, 90}) {
+        slider->OnMouseMove(MK_LBUTTON, {5, y});
+        slider->Draw(&whole.dc);
+        EXPECT_TRUE(backBuffer.Image().pixels == whole.Image().pixels) << "after the move to " << y;
+    }
+    slider->OnLButtonUp(0, {5, 90});
+}
+
 TEST_F(SliderTest, ClearedArmedGateSwallowsOnePress)
 {
     SlideCanvas* slider = PlainSlider();
@@ -126,7 +148,9 @@ TEST_F(SliderTest, KnobRightPartIsSeeThroughWhereWhite)
 
 TEST_F(SliderTest, DisplaySliderPrintsTheValueOfItsKnob)
 {
-    auto* slider = Place<DisplayValSlideCanvas>(Point{26, 24}, kBTrack, 0.0, 0.0, 2.0, std::string("B ="), " kG", 20);
+    ChamberData conditions(500.0, 0.0, 0.6);
+    ChamberDataHolder holder(conditions);
+    auto* slider = Place(Point{26, 24}, Chamber(kBTrack, kFieldQuantity, holder));
     EXPECT_EQ(slider->ValueText(slider->PositionToValue(0)), "B = 2.0000 kG");
     EXPECT_EQ(slider->ValueText(slider->PositionToValue(kTravel)), "B = 0.0000 kG");
     EXPECT_EQ(slider->knobPosition, kTravel);
@@ -138,8 +162,7 @@ TEST_F(SliderTest, ReleaseWritesTheConditionsOnce)
 {
     ChamberData conditions(500.0, 0.8, 0.6);
     ChamberDataHolder holder(conditions);
-    auto* slider =
-        Place<ChamberLSlideCanvas>(Point{262, 40}, kLTrack, 5.0, 1.0, 9.0, std::string("L ="), " m", 20, holder);
+    auto* slider = Place(Point{262, 40}, Chamber(kLTrack, kLengthQuantity, holder));
     const int grab = slider->drawnPosition + 5;
     slider->OnLButtonDown(MK_LBUTTON, {25, grab});
     ASSERT_EQ(slider->dragging, 1);
@@ -163,8 +186,8 @@ TEST(ValueSlider, KnobFromValueTruncatesAndDoesNotClamp)
     };
     const Case cases[] = {{2.0, 0}, {0.0, kTravel}, {1.5, 40}, {4.0, -159}, {-1.0, 240}, {NAN, 0}, {1e300, -(1 << 24)}};
     for (const Case& c : cases) {
-        ValueSlideCanvas slider(nullptr, KnobDescription{nullptr, kKnobHeight, kKnobWidth, 0}, Size{87, 217}, 47,
-                                kTravel, kOpaqueWidth, kTrackHeight, c.value, 0.0, 2.0);
+        ValueSlideCanvas slider(nullptr, KnobDescription{nullptr, kKnobHeight, kKnobWidth, 0},
+                                SliderTrack{{87, 217}, 47, kTrackHeight, kOpaqueWidth}, ValueRange{0.0, 2.0}, c.value);
         EXPECT_EQ(slider.knobPosition, c.position) << c.value;
         EXPECT_EQ(slider.drawnPosition, c.position) << c.value;
     }

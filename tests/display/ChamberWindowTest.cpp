@@ -2,7 +2,6 @@
 
 #include "FakeFrameLink.h"
 #include "display/DoubleBufferView.h"
-#include "display/ProgramValues.h"
 #include "display/ScreenBoxView.h"
 #include "display/ScreenChamber.h"
 #include "display/ScreenChamberView.h"
@@ -13,11 +12,14 @@
 #include "platform/seams/MessageBox.h"
 #include "platform/testing/MessageBoxRecorder.h"
 #include "platform/gfx/Screen.h"
+#include "platform/window/Dialog.h"
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -51,10 +53,10 @@ Colour ShownPixel(const CWnd& view, int x, int y)
 }
 
 // A frame of the program's kind: made with new, deleted by its window when destroyed.
-template <class Window>
-Window* MakeWindow(const Rect& outer)
+template <class Window, class... Arguments>
+Window* MakeWindow(const Rect& outer, Arguments&... arguments)
 {
-    auto* window = new Window;
+    auto* window = new Window(arguments...);
     EXPECT_TRUE(window->Create("", "Particle Chamber: Empty", WS_OVERLAPPEDWINDOW, outer, nullptr));
     return window;
 }
@@ -66,7 +68,7 @@ struct ChamberWindowFixture : ::testing::Test {
 
     void Make(const Rect& outer)
     {
-        window = MakeWindow<CScreenChamberWindow>(outer);
+        window = MakeWindow<CScreenChamberWindow>(outer, frame);
         window->CreateView(800.0, camera);
         ASSERT_NE(window->ChamberView(), nullptr);
         frame.names[window] = "chamber";
@@ -77,12 +79,27 @@ struct ChamberWindowFixture : ::testing::Test {
     ScreenChamberView& View() { return *window->ChamberView(); }
     void TearDown() override
     {
-        activationList.Clear();
-        CScreenChamberWindow::destroyRateDialog = nullptr;
         platform::ResetScreen();
         if (window && window->IsWindow())
             window->DestroyWindow();
     }
+};
+
+// A stand-in for the rate dialog: an unowned window that tells when it is destroyed.
+class StandInDialog : public CDialog {
+public:
+    explicit StandInDialog(std::function<void()> destroyed) : destroyed_(std::move(destroyed))
+    {
+        EXPECT_TRUE(CreateEx(0, "", "rate", WS_POPUP, 0, 0, 10, 10, nullptr));
+    }
+    void OnDestroy() override
+    {
+        destroyed_();
+        CDialog::OnDestroy();
+    }
+
+private:
+    std::function<void()> destroyed_;
 };
 
 } // namespace
@@ -238,20 +255,20 @@ TEST_F(ChamberWindowFixture, ShowsTheEventThroughItsRenderer)
 TEST_F(ChamberWindowFixture, SizeLimitsAreAskedForAndSetClipDirty)
 {
     Make(Rect{0, 0, 400, 300});
-    clipDirty = 0;
+    frame.clipDirty = 0;
     MinMaxInfo info;
     window->OnGetMinMaxInfo(&info);
     EXPECT_EQ(info.ptMinTrackSize, (Point{192, 48}));
     EXPECT_EQ(info.ptMaxTrackSize, (Point{640, 520}));
-    EXPECT_EQ(clipDirty, 1);
+    EXPECT_EQ(frame.clipDirty, 1);
 
-    clipDirty = 0;
+    frame.clipDirty = 0;
     window->MoveWindow(0, 0, 1000, 900);
     Rect outer;
     window->GetWindowRect(&outer);
     EXPECT_EQ(outer.Width(), 640);
     EXPECT_EQ(outer.Height(), 520);
-    EXPECT_EQ(clipDirty, 1);
+    EXPECT_EQ(frame.clipDirty, 1);
     window->MoveWindow(0, 0, 10, 10);
     window->GetWindowRect(&outer);
     EXPECT_EQ(outer.Width(), 192);
@@ -263,19 +280,17 @@ TEST_F(ChamberWindowFixture, ClosingHidesGoesToTheBackClosesTheDialogAndRaisesTh
     Make(Rect{0, 0, 400, 300});
     CWnd projector;
     frame.names[&projector] = "projector";
-    activationList.PushBack(window);
-    activationList.PushBack(&projector);
-    static std::vector<std::string>* log = nullptr;
-    log = &frame.log;
-    CScreenChamberWindow::destroyRateDialog = [](CalibrationDialog*) { log->push_back("destroy dialog"); };
-    window->rateDialog = reinterpret_cast<CalibrationDialog*>(&projector); // never dereferenced here
+    frame.activation.PushBack(window);
+    frame.activation.PushBack(&projector);
+    StandInDialog dialog([this] { frame.log.push_back("destroy dialog"); });
+    window->rateDialog = &dialog;
 
     window->OnClose();
     EXPECT_TRUE(window->IsWindow());
     EXPECT_FALSE(window->IsWindowVisible());
-    ASSERT_EQ(activationList.Size(), 2);
-    EXPECT_EQ(activationList.At(0), &projector);
-    EXPECT_EQ(activationList.At(1), window);
+    ASSERT_EQ(frame.activation.Size(), 2);
+    EXPECT_EQ(frame.activation.At(0), &projector);
+    EXPECT_EQ(frame.activation.At(1), window);
     EXPECT_EQ(window->rateDialog, nullptr);
     EXPECT_EQ(frame.log, (std::vector<std::string>{"activate projector", "destroy dialog", "frame to top"}));
 }
@@ -283,9 +298,9 @@ TEST_F(ChamberWindowFixture, ClosingHidesGoesToTheBackClosesTheDialogAndRaisesTh
 TEST_F(ChamberWindowFixture, ClosingTheOnlyToolWindowLeavesTheFrameOnTop)
 {
     Make(Rect{0, 0, 400, 300});
-    activationList.PushBack(window);
+    frame.activation.PushBack(window);
     window->OnClose();
-    ASSERT_EQ(activationList.Size(), 1);
+    ASSERT_EQ(frame.activation.Size(), 1);
     EXPECT_EQ(frame.log, (std::vector<std::string>{"activate chamber", "frame to top"}));
 }
 
@@ -305,7 +320,7 @@ TEST_F(ChamberWindowFixture, TrueColourDisplayHasNoPaletteAndNoMessages)
 {
     MessageBoxRecorder messages;
     Make(Rect{0, 0, 640, 520});
-    EXPECT_EQ(window->paletteValid, 0);
+    EXPECT_EQ(window->chamberPalette.valid, 0);
     EXPECT_FALSE(window->OnQueryNewPalette());
     EXPECT_TRUE(messages.Shown().empty());
 }
@@ -315,9 +330,9 @@ TEST_F(ChamberWindowFixture, PaletteDisplayGetsTheThreeBoxColours)
     platform::SetScreen(ScreenFacts::PaletteDisplay());
     MessageBoxRecorder messages;
     Make(Rect{0, 0, 640, 520});
-    EXPECT_EQ(window->paletteValid, 1);
-    ASSERT_TRUE(window->palette.IsCreated());
-    EXPECT_EQ(window->palette.Entries(),
+    EXPECT_EQ(window->chamberPalette.valid, 1);
+    ASSERT_TRUE(window->chamberPalette.palette.IsCreated());
+    EXPECT_EQ(window->chamberPalette.palette.Entries(),
               (std::vector<PaletteEntry>{{51, 205, 255, 0}, {153, 51, 51, 0}, {0, 188, 0, 0}}));
     // The first repaint realised the palette, so asking again changes nothing.
     EXPECT_EQ(window->RealiseChamberPalette(), 0u);
@@ -330,8 +345,8 @@ TEST_F(ChamberWindowFixture, ValidFlagWithoutAPaletteIsReportedAndDrawingGoesOn)
 {
     MessageBoxRecorder messages;
     Make(Rect{0, 0, 640, 520});
-    ASSERT_FALSE(window->palette.IsCreated());
-    window->paletteValid = 1;
+    ASSERT_FALSE(window->chamberPalette.palette.IsCreated());
+    window->chamberPalette.valid = 1;
     View().Invalidate();
     View().UpdateWindow();
     ASSERT_EQ(messages.Shown().size(), 1u);
@@ -366,11 +381,9 @@ TEST_F(ChamberWindowFixture, ShowingAgainAfterClosingShowsTheSameOrientationAndE
 TEST_F(ChamberWindowFixture, DestroyingTheWindowDestroysAnOpenRateDialog)
 {
     Make(Rect{0, 0, 400, 300});
-    static int destroyed = 0;
-    destroyed = 0;
-    CScreenChamberWindow::destroyRateDialog = [](CalibrationDialog*) { ++destroyed; };
-    CWnd standIn;
-    window->rateDialog = reinterpret_cast<CalibrationDialog*>(&standIn); // never dereferenced here
+    int destroyed = 0;
+    StandInDialog standIn([&destroyed] { ++destroyed; });
+    window->rateDialog = &standIn;
     window->DestroyWindow();
     window = nullptr;
     EXPECT_EQ(destroyed, 1);

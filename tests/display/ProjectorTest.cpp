@@ -3,6 +3,7 @@
 #include "display/ProjectorView.h"
 #include "display/ProjectorWindow.h"
 
+#include "FakeFrameLink.h"
 #include "physics/ChamberData.h"
 #include "physics/ChamberEvent.h"
 #include "platform/testing/InputSimulation.h"
@@ -120,7 +121,7 @@ class ProjectorWindowTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        window = new CProjectorWindow;
+        window = new CProjectorWindow(frame);
         ASSERT_TRUE(window->Create("", "Projector: Empty", WS_OVERLAPPEDWINDOW, Rect{0, 0, 632, 480}, nullptr));
         window->SetConditions(&chamber);
         window->CreateView();
@@ -141,6 +142,7 @@ protected:
         return canvas().lastLength;
     }
 
+    FakeFrameLink frame;
     ChamberData chamber{500.0, 10.0, 1000.0};
     CProjectorWindow* window = nullptr;
 };

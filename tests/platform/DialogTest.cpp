@@ -3,7 +3,7 @@
 #include "platform/gfx/Screen.h"
 #include "platform/window/Dialog.h"
 #include "platform/window/MessageQueue.h"
-#include "platform/window/WndPrivate.h"
+#include "platform/window/qt/WndPrivate.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,6 @@
 // The activation list through activate, close and show, and Exit's order of destruction.
 #include "ShellTestSupport.h"
 
-#include "display/ProgramValues.h"
 #include "physics/ChamberEvent.h"
 #include "platform/window/MessageQueue.h"
 #include "shell/CommandIds.h"
@@ -15,7 +14,7 @@ protected:
     // A picture window as the reminders make them, shown and thereby activated.
     std::unique_ptr<CShowWindow> ShowPicture()
     {
-        auto picture = std::make_unique<CShowWindow>(169);
+        auto picture = std::make_unique<CShowWindow>(Frame(), 169);
         EXPECT_TRUE(picture->CreateEx(0, Frame().pictureClass, "picture", WS_CAPTION | WS_SYSMENU, CW_USEDEFAULT,
                                       CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, &Frame()));
         picture->ShowWindow(SW_SHOW);
@@ -26,8 +25,8 @@ protected:
 TEST_F(Activation, AfterStartUpTheChamberLeadsTheListAndPrintIsEnabled)
 {
     ASSERT_TRUE(Start(Screen(768)));
-    ASSERT_EQ(activationList.Size(), 1);
-    EXPECT_EQ(activationList.Front(), Frame().ChamberWnd());
+    ASSERT_EQ(State().activationList.Size(), 1);
+    EXPECT_EQ(State().activationList.Front(), Frame().ChamberWnd());
     EXPECT_FALSE(PrintGreyed(Frame()));
 }
 
@@ -35,18 +34,18 @@ TEST_F(Activation, ActivatingMovesAWindowToTheFrontOnceAndSetsPrint)
 {
     ASSERT_TRUE(Start(Screen(768)));
     auto picture = ShowPicture();
-    EXPECT_EQ(activeToolWindow, picture.get());
+    EXPECT_EQ(State().activeToolWindow, picture.get());
     EXPECT_EQ(picture->active, 1);
-    ASSERT_EQ(activationList.Size(), 2);
-    EXPECT_EQ(activationList.At(0), picture.get());
-    EXPECT_EQ(activationList.At(1), Frame().ChamberWnd());
+    ASSERT_EQ(State().activationList.Size(), 2);
+    EXPECT_EQ(State().activationList.At(0), picture.get());
+    EXPECT_EQ(State().activationList.At(1), Frame().ChamberWnd());
     EXPECT_TRUE(PrintGreyed(Frame()));
 
     Frame().ActivateToolWindow(Frame().ChamberWnd());
-    ASSERT_EQ(activationList.Size(), 2);
-    EXPECT_EQ(activationList.At(0), Frame().ChamberWnd());
-    EXPECT_EQ(activationList.At(1), picture.get());
-    EXPECT_EQ(activeToolWindow, Frame().ChamberWnd());
+    ASSERT_EQ(State().activationList.Size(), 2);
+    EXPECT_EQ(State().activationList.At(0), Frame().ChamberWnd());
+    EXPECT_EQ(State().activationList.At(1), picture.get());
+    EXPECT_EQ(State().activeToolWindow, Frame().ChamberWnd());
     EXPECT_FALSE(PrintGreyed(Frame()));
 }
 
@@ -58,25 +57,25 @@ TEST_F(Activation, ClosingAPictureHidesItTakesItOffAndActivatesTheNext)
     EXPECT_FALSE(picture->IsWindowVisible());
     EXPECT_TRUE(picture->IsWindow());
     EXPECT_EQ(picture->active, 0);
-    ASSERT_EQ(activationList.Size(), 1);
-    EXPECT_EQ(activationList.Front(), Frame().ChamberWnd());
-    EXPECT_EQ(activeToolWindow, Frame().ChamberWnd());
+    ASSERT_EQ(State().activationList.Size(), 1);
+    EXPECT_EQ(State().activationList.Front(), Frame().ChamberWnd());
+    EXPECT_EQ(State().activeToolWindow, Frame().ChamberWnd());
     EXPECT_FALSE(PrintGreyed(Frame()));
 
     picture->ShowWindow(SW_SHOW);
-    EXPECT_EQ(activationList.Front(), picture.get());
-    EXPECT_EQ(activationList.Size(), 2);
+    EXPECT_EQ(State().activationList.Front(), picture.get());
+    EXPECT_EQ(State().activationList.Size(), 2);
 }
 
 TEST_F(Activation, ClosingWithAnEmptyListKeepsTheActiveWindow)
 {
     ASSERT_TRUE(Start(Screen(768)));
     auto picture = ShowPicture();
-    activationList.Clear();
-    activationList.PushFront(picture.get());
+    State().activationList.Clear();
+    State().activationList.PushFront(picture.get());
     picture->SendMessage(WM_CLOSE);
-    EXPECT_TRUE(activationList.Empty());
-    EXPECT_EQ(activeToolWindow, picture.get());
+    EXPECT_TRUE(State().activationList.Empty());
+    EXPECT_EQ(State().activeToolWindow, picture.get());
 }
 
 // A destroyed picture window (like the splash) must not stay where Close would reach it.
@@ -86,23 +85,23 @@ TEST_F(Activation, DestroyedPictureLeavesTheListAndTheActiveWindow)
     auto picture = ShowPicture();
     const CWnd* gone = picture.get();
     picture.reset();
-    EXPECT_FALSE(activationList.Contains(gone));
-    EXPECT_NE(activeToolWindow, gone);
+    EXPECT_FALSE(State().activationList.Contains(gone));
+    EXPECT_NE(State().activeToolWindow, gone);
     Frame().OnCommand(cmd::kClose);
 }
 
 TEST_F(Activation, ExitDestroysTheEventEmptiesTheListAndClosesTheFrame)
 {
     ASSERT_TRUE(Start(Screen(768)));
-    Frame().event = std::make_shared<ChamberEvent>(&Frame().conditions);
-    std::weak_ptr<ChamberEvent> watch = Frame().event;
+    State().event = std::make_shared<ChamberEvent>(&State().conditions);
+    std::weak_ptr<ChamberEvent> watch = State().event;
     EXPECT_TRUE(Frame().OnCommand(cmd::kExit));
     EXPECT_TRUE(watch.expired());
-    EXPECT_TRUE(activationList.Empty());
+    EXPECT_TRUE(State().activationList.Empty());
     platform::PumpWaitingMessages();
-    EXPECT_EQ(mainFrame, nullptr);
-    EXPECT_EQ(frameLink, nullptr);
-    EXPECT_EQ(activeToolWindow, nullptr);
+    EXPECT_EQ(RunningFrame(), nullptr);
+    EXPECT_EQ(static_cast<FrameLink*>(RunningFrame()), nullptr);
+    EXPECT_EQ(State().activeToolWindow, nullptr);
 }
 
 class PictureWindow : public ShellTest {};
@@ -110,7 +109,7 @@ class PictureWindow : public ShellTest {};
 TEST_F(PictureWindow, ClientAreaIsTheBitmapAndPaintCopiesIt)
 {
     ASSERT_TRUE(Start(Screen(768)));
-    CShowWindow picture(169);
+    CShowWindow picture(Frame(), 169);
     ASSERT_TRUE(picture.CreateEx(0, Frame().pictureClass, " ", WS_CAPTION | WS_SYSMENU, 100, 100, 50, 50, &Frame()));
     picture.SizeToBitmap();
     Rect client;
@@ -132,7 +131,7 @@ TEST_F(PictureWindow, ClientAreaIsTheBitmapAndPaintCopiesIt)
 TEST_F(PictureWindow, OnAPaletteDisplayTheFirstPaintBuildsThePaletteFromTheColourTable)
 {
     ASSERT_TRUE(Start(ScreenFacts::PaletteDisplay()));
-    CShowWindow picture(169);
+    CShowWindow picture(Frame(), 169);
     ASSERT_TRUE(picture.CreateEx(0, Frame().pictureClass, " ", WS_CAPTION, 0, 0, 600, 400, &Frame()));
     picture.ShowWindow(SW_SHOW);
     picture.UpdateWindow();
@@ -145,7 +144,7 @@ TEST_F(PictureWindow, OnAPaletteDisplayTheFirstPaintBuildsThePaletteFromTheColou
 TEST_F(PictureWindow, MissingBitmapSaysSoAtEachPaint)
 {
     ASSERT_TRUE(Start(Screen(768)));
-    CShowWindow picture(999);
+    CShowWindow picture(Frame(), 999);
     ASSERT_TRUE(picture.CreateEx(0, Frame().pictureClass, " ", WS_CAPTION, 0, 0, 200, 200, &Frame()));
     picture.ShowWindow(SW_SHOW);
     picture.UpdateWindow();

@@ -22,7 +22,7 @@ protected:
         ASSERT_NE(Frame().controlsWindow, nullptr);
     }
     CChamberControlWindow& Controls() { return *Frame().controlsWindow; }
-    ChamberESlideCanvas& T() { return *Controls().tSlider; }
+    ChamberSlideCanvas& T() { return *Controls().tSlider; }
     std::string TText() { return T().ValueText(T().PositionToValue(T().knobPosition)); }
     void Choose(const char* entry)
     {
@@ -44,7 +44,7 @@ TEST_F(ChamberControlsTest, StartsFromTheConditionsWithTheRangeListInOrder)
     EXPECT_EQ(TText(), "T = 0.60000 MeV");
     EXPECT_EQ(Controls().bSlider->ValueText(Controls().bSlider->PositionToValue(Controls().bSlider->knobPosition)),
               "B = 0.8000 kG");
-    EXPECT_DOUBLE_EQ(Frame().pendingConditions.T(), 0.6);
+    EXPECT_DOUBLE_EQ(State().pendingConditions.T(), 0.6);
 }
 
 // The knob jumps to the end of the new range next to the old one; the same range changes nothing.
@@ -67,7 +67,7 @@ TEST_F(ChamberControlsTest, ChoosingARangeSetsTheNearEndOfIt)
     };
     for (const Step& step : steps) {
         Choose(step.entry);
-        EXPECT_NEAR(Frame().pendingConditions.T(), step.t, 1e-9 * step.t) << step.entry;
+        EXPECT_NEAR(State().pendingConditions.T(), step.t, 1e-9 * step.t) << step.entry;
         EXPECT_EQ(T().knobPosition, step.knob) << step.entry;
         EXPECT_EQ(TText(), step.text) << step.entry;
     }
@@ -79,10 +79,10 @@ TEST_F(ChamberControlsTest, TheEnergySliderShowsAndWritesMeVOfItsRange)
     EXPECT_EQ(Controls().rangeList->GetCurSel(), 3);
     EXPECT_STREQ(T().format, " %-4.4f");
     EXPECT_EQ(TText(), "T = 5.0000 MeV");
-    EXPECT_DOUBLE_EQ(Frame().pendingConditions.T(), 5.0);
+    EXPECT_DOUBLE_EQ(State().pendingConditions.T(), 5.0);
     // Released at slider value 0.5 in "1-10": 5 MeV.
     T().ApplyValue(0.5);
-    EXPECT_DOUBLE_EQ(Frame().pendingConditions.T(), 5.0);
+    EXPECT_DOUBLE_EQ(State().pendingConditions.T(), 5.0);
     T().SetValue(10000.0);
     EXPECT_EQ(Controls().rangeList->GetCurSel(), 0);
     EXPECT_EQ(T().knobPosition, 0);
@@ -96,20 +96,20 @@ TEST_F(ChamberControlsTest, AFileSConditionsReachTheSliders)
     EXPECT_EQ(Controls().bSlider->knobPosition, Controls().bSlider->travel / 4) << "three quarters up";
     EXPECT_EQ(Controls().rangeList->GetLBText(Controls().rangeList->GetCurSel()), "10-100");
     EXPECT_EQ(Controls().lSlider->ValueText(Controls().lSlider->value), "L = 3.0000 m");
-    EXPECT_DOUBLE_EQ(Frame().pendingConditions.T(), 50.0);
-    EXPECT_DOUBLE_EQ(Frame().pendingConditions.L(), 300.0);
-    EXPECT_DOUBLE_EQ(Frame().pendingConditions.B(), 1.5);
+    EXPECT_DOUBLE_EQ(State().pendingConditions.T(), 50.0);
+    EXPECT_DOUBLE_EQ(State().pendingConditions.L(), 300.0);
+    EXPECT_DOUBLE_EQ(State().pendingConditions.B(), 1.5);
 
     for (double t : {5.0, 10000.0, 0.01}) {
         T().SetValue(t);
-        EXPECT_NEAR(Frame().pendingConditions.T(), t, 1e-12 * t);
+        EXPECT_NEAR(State().pendingConditions.T(), t, 1e-12 * t);
     }
     EXPECT_EQ(T().knobPosition, T().travel) << "0.01 MeV at the bottom of 0.01-0.1";
     // An energy no range can show is refused and changes nothing.
-    const double kept = Frame().pendingConditions.T();
+    const double kept = State().pendingConditions.T();
     for (double refused : {0.0, -3.0, double(NAN)}) {
         T().SetValue(refused);
-        EXPECT_EQ(Frame().pendingConditions.T(), kept);
+        EXPECT_EQ(State().pendingConditions.T(), kept);
         EXPECT_EQ(Controls().rangeList->GetCurSel(), 5);
     }
 }
@@ -120,9 +120,9 @@ TEST_F(ChamberControlsTest, SetConditionsMakeTheNextEvent)
     Controls().lSlider->SetValue(3.0);
     T().SetValue(50.0);
     Frame().OnCommand(cmd::kNewEvent);
-    EXPECT_DOUBLE_EQ(Frame().conditions.B(), 1.5);
-    EXPECT_DOUBLE_EQ(Frame().conditions.L(), 300.0);
-    EXPECT_DOUBLE_EQ(Frame().conditions.T(), 50.0);
+    EXPECT_DOUBLE_EQ(State().conditions.B(), 1.5);
+    EXPECT_DOUBLE_EQ(State().conditions.L(), 300.0);
+    EXPECT_DOUBLE_EQ(State().conditions.T(), 50.0);
 }
 
 // The first click on the inactive window only activates it; Show clears that gate.
@@ -136,7 +136,7 @@ TEST_F(ChamberControlsTest, FirstClickOnTheInactiveWindowOnlyActivatesIt)
     Frame().OnCommand(cmd::kShowControls);
     EXPECT_TRUE(Controls().IsWindowVisible());
     EXPECT_EQ(Controls().clickThrough, 1);
-    EXPECT_EQ(activeToolWindow, &Controls());
+    EXPECT_EQ(State().activeToolWindow, &Controls());
 }
 
 // Under a window manager the window is active before the click that activated it arrives: that
@@ -146,7 +146,7 @@ TEST_F(ChamberControlsTest, FirstClickAfterAWindowManagerActivatedItOnlyActivate
     Frame().OnCommand(cmd::kShowControls);
     Frame().OnCommand(cmd::kShowChamber);
     platform::simulate::UserActivate(&Controls());
-    ChamberBSlideCanvas& b = *Controls().bSlider;
+    ChamberSlideCanvas& b = *Controls().bSlider;
     const auto drag = [&b] {
         using platform::simulate::MouseAction;
         const int knob = b.knobPosition;
@@ -155,9 +155,9 @@ TEST_F(ChamberControlsTest, FirstClickAfterAWindowManagerActivatedItOnlyActivate
         platform::simulate::SendMouse(&b, MouseAction::Release, {30, knob - 40});
     };
     drag();
-    EXPECT_DOUBLE_EQ(Frame().pendingConditions.B(), 0.8);
+    EXPECT_DOUBLE_EQ(State().pendingConditions.B(), 0.8);
     drag();
-    EXPECT_GT(Frame().pendingConditions.B(), 0.8);
+    EXPECT_GT(State().pendingConditions.B(), 0.8);
 }
 
 TEST_F(ChamberControlsTest, ClosingHidesAndGoesToTheBackOfTheList)
@@ -165,8 +165,8 @@ TEST_F(ChamberControlsTest, ClosingHidesAndGoesToTheBackOfTheList)
     Frame().OnCommand(cmd::kShowControls);
     Controls().OnClose();
     EXPECT_FALSE(Controls().IsWindowVisible());
-    EXPECT_EQ(activationList.At(activationList.Size() - 1), &Controls());
-    EXPECT_NE(activationList.Front(), &Controls());
+    EXPECT_EQ(State().activationList.At(State().activationList.Size() - 1), &Controls());
+    EXPECT_NE(State().activationList.Front(), &Controls());
 }
 
 } // namespace
@@ -177,7 +177,7 @@ TEST_F(ChamberControlsTest, TheKeyboardAloneSetsTheConditions)
     Frame().OnCommand(cmd::kShowControls);
     platform::simulate::ProcessEvents();
     auto press = [&](int key) { platform::simulate::SendKey(&Controls(), char(key), false); };
-    ChamberBSlideCanvas& b = *Controls().bSlider;
+    ChamberSlideCanvas& b = *Controls().bSlider;
     press(VK_TAB);
     ASSERT_EQ(CWnd::GetFocus(), &b);
     EXPECT_TRUE(b.focusShown);
@@ -186,12 +186,12 @@ TEST_F(ChamberControlsTest, TheKeyboardAloneSetsTheConditions)
     press(VK_UP);
     press(VK_NEXT);
     EXPECT_EQ(b.knobPosition, start - 2 + 10);
-    EXPECT_DOUBLE_EQ(Frame().pendingConditions.B(), b.PositionToValue(start + 8));
-    EXPECT_EQ(Frame().conditions.Changed(), 1);
+    EXPECT_DOUBLE_EQ(State().pendingConditions.B(), b.PositionToValue(start + 8));
+    EXPECT_EQ(State().conditions.Changed(), 1);
     for (int i = 0; i < 20; ++i)
         press(VK_PRIOR);
     EXPECT_EQ(b.knobPosition, 0);
-    EXPECT_DOUBLE_EQ(Frame().pendingConditions.B(), 2.0);
+    EXPECT_DOUBLE_EQ(State().pendingConditions.B(), 2.0);
 
     press(VK_TAB);
     EXPECT_EQ(CWnd::GetFocus(), Controls().tSlider);
@@ -203,7 +203,7 @@ TEST_F(ChamberControlsTest, TheKeyboardAloneSetsTheConditions)
     // "0.1-1" moves T to the near end of its range.
     press(VK_DOWN);
     EXPECT_EQ(Controls().rangeList->GetLBText(Controls().rangeList->GetCurSel()), "0.01-0.1");
-    EXPECT_DOUBLE_EQ(Frame().pendingConditions.T(), 0.1);
+    EXPECT_DOUBLE_EQ(State().pendingConditions.T(), 0.1);
     press(VK_TAB);
     EXPECT_EQ(CWnd::GetFocus(), &b);
 }

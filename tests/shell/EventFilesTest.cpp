@@ -41,7 +41,7 @@ protected:
 
     std::vector<TrackPoint> EventPoints()
     {
-        const PointList& points = Frame().event->Points();
+        const PointList& points = State().event->Points();
         return {points.Data(), points.Data() + points.Count()};
     }
 
@@ -78,7 +78,7 @@ TEST_F(EventFiles, SavedEventOpensAgainBitForBitWithItsConditions)
 {
     Frame().OnCommand(cmd::kNewEvent);
     const std::vector<TrackPoint> made = EventPoints();
-    const ChamberData saved = Frame().conditions;
+    const ChamberData saved = State().conditions;
     Choose(dir.Path("track.cwd"), cmd::kSaveAs);
 
     ASSERT_EQ(requests.size(), 1u);
@@ -91,7 +91,7 @@ TEST_F(EventFiles, SavedEventOpensAgainBitForBitWithItsConditions)
                                                      {" All files (*.*)", {"*.*"}}}));
     EXPECT_EQ(ChamberTitle(), "Particle Chamber: track");
     EXPECT_EQ(ProjectorTitle(), "Projector: track");
-    EXPECT_EQ(dir.Read("track.cwd"), EncodeEventFile(saved, PointsOf(Frame().event->Points())));
+    EXPECT_EQ(dir.Read("track.cwd"), EncodeEventFile(saved, PointsOf(State().event->Points())));
 
     Frame().OnCommand(cmd::kNewEvent);
     Choose(dir.Path("track.cwd"), cmd::kOpenEventFile);
@@ -101,12 +101,12 @@ TEST_F(EventFiles, SavedEventOpensAgainBitForBitWithItsConditions)
     EXPECT_NE(open.flags & OFN_FILEMUSTEXIST, 0u);
     EXPECT_EQ(open.filters, (std::vector<FileFilter>{{"Tracelume Files (*.cwd)", {"*.cwd"}}, {" All files (*.*)", {"*.*"}}}));
     ExpectSamePoints(made, EventPoints());
-    EXPECT_EQ(Frame().conditions.L(), saved.L());
-    EXPECT_NEAR(Frame().conditions.B(), saved.B(), 1e-9);
-    EXPECT_NEAR(Frame().conditions.T(), saved.T(), 1e-9);
+    EXPECT_EQ(State().conditions.L(), saved.L());
+    EXPECT_NEAR(State().conditions.B(), saved.B(), 1e-9);
+    EXPECT_NEAR(State().conditions.T(), saved.T(), 1e-9);
     EXPECT_EQ(ChamberTitle(), "Particle Chamber: track");
     EXPECT_TRUE(boxes.Shown().empty());
-    EXPECT_EQ(Frame().decayCommand, cmd::kDecay1);
+    EXPECT_EQ(Frame().DecayCommand(), cmd::kDecay1);
     EXPECT_FALSE(Greyed(cmd::kSaveAs));
 }
 
@@ -119,16 +119,16 @@ TEST_F(EventFiles, ImportedPFileIsShownWithColourTwoAsLightBlueAndItsConditions)
     EXPECT_TRUE(requests.back().filters.empty());
     EXPECT_TRUE(requests.back().initialName.empty());
     EXPECT_TRUE(boxes.Shown().empty());
-    ASSERT_NE(Frame().event, nullptr);
+    ASSERT_NE(State().event, nullptr);
     EXPECT_EQ(EventPoints()[0].colour, kLightBlue);
     EXPECT_EQ(EventPoints()[1].colour, kRed);
-    EXPECT_EQ(Frame().conditions.L(), 300.0);
-    EXPECT_NEAR(Frame().conditions.B(), 1.2, 1e-9);
-    EXPECT_NEAR(Frame().conditions.T(), 0.5, 1e-9);
-    EXPECT_EQ(Frame().conditions.Scale(), Frame().conditions.Size() / 300.0);
-    EXPECT_EQ(Frame().pendingConditions.L(), 300.0);
+    EXPECT_EQ(State().conditions.L(), 300.0);
+    EXPECT_NEAR(State().conditions.B(), 1.2, 1e-9);
+    EXPECT_NEAR(State().conditions.T(), 0.5, 1e-9);
+    EXPECT_EQ(State().conditions.Scale(), State().conditions.Size() / 300.0);
+    EXPECT_EQ(State().pendingConditions.L(), 300.0);
     EXPECT_EQ(ChamberTitle(), "Particle Chamber: track");
-    EXPECT_EQ(Renderer().Event().get(), Frame().event.get());
+    EXPECT_EQ(Renderer().Event().get(), State().event.get());
 
     // The reader's own title keeps a name whose fourth character from the end is not '.'; only
     // the dialog's title, which follows it, drops the extension.
@@ -144,8 +144,8 @@ TEST_F(EventFiles, NegativeFieldIsShownPositiveWithTheTracksUnchanged)
     EXPECT_EQ(boxes.Shown()[0].text,
               "The magnetic field for the event just opened was below zero, but will be shown as positive.");
     EXPECT_EQ(boxes.Shown()[0].caption, "Negative B");
-    EXPECT_EQ(Frame().pendingConditions.B(), 0.8);
-    EXPECT_EQ(Frame().conditions.B(), 0.8);
+    EXPECT_EQ(State().pendingConditions.B(), 0.8);
+    EXPECT_EQ(State().conditions.B(), 0.8);
     ExpectSamePoints(points, EventPoints());
 }
 
@@ -167,8 +167,8 @@ TEST_P(RejectedFile, ShowsItsMessageAndLeavesTheEventAndConditions)
 {
     const Rejected& r = GetParam();
     Frame().OnCommand(cmd::kNewEvent);
-    const ChamberEvent* before = Frame().event.get();
-    const ChamberData pending = Frame().pendingConditions;
+    const ChamberEvent* before = State().event.get();
+    const ChamberData pending = State().pendingConditions;
     std::string path = dir.Path("bad.cwd");
     if (r.kind == Rejected::File)
         dir.Write("bad.cwd", r.bytes);
@@ -179,11 +179,11 @@ TEST_P(RejectedFile, ShowsItsMessageAndLeavesTheEventAndConditions)
     ASSERT_EQ(boxes.Shown().size(), 1u);
     EXPECT_EQ(boxes.Shown()[0].text, r.text);
     EXPECT_EQ(boxes.Shown()[0].caption, r.caption);
-    EXPECT_EQ(Frame().event.get(), before);
+    EXPECT_EQ(State().event.get(), before);
     EXPECT_EQ(Renderer().Event().get(), before);
-    EXPECT_EQ(Frame().pendingConditions.L(), pending.L());
-    EXPECT_EQ(Frame().pendingConditions.B(), pending.B());
-    EXPECT_EQ(Frame().pendingConditions.T(), pending.T());
+    EXPECT_EQ(State().pendingConditions.L(), pending.L());
+    EXPECT_EQ(State().pendingConditions.B(), pending.B());
+    EXPECT_EQ(State().pendingConditions.T(), pending.T());
     EXPECT_EQ(ChamberTitle(), "Particle Chamber: bad");
 }
 
@@ -223,26 +223,26 @@ TEST_F(EventFiles, FailedSaveShowsItsStageAndKeepsTheTitle)
 TEST_F(EventFiles, CancelledDialogsDoNothing)
 {
     Frame().OnCommand(cmd::kNewEvent);
-    const ChamberEvent* before = Frame().event.get();
+    const ChamberEvent* before = State().event.get();
     for (int command : {cmd::kSaveAs, cmd::kOpenEventFile, cmd::kImportEventFile})
         Choose("", command);
     answer.reset();
     Frame().OnCommand(cmd::kOpenEventFile);
     EXPECT_EQ(requests.size(), 4u);
-    EXPECT_EQ(Frame().event.get(), before);
+    EXPECT_EQ(State().event.get(), before);
     EXPECT_EQ(ChamberTitle(), "Particle Chamber: Untitled Type 1 Decay");
     EXPECT_TRUE(boxes.Shown().empty());
 }
 
 TEST_F(EventFiles, StartUpOpenThatCannotOpenTheFileIsOwnedByTheDesktop)
 {
-    Frame().fromCommandLine = 1;
+    State().fromCommandLine = 1;
     Frame().ReadEventFile(dir.Path("gone.cwd"));
     ASSERT_EQ(boxes.Shown().size(), 1u);
     EXPECT_EQ(boxes.Shown()[0].text, "Try opening file with Open under File menu.");
     EXPECT_EQ(boxes.Shown()[0].caption, "Opening Problem");
     EXPECT_TRUE(boxes.Shown()[0].OwnedByDesktop());
-    EXPECT_EQ(Frame().fromCommandLine, 0);
+    EXPECT_EQ(State().fromCommandLine, 0);
 }
 
 } // namespace

@@ -145,7 +145,7 @@ TEST_F(TrackmakerMenu, OnOpensTheTrackmakerItemsAndClosesTheEventMenus)
     ASSERT_TRUE(Start(Screen(768)));
     CMenu& menu = *Frame().GetMenu();
     Frame().SetTrackmakerMode(1);
-    EXPECT_EQ(Frame().trackmakerActive, 1);
+    EXPECT_EQ(State().trackmakerActive, 1);
     EXPECT_FALSE(Greyed(menu, cmd::kInjectParticle));
     EXPECT_FALSE(Greyed(menu, cmd::kAdjustScreenSpeed));
     for (int position : {res::kActionsPopup, res::kSettingsPopup, res::kEventPopup})
@@ -174,7 +174,7 @@ TEST_F(TrackmakerMenu, OffRestoresTheStartStateWithoutAnEvent)
     CMenu& menu = *Frame().GetMenu();
     Frame().SetTrackmakerMode(1);
     Frame().SetTrackmakerMode(0);
-    EXPECT_EQ(Frame().trackmakerActive, 0);
+    EXPECT_EQ(State().trackmakerActive, 0);
     EXPECT_TRUE(Greyed(menu, cmd::kInjectParticle));
     EXPECT_TRUE(Greyed(menu, cmd::kAdjustScreenSpeed));
     for (int position : {res::kActionsPopup, res::kSettingsPopup, res::kEventPopup})
@@ -192,7 +192,7 @@ TEST_F(TrackmakerMenu, OffRestoresTheStartStateWithoutAnEvent)
 TEST_F(TrackmakerMenu, OffEnablesSaveAsOnlyOnceAnEventWasShown)
 {
     ASSERT_TRUE(Start(Screen(768)));
-    Frame().hasEvent = 1;
+    State().hasEvent = 1;
     Frame().SetTrackmakerMode(1);
     Frame().SetTrackmakerMode(0);
     EXPECT_FALSE(Greyed(*Frame().GetMenu(), cmd::kSaveAs));
@@ -205,19 +205,19 @@ TEST_F(RadioGroups, ChoosingAnItemMovesTheCheckMarkAndStoresTheId)
     ASSERT_TRUE(Start(Screen(768)));
     CMenu& menu = *Frame().GetMenu();
     EXPECT_TRUE(Frame().OnCommand(cmd::kAxisZ));
-    EXPECT_EQ(Frame().axisCommand, cmd::kAxisZ);
-    EXPECT_EQ(Frame().camera.axis, ScreenCamera::kAxisZ);
+    EXPECT_EQ(Frame().AxisCommand(), cmd::kAxisZ);
+    EXPECT_EQ(State().camera.axis, ScreenCamera::kAxisZ);
     EXPECT_FALSE(Checked(menu, cmd::kAxisX));
     EXPECT_TRUE(Checked(menu, cmd::kAxisZ));
 
     EXPECT_TRUE(Frame().OnCommand(cmd::kMonitorProjector));
-    EXPECT_EQ(Frame().monitorChamber, 0);
+    EXPECT_EQ(State().MonitorChamber(), 0);
     EXPECT_FALSE(Checked(menu, cmd::kMonitorChamber));
     EXPECT_TRUE(Frame().OnCommand(cmd::kMonitorChamber));
-    EXPECT_EQ(Frame().monitorChamber, 1);
+    EXPECT_EQ(State().MonitorChamber(), 1);
 
     EXPECT_TRUE(Frame().OnCommand(cmd::kDecay6));
-    EXPECT_EQ(Frame().decayCommand, cmd::kDecay6);
+    EXPECT_EQ(Frame().DecayCommand(), cmd::kDecay6);
     EXPECT_FALSE(Checked(menu, cmd::kDecay1));
     EXPECT_TRUE(Checked(menu, cmd::kDecay6));
 }
@@ -227,17 +227,17 @@ TEST_F(RadioGroups, CheckItemsFlipTheirFieldAndMark)
     ASSERT_TRUE(Start(Screen(768)));
     CMenu& menu = *Frame().GetMenu();
     EXPECT_TRUE(Frame().OnCommand(cmd::kSlowMotion));
-    EXPECT_EQ(Frame().slowMotion, 1);
+    EXPECT_EQ(State().slowMotion, 1);
     EXPECT_TRUE(Checked(menu, cmd::kSlowMotion));
     EXPECT_TRUE(Frame().OnCommand(cmd::kShowValues));
-    EXPECT_EQ(Frame().showValues, 0);
+    EXPECT_EQ(State().showValues, 0);
     EXPECT_FALSE(Checked(menu, cmd::kShowValues));
     EXPECT_TRUE(Frame().OnCommand(cmd::kResetEachEvent));
     EXPECT_TRUE(Frame().OnCommand(cmd::kResetEachEvent));
-    EXPECT_EQ(Frame().resetEachEvent, 0);
+    EXPECT_EQ(State().resetEachEvent, 0);
     EXPECT_FALSE(Checked(menu, cmd::kResetEachEvent));
     Frame().SetShowValues(1);
-    EXPECT_EQ(Frame().showValues, 1);
+    EXPECT_EQ(State().showValues, 1);
     EXPECT_TRUE(Checked(menu, cmd::kShowValues));
 }
 
@@ -249,11 +249,11 @@ TEST_F(RadioGroups, TrackmakerCommandsBeforeItsWindowCreateNothing)
     for (int id : {cmd::kInjectParticle, cmd::kAdjustScreenSpeed, cmd::kPositron, cmd::kSpeed3V, cmd::kRightToLeft})
         EXPECT_TRUE(Frame().OnCommand(id)) << id;
     EXPECT_EQ(Frame().trackmakerWindow, nullptr);
-    EXPECT_EQ(Frame().trackmakerActive, 0);
+    EXPECT_EQ(State().trackmakerActive, 0);
     CMenu& menu = *Frame().GetMenu();
     EXPECT_TRUE(Checked(menu, cmd::kPositron));
     EXPECT_FALSE(Checked(menu, cmd::kSpeed2V));
-    EXPECT_EQ(Frame().leftToRight, 0);
+    EXPECT_EQ(State().LeftToRight(), 0);
 }
 
 }

@@ -3,7 +3,6 @@
 #include "TestCommandsSupport.h"
 
 #include "display/ProjectorWindow.h"
-#include "display/ProgramValues.h"
 #include "controls/ChamberControlWindow.h"
 #include "display/ScrollWindow.h"
 #include "platform/gfx/PrinterDC.h"
@@ -55,6 +54,7 @@ public:
 // A Projector stand-in: remembers where the page put its picture.
 class FakeProjector : public CProjectorWindow {
 public:
+    using CProjectorWindow::CProjectorWindow;
     void PrintPicture(CDC& dc) override
     {
         auto* printer = dynamic_cast<CPrinterDC*>(&dc);
@@ -245,7 +245,7 @@ TEST_F(PrintTest, ProjectorPictureStartsAtFiftyUnderItsOwnTitle)
 {
     StartProgram();
     // A frame window deletes itself when destroyed.
-    auto* projector = new FakeProjector;
+    auto* projector = new FakeProjector(Frame());
     ASSERT_TRUE(projector->Create(Frame().toolWindowClass, "Projector: Empty", WS_OVERLAPPEDWINDOW,
                                  {0, 37, 640, 445}, &Frame()));
     CProjectorWindow* realProjector = std::exchange(Frame().projectorWindow, projector);

@@ -1,6 +1,5 @@
 #include "ShellTestSupport.h"
 
-#include "display/ProgramValues.h"
 #include "display/ScreenChamberWindow.h"
 #include "platform/testing/InputSimulation.h"
 #include "shell/CommandIds.h"
@@ -10,7 +9,7 @@ namespace {
 
 class RateDialog : public ShellTest {
 protected:
-    CalibrationDialog* Open()
+    CDialog* Open()
     {
         Frame().OnCommand(cmd::kAdjustRotationRate);
         return Frame().chamberWindow->rateDialog;
@@ -28,7 +27,7 @@ protected:
 TEST_F(RateDialog, PositionAndRateSurviveClosingAndReopening)
 {
     ASSERT_TRUE(Start(Screen(768)));
-    CalibrationDialog* dialog = Open();
+    CDialog* dialog = Open();
     ASSERT_NE(dialog, nullptr);
     EXPECT_EQ(dialog->GetWindowText(), "Chamber Rotation Rate");
     ASSERT_NE(Slider(dialog), nullptr);
@@ -38,11 +37,11 @@ TEST_F(RateDialog, PositionAndRateSurviveClosingAndReopening)
     EXPECT_EQ(Open(), dialog) << "a second choice brings the open dialog forward";
 
     Slider(dialog)->UserMove(CSliderCtrl::Move::Drag, 9);
-    EXPECT_DOUBLE_EQ(Frame().rotationRate, 1.8 * defaultRotationRate);
+    EXPECT_DOUBLE_EQ(State().rotationRate, 1.8 * State().defaultRotationRate);
     platform::simulate::SendKey(dialog, VK_ESCAPE, false);
     EXPECT_EQ(Frame().chamberWindow->rateDialog, nullptr);
 
-    CalibrationDialog* again = Open();
+    CDialog* again = Open();
     ASSERT_NE(again, nullptr);
     EXPECT_EQ(Slider(again)->GetPos(), 9);
 }
@@ -50,7 +49,7 @@ TEST_F(RateDialog, PositionAndRateSurviveClosingAndReopening)
 TEST_F(RateDialog, ClosingTheChamberClosesItsDialog)
 {
     ASSERT_TRUE(Start(Screen(768)));
-    CalibrationDialog* dialog = Open();
+    CDialog* dialog = Open();
     ASSERT_NE(dialog, nullptr);
     Frame().chamberWindow->SendMessage(WM_CLOSE);
     EXPECT_EQ(Frame().chamberWindow->rateDialog, nullptr);

@@ -2,7 +2,6 @@
 // forward afterwards, with the title of its item.
 #include "ShellTestSupport.h"
 
-#include "display/ProgramValues.h"
 #include "shell/CommandIds.h"
 
 namespace {
@@ -31,7 +30,7 @@ TEST_P(Reminders, OpensOnceWithItsTitleAndSizeAndComesForwardAgainAfterClose)
     ASSERT_TRUE(Start(Screen(768)));
     Frame().SetTrackmakerMode(1);
     ASSERT_TRUE(Frame().OnCommand(picture.command));
-    EXPECT_EQ(Frame().trackmakerActive, 0);
+    EXPECT_EQ(State().trackmakerActive, 0);
     CShowWindow* window = (Frame().*picture.field).get();
     ASSERT_NE(window, nullptr);
     EXPECT_EQ(window->GetWindowText(), picture.title);
@@ -51,8 +50,8 @@ TEST_P(Reminders, OpensOnceWithItsTitleAndSizeAndComesForwardAgainAfterClose)
     ASSERT_TRUE(Frame().OnCommand(picture.command));
     EXPECT_EQ((Frame().*picture.field).get(), window);
     EXPECT_TRUE(window->IsWindowVisible());
-    EXPECT_EQ(activationList.Front(), window);
-    EXPECT_EQ(activeToolWindow, window);
+    EXPECT_EQ(State().activationList.Front(), window);
+    EXPECT_EQ(State().activeToolWindow, window);
 }
 
 INSTANTIATE_TEST_SUITE_P(EachPicture, Reminders, ::testing::ValuesIn(kPictures));

@@ -3,7 +3,6 @@
 // waiting messages).
 #include "TestCommandsSupport.h"
 
-#include "display/ProgramValues.h"
 #include "platform/window/MessageQueue.h"
 #include "shell/ShowWindow.h"
 
@@ -43,15 +42,15 @@ protected:
                 return;
             const int frame = read / 2;
             FrameRecord record;
-            record.angle = Frame().camera.lastAngle;
-            record.axis = Frame().camera.axis;
+            record.angle = State().camera.lastAngle;
+            record.axis = State().camera.axis;
             record.loops = Frame().rotationLoops;
-            Frame().camera.Project(0, 0, 400, 1, record.zTip.x, record.zTip.y);
+            State().camera.Project(0, 0, 400, 1, record.zTip.x, record.zTip.y);
             frames.push_back(record);
             if (at)
                 at(frame);
             if (frame >= maxFrames)
-                Frame().rotating = 0;
+                State().rotating = 0;
         };
         Frame().OnCommand(cmdId);
         hookClock.onCounterRead = nullptr;
@@ -78,10 +77,10 @@ TEST_F(RotationSteps, FirstFrameTurnsByTheStoredStepThenByDrawingTimeTimesRate)
     EXPECT_DOUBLE_EQ(frames[0].angle, kFirstStep);
     for (size_t i = 1; i < frames.size(); ++i)
         EXPECT_NEAR(frames[i].angle, 0.010 * kRate, 1e-12) << "frame " << i + 1;
-    EXPECT_EQ(Frame().rotating, 0);
+    EXPECT_EQ(State().rotating, 0);
     EXPECT_EQ(Frame().rotationLoops, 0);
-    EXPECT_NEAR(Frame().rotationStep, 0.010 * kRate, 1e-12);
-    EXPECT_EQ(Frame().lastFrameEnd, hookClock.counter - kFrameTicks);
+    EXPECT_NEAR(State().rotationStep, 0.010 * kRate, 1e-12);
+    EXPECT_EQ(State().lastFrameEnd, hookClock.counter - kFrameTicks);
 }
 
 // The time spent on messages between frames is not part of the next frame's angle, and a frame
@@ -103,12 +102,12 @@ TEST_F(RotationSteps, ReverseRotateTurnsTheOtherWay)
 {
     StartProgram();
     Run(cmd::kReverseRotate, {}, 3);
-    EXPECT_EQ(Frame().reverseRotation, 1);
+    EXPECT_EQ(State().reverseRotation, 1);
     ASSERT_EQ(frames.size(), 3u);
     EXPECT_DOUBLE_EQ(frames[0].angle, -kFirstStep);
     EXPECT_NEAR(frames[2].angle, -0.010 * kRate, 1e-12);
     Run(cmd::kRotate, {}, 4);
-    EXPECT_EQ(Frame().reverseRotation, 0);
+    EXPECT_EQ(State().reverseRotation, 0);
     EXPECT_NEAR(frames[3].angle, 0.010 * kRate, 1e-12) << "Rotate starts with the last step, made positive";
 }
 
@@ -134,7 +133,7 @@ TEST_F(MessagesInTheLoop, ReverseRotateTurnsTheOtherWayFromTheNextFrame)
     StartProgram();
     Run(cmd::kRotate, [](int frame) {
         if (frame == 3)
-            platform::simulate::PostKey(mainFrame, 'F', true);
+            platform::simulate::PostKey(RunningFrame(), 'F', true);
     }, 6);
     ASSERT_EQ(frames.size(), 6u);
     EXPECT_EQ(MaxLoops(), 1);
@@ -159,7 +158,7 @@ TEST_F(MessagesInTheLoop, AnAxisChangeTakesEffectAtTheNextFrame)
     EXPECT_EQ(frames[3].axis, ScreenCamera::kAxisZ);
     EXPECT_EQ(frames[3].zTip, frames[2].zTip);
     EXPECT_EQ(frames[5].zTip, frames[2].zTip);
-    EXPECT_EQ(Frame().axisCommand, cmd::kAxisZ);
+    EXPECT_EQ(Frame().AxisCommand(), cmd::kAxisZ);
     EXPECT_TRUE(Checked(cmd::kAxisZ));
     EXPECT_FALSE(Checked(cmd::kAxisX));
 }
@@ -169,12 +168,12 @@ TEST_F(MessagesInTheLoop, NewEventEndsItAfterTheCurrentFrame)
     StartProgram();
     Run(cmd::kRotate, [](int frame) {
         if (frame == 3)
-            platform::simulate::PostKey(mainFrame, 'E', true);
+            platform::simulate::PostKey(RunningFrame(), 'E', true);
     });
     EXPECT_EQ(frames.size(), 3u);
-    EXPECT_EQ(Frame().rotating, 0);
-    ASSERT_NE(Frame().event, nullptr);
-    EXPECT_EQ(Frame().firstPlay, 0);
+    EXPECT_EQ(State().rotating, 0);
+    ASSERT_NE(State().event, nullptr);
+    EXPECT_EQ(State().firstPlay, 0);
 }
 
 TEST_F(MessagesInTheLoop, AClickOnTheChamberViewEndsIt)
@@ -193,7 +192,7 @@ TEST_F(MessagesInTheLoop, AClickOnTheChamberViewEndsIt)
 TEST_F(MessagesInTheLoop, AClickElsewhereDoesNotEndIt)
 {
     StartProgram();
-    CShowWindow picture(169);
+    CShowWindow picture(Frame(), 169);
     ASSERT_TRUE(picture.CreateEx(0, Frame().pictureClass, "picture", WS_CAPTION | WS_SYSMENU, CW_USEDEFAULT,
                                  CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, &Frame()));
     picture.ShowWindow(SW_SHOW);
@@ -215,13 +214,13 @@ TEST_F(MessagesInTheLoop, ClosingTheFrameEndsTheLoopAndTheProgram)
     StartProgram();
     Run(cmd::kRotate, [](int frame) {
         if (frame == 3)
-            platform::simulate::PostCloseButton(mainFrame);
+            platform::simulate::PostCloseButton(RunningFrame());
     });
     EXPECT_EQ(frames.size(), 3u);
-    ASSERT_NE(mainFrame, nullptr) << "the frame must outlive its rotation loop";
+    ASSERT_NE(RunningFrame(), nullptr) << "the frame must outlive its rotation loop";
     EXPECT_EQ(Frame().rotationLoops, 0);
     platform::simulate::ProcessEvents();
-    EXPECT_EQ(mainFrame, nullptr);
+    EXPECT_EQ(RunningFrame(), nullptr);
 }
 
 TEST_F(MessagesInTheLoop, ExitEndsTheLoopAndTheProgram)
@@ -230,13 +229,13 @@ TEST_F(MessagesInTheLoop, ExitEndsTheLoopAndTheProgram)
     Frame().OnCommand(cmd::kNewEvent);
     Run(cmd::kRotate, [](int frame) {
         if (frame == 3)
-            platform::simulate::PostKey(mainFrame, 'Q', true);
+            platform::simulate::PostKey(RunningFrame(), 'Q', true);
     });
     EXPECT_LE(frames.size(), 4u);
-    ASSERT_NE(mainFrame, nullptr);
-    EXPECT_EQ(Frame().event, nullptr);
+    ASSERT_NE(RunningFrame(), nullptr);
+    EXPECT_EQ(State().event, nullptr);
     platform::simulate::ProcessEvents();
-    EXPECT_EQ(mainFrame, nullptr);
+    EXPECT_EQ(RunningFrame(), nullptr);
 }
 
 // A quit request ends the loop and reaches the program's own loop as a quit with code 0.
@@ -283,7 +282,7 @@ TEST_F(RotationPictures, FramesFollowTheCameraAndResetBringsTheStartBack)
 {
     StartProgram();
     Frame().OnCommand(cmd::kNewEvent);
-    const auto start = DrawFirstShowing(Frame().event, Frame().conditions);
+    const auto start = DrawFirstShowing(State().event, State().conditions);
     ASSERT_TRUE(start);
     int differingAtFrame4 = 0;
     Run(cmd::kRotate, [&](int frame) {
@@ -303,11 +302,11 @@ TEST_F(RotationPictures, AResizeInsideTheLoopRebuildsTheClip)
     Run(cmd::kRotate, [&](int frame) {
         if (frame == 2) {
             platform::simulate::UserResize(&Chamber(), 300, 200);
-            dirtyAfterResize = clipDirty;
+            dirtyAfterResize = State().clipDirty;
         }
     }, 4);
     EXPECT_EQ(dirtyAfterResize, 1);
-    EXPECT_EQ(clipDirty, 0);
+    EXPECT_EQ(State().clipDirty, 0);
 }
 
 }

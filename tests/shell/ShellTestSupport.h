@@ -15,6 +15,13 @@
 #include <string>
 #include <vector>
 
+// The program's main frame while its window exists, else null.
+inline CMainFrame* RunningFrame()
+{
+    auto* app = dynamic_cast<CChamberApp*>(AfxGetApp());
+    return app ? app->Frame() : nullptr;
+}
+
 // Starts the program headless: a driven clock (every tick-count read moves it 1 ms, so the
 // 3000 ms splash passes at once), chosen screen facts and recorded message boxes.
 class ShellTest : public ::testing::Test {
@@ -27,8 +34,8 @@ protected:
 
     void TearDown() override
     {
-        if (mainFrame)
-            mainFrame->DestroyWindow();
+        if (CMainFrame* frame = RunningFrame())
+            frame->DestroyWindow();
         app.reset();
         platform::SetClock(nullptr);
         platform::ResetScreen();
@@ -59,9 +66,12 @@ protected:
 
     CMainFrame& Frame()
     {
-        EXPECT_NE(mainFrame, nullptr);
-        return *mainFrame;
+        EXPECT_NE(RunningFrame(), nullptr);
+        return *RunningFrame();
     }
+
+    // The program's state, which outlives the frame.
+    Session& State() { return app->State(); }
 
     static Rect WindowRect(const CWnd* window)
     {

@@ -12,20 +12,20 @@ class WatchingClock : public ManualClock {
 public:
     uint32_t TickCount() override
     {
-        if (mainFrame) {
-            const bool splash = mainFrame->aboutWindow != nullptr;
-            const bool chamber = mainFrame->ChamberWnd() != nullptr;
+        if (CMainFrame* frame = RunningFrame()) {
+            const bool splash = frame->aboutWindow != nullptr;
+            const bool chamber = frame->ChamberWnd() != nullptr;
             readsWithSplash += splash;
             readsWithBoth += splash && chamber;
             if (splash && !posted) {
                 // Handled only if someone pumps messages before the wait is over.
-                mainFrame->PostMessage(WM_COMMAND, cmd::kAxisZ);
+                frame->PostMessage(WM_COMMAND, cmd::kAxisZ);
                 posted = true;
-            } else if (splash && mainFrame->axisCommand == cmd::kAxisZ) {
+            } else if (splash && frame->AxisCommand() == cmd::kAxisZ) {
                 ++readsAfterPumping;
             }
             if (splash)
-                splashVisible = splashVisible && mainFrame->aboutWindow->IsWindowVisible();
+                splashVisible = splashVisible && frame->aboutWindow->IsWindowVisible();
         }
         return ManualClock::TickCount();
     }

@@ -4,7 +4,6 @@
 
 #include "eventfile/EventFileWriter.h"
 
-#include "display/ProgramValues.h"
 #include "display/ScreenChamberWindow.h"
 #include "physics/Random.h"
 #include "shell/CommandIds.h"
@@ -28,8 +27,8 @@ using StartUp = ShellTest;
 TEST_F(StartUp, Screen599HighUsesTheNormalPlacements)
 {
     ASSERT_TRUE(Start(Screen(599)));
-    EXPECT_EQ(largeScreen, 0);
-    EXPECT_EQ(smallScreen, 0);
+    EXPECT_EQ(State().largeScreen, 0);
+    EXPECT_EQ(State().smallScreen, 0);
     EXPECT_EQ(WindowRect(Frame().ChamberWnd()), Outer(placement::kChamberNormal));
     EXPECT_EQ(WindowRect(&Frame()), (Rect{0, 0, 1280, 48}));
     EXPECT_TRUE(boxes.Shown().empty());
@@ -38,14 +37,14 @@ TEST_F(StartUp, Screen599HighUsesTheNormalPlacements)
 TEST_F(StartUp, Screen600HighUsesTheLargePlacements)
 {
     ASSERT_TRUE(Start(Screen(600)));
-    EXPECT_EQ(largeScreen, 1);
+    EXPECT_EQ(State().largeScreen, 1);
     // The chamber window cannot grow wider than 640 pixels, so the large placement's 650 is
     // held to that limit.
     const Placement large = placement::kChamberLarge;
     const int width = std::min(large.width, CScreenChamberWindow::kMaxTrackSize.x);
     EXPECT_EQ(WindowRect(Frame().ChamberWnd()), Rect::FromSize(large.x, large.y, width, large.height));
     EXPECT_EQ(width, 640);
-    EXPECT_EQ(CMainFrame::ProjectorPlacement(), placement::kProjectorLarge);
+    EXPECT_EQ(Frame().ProjectorPlacement(), placement::kProjectorLarge);
 }
 
 TEST_F(StartUp, FrameSpansTheDesktopWidthWhateverItIs)
@@ -67,13 +66,12 @@ TEST_F(StartUp, Screen480HighPassesAndScreen479IsRefused)
     ScreenFacts small = Screen(479);
     small.desktop.right = 4000; // only the height counts
     EXPECT_FALSE(Start(small));
-    EXPECT_EQ(smallScreen, 1);
+    EXPECT_EQ(State().smallScreen, 1);
     ASSERT_EQ(boxes.Shown().size(), 1u);
     EXPECT_EQ(boxes.Shown()[0].text, kTooSmallText);
     EXPECT_EQ(boxes.Shown()[0].caption, "Screen dimensions too small.");
     EXPECT_TRUE(boxes.Shown()[0].OwnedByDesktop());
-    EXPECT_EQ(mainFrame, nullptr);
-    EXPECT_EQ(frameLink, nullptr);
+    EXPECT_EQ(RunningFrame(), nullptr);
 }
 
 TEST_F(StartUp, EightBitsPerPixelPassAndFourAreRefused)
@@ -88,7 +86,7 @@ TEST_F(StartUp, EightBitsPerPixelPassAndFourAreRefused)
     EXPECT_EQ(boxes.Shown()[0].text, kTooFewColoursText);
     EXPECT_EQ(boxes.Shown()[0].caption, "Not enough screen colors.");
     EXPECT_TRUE(boxes.Shown()[0].OwnedByDesktop());
-    EXPECT_EQ(mainFrame, nullptr);
+    EXPECT_EQ(RunningFrame(), nullptr);
 }
 
 // A display Qt cannot paint on would show black windows and a black message box: the program
@@ -99,7 +97,7 @@ TEST_F(StartUp, ADisplayThatCannotBePaintedEndsTheProgramWithAFailure)
     unpaintable.paintable = false;
     EXPECT_FALSE(Start(unpaintable));
     EXPECT_TRUE(boxes.Shown().empty());
-    EXPECT_EQ(mainFrame, nullptr);
+    EXPECT_EQ(RunningFrame(), nullptr);
     EXPECT_EQ(app->ExitInstance(), CChamberApp::kUnpaintableDisplay);
 }
 
@@ -108,53 +106,53 @@ TEST_F(StartUp, FieldsHoldTheirStartValues)
     clock.frequency = 3'579'545;
     ASSERT_TRUE(Start(Screen(768)));
     CMainFrame& f = Frame();
-    EXPECT_DOUBLE_EQ(f.rotationRate, 0.6283185308);
-    EXPECT_DOUBLE_EQ(defaultRotationRate, 0.6283185308);
-    EXPECT_DOUBLE_EQ(f.rotationStep, 0.017444444444444446);
-    EXPECT_DOUBLE_EQ(perfFrequency, 3'579'545.0);
-    EXPECT_EQ(f.reverseRotation, 0);
-    EXPECT_DOUBLE_EQ(f.conditions.L(), 500.0);
-    EXPECT_DOUBLE_EQ(f.conditions.B(), 0.8);
-    EXPECT_DOUBLE_EQ(f.conditions.T(), 0.6);
-    EXPECT_DOUBLE_EQ(f.pendingConditions.L(), 500.0);
-    EXPECT_EQ(f.pendingConditions.Owner(), &f.conditions);
-    EXPECT_EQ(f.event, nullptr);
-    EXPECT_EQ(f.axisCommand, cmd::kAxisX);
-    EXPECT_EQ(f.camera.axis, ScreenCamera::kAxisX);
-    EXPECT_EQ(f.monitorCommand, cmd::kMonitorChamber);
-    EXPECT_EQ(f.decayCommand, cmd::kDecay1);
-    EXPECT_EQ(f.directionCommand, cmd::kLeftToRight);
-    EXPECT_EQ(f.particleCommand, cmd::kElectron);
-    EXPECT_EQ(f.speedCommand, cmd::kSpeed2V);
-    EXPECT_EQ(f.fromCommandLine, 0);
-    EXPECT_EQ(f.hasEvent, 0);
-    EXPECT_EQ(f.monitorChamber, 1);
-    EXPECT_EQ(f.showAxes, 1);
-    EXPECT_EQ(f.showValues, 1);
-    EXPECT_EQ(f.resetEachEvent, 0);
-    EXPECT_EQ(f.rotating, 0);
-    EXPECT_EQ(f.slowMotion, 0);
-    EXPECT_EQ(f.trackmakerActive, 0);
-    EXPECT_EQ(f.leftToRight, 1);
-    EXPECT_EQ(f.electron, 1);
-    EXPECT_EQ(f.firstPlay, 1);
+    EXPECT_DOUBLE_EQ(f.State().rotationRate, 0.6283185308);
+    EXPECT_DOUBLE_EQ(State().defaultRotationRate, 0.6283185308);
+    EXPECT_DOUBLE_EQ(f.State().rotationStep, 0.017444444444444446);
+    EXPECT_DOUBLE_EQ(State().perfFrequency, 3'579'545.0);
+    EXPECT_EQ(f.State().reverseRotation, 0);
+    EXPECT_DOUBLE_EQ(f.State().conditions.L(), 500.0);
+    EXPECT_DOUBLE_EQ(f.State().conditions.B(), 0.8);
+    EXPECT_DOUBLE_EQ(f.State().conditions.T(), 0.6);
+    EXPECT_DOUBLE_EQ(f.State().pendingConditions.L(), 500.0);
+    EXPECT_EQ(f.State().pendingConditions.Owner(), &f.State().conditions);
+    EXPECT_EQ(f.State().event, nullptr);
+    EXPECT_EQ(f.AxisCommand(), cmd::kAxisX);
+    EXPECT_EQ(f.State().camera.axis, ScreenCamera::kAxisX);
+    EXPECT_EQ(f.MonitorCommand(), cmd::kMonitorChamber);
+    EXPECT_EQ(f.DecayCommand(), cmd::kDecay1);
+    EXPECT_EQ(f.DirectionCommand(), cmd::kLeftToRight);
+    EXPECT_EQ(f.ParticleCommand(), cmd::kElectron);
+    EXPECT_EQ(f.SpeedCommand(), cmd::kSpeed2V);
+    EXPECT_EQ(f.State().fromCommandLine, 0);
+    EXPECT_EQ(f.State().hasEvent, 0);
+    EXPECT_EQ(f.State().MonitorChamber(), 1);
+    EXPECT_EQ(f.State().showAxes, 1);
+    EXPECT_EQ(f.State().showValues, 1);
+    EXPECT_EQ(f.State().resetEachEvent, 0);
+    EXPECT_EQ(f.State().rotating, 0);
+    EXPECT_EQ(f.State().slowMotion, 0);
+    EXPECT_EQ(f.State().trackmakerActive, 0);
+    EXPECT_EQ(f.State().LeftToRight(), 1);
+    EXPECT_EQ(f.State().Electron(), 1);
+    EXPECT_EQ(f.State().firstPlay, 1);
     EXPECT_FALSE(f.m_bAutoMenuEnable);
-    EXPECT_EQ(mainFrame, &f);
-    EXPECT_EQ(frameLink, &f);
+    EXPECT_EQ(RunningFrame(), &f);
+    EXPECT_EQ(&f.chamberWindow->Frame(), static_cast<FrameLink*>(&f));
 }
 
 TEST_F(StartUp, SeedsTheRandomSourceFromTheCalendarTime)
 {
     clock.calendarSeconds = 1'700'000'123;
     ASSERT_TRUE(Start(Screen(768)));
-    EXPECT_EQ(Frame().decayGenerator.Random().State(), 1'700'000'123u);
+    EXPECT_EQ(State().decayGenerator.Random().State(), 1'700'000'123u);
 }
 
 // The camera is that of the chamber: rho 3250, theta 30, phi 60, D 2300, centre (322, 223).
 TEST_F(StartUp, CameraIsTheChamberCamera)
 {
     ASSERT_TRUE(Start(Screen(768)));
-    const ScreenCamera& c = Frame().camera;
+    const ScreenCamera& c = State().camera;
     EXPECT_DOUBLE_EQ(c.eyeDistance, 3250.0);
     EXPECT_DOUBLE_EQ(c.azimuth, 30.0);
     EXPECT_DOUBLE_EQ(c.polarAngle, 60.0);
@@ -213,9 +211,9 @@ protected:
         EXPECT_EQ(boxes.Shown()[0].text, "Try opening file with Open under File menu.");
         EXPECT_EQ(boxes.Shown()[0].caption, "Problem Opening File from Desktop");
         EXPECT_TRUE(boxes.Shown()[0].OwnedByDesktop());
-        EXPECT_EQ(Frame().fromCommandLine, 0);
+        EXPECT_EQ(State().fromCommandLine, 0);
         EXPECT_EQ(Frame().ChamberWnd()->GetWindowText(), "Particle Chamber: Empty");
-        EXPECT_EQ(Frame().event, nullptr);
+        EXPECT_EQ(State().event, nullptr);
     }
 
     std::string MakeFile(const std::string& name)
@@ -248,9 +246,9 @@ TEST_F(CommandLine, ExistingFileIsFoundWithoutAMessage)
     ASSERT_TRUE(Start(Screen(768), {path}));
     EXPECT_TRUE(boxes.Shown().empty());
     EXPECT_EQ(Frame().ChamberWnd()->GetWindowText(), "Particle Chamber: found");
-    ASSERT_NE(Frame().event, nullptr);
-    EXPECT_EQ(Frame().conditions.L(), 300.0);
-    EXPECT_EQ(Frame().fromCommandLine, 0);
+    ASSERT_NE(State().event, nullptr);
+    EXPECT_EQ(State().conditions.L(), 300.0);
+    EXPECT_EQ(State().fromCommandLine, 0);
 }
 
 TEST_F(CommandLine, ArgumentsAreJoinedIntoOneName)
@@ -265,7 +263,7 @@ TEST_F(CommandLine, NoArgumentsMeansNoSearchAndNoMessage)
 {
     ASSERT_TRUE(Start(Screen(768)));
     EXPECT_TRUE(boxes.Shown().empty());
-    EXPECT_EQ(Frame().fromCommandLine, 0);
+    EXPECT_EQ(State().fromCommandLine, 0);
 }
 
 }

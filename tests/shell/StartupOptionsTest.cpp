@@ -67,7 +67,7 @@ TEST_F(SameSeed, ProgramAndToolMakeTheSameEventsInTheSameOrder)
         Frame().NewEvent();
         const ReadOutcome file = LoadEventFile(dir.Path("event-000" + std::to_string(n) + ".cwd"));
         ASSERT_TRUE(file.Ok());
-        const PointList& shown = Frame().event->Points();
+        const PointList& shown = State().event->Points();
         ASSERT_EQ(std::size_t(shown.Count()), file.event->points.size()) << "event " << n;
         for (int i = 0; i < shown.Count(); ++i) {
             ASSERT_EQ(std::bit_cast<uint64_t>(shown[i].x), std::bit_cast<uint64_t>(file.event->points[i].x));

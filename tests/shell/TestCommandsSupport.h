@@ -126,10 +126,10 @@ protected:
     int DrawablePoints()
     {
         int n = 0;
-        for (const TrackPoint& p : Frame().event->Points()) {
+        for (const TrackPoint& p : State().event->Points()) {
             int column = 0;
             int row = 0;
-            n += HasPointColour(p.colour) && Frame().camera.Project(p.x, p.y, p.z, p.w, column, row) ? 1 : 0;
+            n += HasPointColour(p.colour) && State().camera.Project(p.x, p.y, p.z, p.w, column, row) ? 1 : 0;
         }
         return n;
     }

@@ -3,7 +3,6 @@
 #include "TestCommandsSupport.h"
 
 #include "controls/ChamberControlWindow.h"
-#include "display/ProgramValues.h"
 #include "shell/RateDialogs.h"
 #include "trackmaker/LorentzSlideCanvas.h"
 #include "trackmaker/TrackmakerView.h"
@@ -46,21 +45,21 @@ TEST_F(Trackmaker, ActivateCreatesAndShowsDeactivateHides)
     EXPECT_TRUE(window->IsWindowVisible());
     EXPECT_EQ(window->GetWindowText(), "Trackmaker");
     EXPECT_EQ(WindowRect(window), (Rect{0, 44, 632, 524}));
-    EXPECT_EQ(Frame().trackmakerActive, 1);
+    EXPECT_EQ(State().trackmakerActive, 1);
     EXPECT_EQ(ActivateText(), "D&eactivate");
 
     Frame().OnCommand(cmd::kAdjustScreenSpeed);
     ASSERT_NE(window->speedDialog, nullptr);
     Frame().OnCommand(cmd::kTrackmakerActivate);
     EXPECT_FALSE(window->IsWindowVisible());
-    EXPECT_EQ(Frame().trackmakerActive, 0);
+    EXPECT_EQ(State().trackmakerActive, 0);
     EXPECT_EQ(ActivateText(), "&Activate");
     EXPECT_EQ(window->speedDialog, nullptr);
-    EXPECT_EQ(activeToolWindow, Frame().ChamberWnd());
+    EXPECT_EQ(State().activeToolWindow, Frame().ChamberWnd());
 
     EXPECT_EQ(Activate(), window) << "created once";
     EXPECT_TRUE(window->IsWindowVisible());
-    EXPECT_EQ(Frame().trackmakerActive, 1);
+    EXPECT_EQ(State().trackmakerActive, 1);
 }
 
 // From the keyboard: "&Activate" and "&Adjust Speed On Screen" share A, so A highlights Activate
@@ -75,7 +74,7 @@ TEST_F(Trackmaker, AltTAAndEnterActivatesThenAltTAAdjustsTheSpeed)
     platform::simulate::ProcessEvents();
     ASSERT_NE(Frame().trackmakerWindow, nullptr);
     EXPECT_TRUE(Frame().trackmakerWindow->IsWindowVisible());
-    EXPECT_EQ(Frame().trackmakerActive, 1);
+    EXPECT_EQ(State().trackmakerActive, 1);
 
     ASSERT_TRUE(platform::simulate::SendAltKey(&Frame(), 'T'));
     platform::simulate::SendKey(&Frame(), 'A', false);
@@ -100,7 +99,7 @@ TEST_F(Trackmaker, ChoicesReachTheViewAndASpeedResetsTheScreenSpeed)
     Frame().OnCommand(cmd::kSpeed3V);
     EXPECT_DOUBLE_EQ(View().speed, 60.0);
     EXPECT_DOUBLE_EQ(View().screenFactor, 750.0);
-    EXPECT_DOUBLE_EQ(screenFactorBase, 750.0);
+    EXPECT_DOUBLE_EQ(State().screenFactorBase, 750.0);
     Frame().OnCommand(cmd::kAdjustScreenSpeed);
     ASSERT_NE(SpeedSlider(), nullptr);
     EXPECT_EQ(SpeedSlider()->GetPos(), 5);
@@ -123,18 +122,18 @@ TEST_F(Trackmaker, ShowRemindersAndMovingTheOtherWindowsEndTheModeAClickStartsIt
         [this] { platform::simulate::UserResize(Frame().controlsWindow, 380, 300); },
     };
     for (size_t i = 0; i < std::size(enders); ++i) {
-        if (!Frame().trackmakerActive)
+        if (!State().trackmakerActive)
             Activate();
-        ASSERT_EQ(Frame().trackmakerActive, 1) << i;
+        ASSERT_EQ(State().trackmakerActive, 1) << i;
         enders[i]();
-        EXPECT_EQ(Frame().trackmakerActive, 0) << i;
+        EXPECT_EQ(State().trackmakerActive, 0) << i;
         EXPECT_TRUE(window->IsWindowVisible()) << i;
     }
     // A click into the window turns the mode on again; that click only activates, so pressed
     // on the field knob it does not grab it.
     LorentzSlideCanvas& slider = *window->fieldSlider;
     platform::simulate::SendMouse(&slider, platform::simulate::MouseAction::Press, {30, 160 + 16});
-    EXPECT_EQ(Frame().trackmakerActive, 1);
+    EXPECT_EQ(State().trackmakerActive, 1);
     EXPECT_EQ(slider.dragging, 0);
     EXPECT_EQ(slider.armed, 1);
     platform::simulate::SendMouse(&slider, platform::simulate::MouseAction::Release, {30, 160 + 16});
@@ -155,7 +154,7 @@ void ExpectStoppedUncaptured(CMainFrame* frame, int steps, int)
 {
     ASSERT_NE(frame, nullptr);
     EXPECT_LE(steps, 21);
-    EXPECT_EQ(frame->trackmakerActive, 0);
+    EXPECT_EQ(frame->State().trackmakerActive, 0);
     EXPECT_FALSE(frame->trackmakerWindow->IsWindowVisible());
     EXPECT_EQ(frame->trackmakerWindow->GetView()->trackCaptured, 0) << "a stopped flight keeps its track on screen only";
 }
@@ -165,7 +164,7 @@ void ExpectProgramEnds(CMainFrame* frame, int steps, int)
     ASSERT_NE(frame, nullptr) << "the frame outlives the flight";
     EXPECT_LE(steps, 22);
     platform::simulate::ProcessEvents();
-    EXPECT_EQ(mainFrame, nullptr);
+    EXPECT_EQ(RunningFrame(), nullptr);
 }
 
 const Arrival kArrivals[] = {
@@ -178,7 +177,7 @@ const Arrival kArrivals[] = {
          ASSERT_NE(frame, nullptr);
          EXPECT_EQ(deepest, 2);
          EXPECT_GT(steps, 948) << "the second particle crossed the whole field";
-         EXPECT_GT(frame->trackmakerWindow->GetView()->x, 474.0);
+         EXPECT_GT(frame->trackmakerWindow->GetView()->flight.x, 474.0);
          EXPECT_EQ(frame->trackmakerWindow->GetView()->running, 0);
      }},
     {"Exit", [](CMainFrame& f) { platform::simulate::PostKey(&f, 'Q', true); }, ExpectProgramEnds},
@@ -195,18 +194,18 @@ TEST_P(FlightArrival, EndsTheFlightCleanly)
     int deepest = 0;
     hookClock.counterReads = 0;
     hookClock.onCounterRead = [&](int read) {
-        deepest = std::max(deepest, mainFrame ? int(mainFrame->flightLoops) : 0);
+        deepest = std::max(deepest, RunningFrame() ? int(RunningFrame()->flightLoops) : 0);
         if (read == 21) // after step 20
-            GetParam().post(*mainFrame);
-        if (read > 5000 && mainFrame && mainFrame->trackmakerWindow)
-            mainFrame->trackmakerWindow->GetView()->running = 0;
+            GetParam().post(*RunningFrame());
+        if (read > 5000 && RunningFrame() && RunningFrame()->trackmakerWindow)
+            RunningFrame()->trackmakerWindow->GetView()->running = 0;
     };
     Frame().OnCommand(cmd::kInjectParticle);
     hookClock.onCounterRead = nullptr;
-    if (mainFrame) {
-        EXPECT_EQ(mainFrame->flightLoops, 0);
+    if (RunningFrame()) {
+        EXPECT_EQ(RunningFrame()->flightLoops, 0);
     }
-    GetParam().check(mainFrame, hookClock.counterReads, deepest);
+    GetParam().check(RunningFrame(), hookClock.counterReads, deepest);
 }
 
 INSTANTIATE_TEST_SUITE_P(Trackmaker, FlightArrival, ::testing::ValuesIn(kArrivals),

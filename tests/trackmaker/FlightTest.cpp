@@ -7,7 +7,6 @@
 #include "trackmaker/TrackmakerWindow.h"
 
 #include "../display/FakeFrameLink.h"
-#include "display/ProgramValues.h"
 #include "platform/gfx/GuiApplication.h"
 #include "platform/testing/InputSimulation.h"
 #include "platform/testing/ManualClock.h"
@@ -55,10 +54,10 @@ protected:
         clock.frequency = 1'000'000;
         clock.advancePerCounterRead = 1000;
         platform::SetClock(&clock);
-        perfFrequency = 1e6;
+        frame.perfFrequency = 1e6;
         owner = new CFrameWnd;
         ASSERT_TRUE(owner->Create("", "owner", WS_OVERLAPPEDWINDOW, {700, 0, 900, 100}, nullptr));
-        window = new CTrackmakerWindow;
+        window = new CTrackmakerWindow(frame);
         ASSERT_TRUE(window->Create("", "Trackmaker", WS_OVERLAPPEDWINDOW, {0, 0, 640, 445}, owner));
         window->CreateView();
         window->ShowWindow(SW_SHOW);
@@ -146,7 +145,7 @@ TEST_F(Flight, LeavesThroughTheEdgeItsRadiusReaches)
     };
     for (const Case& c : cases) {
         Fly(c.speed, c.field, c.charge, c.leftToRight);
-        EXPECT_TRUE(c.left(view->x, view->y)) << "left at " << view->x << ", " << view->y;
+        EXPECT_TRUE(c.left(view->flight.x, view->flight.y)) << "left at " << view->flight.x << ", " << view->flight.y;
     }
 }
 
@@ -167,12 +166,12 @@ TEST_F(Flight, TimeStepFollowsTheMeasuredStepAndHalvesAfterAMessage)
 {
     double afterMessage = 0.0;
     clock.AtStep(10, [this] { platform::simulate::PostMouse(view, MouseAction::Move, {600, 430}); });
-    clock.AtStep(11, [&] { afterMessage = view->dt; });
+    clock.AtStep(11, [&] { afterMessage = view->flight.dt; });
     Fly(40.0, 0.0, -1.0);
     EXPECT_DOUBLE_EQ(afterMessage, 0.00625);
-    EXPECT_DOUBLE_EQ(view->dt, 0.0125);
+    EXPECT_DOUBLE_EQ(view->flight.dt, 0.0125);
     Fly(60.0, 0.0, -1.0);
-    EXPECT_DOUBLE_EQ(view->dt, 0.0125);
+    EXPECT_DOUBLE_EQ(view->flight.dt, 0.0125);
 }
 
 // Clear at x = 100 with the field turned on: the entry line goes, the particle goes round the
@@ -242,11 +241,11 @@ TEST_F(Flight, FieldSliderMovesStepTheFlight)
     EXPECT_EQ(slider.knobPosition, 160);
     double tBefore = 0.0, tAfter = 0.0;
     clock.AtStep(20, [&] {
-        tBefore = view->t;
+        tBefore = view->flight.t;
         platform::simulate::PostMouse(&slider, MouseAction::Press, {30, 160 + 16});
         platform::simulate::PostMouse(&slider, MouseAction::Move, {30, 0});
     });
-    clock.AtStep(21, [&] { tAfter = view->t; });
+    clock.AtStep(21, [&] { tAfter = view->flight.t; });
     clock.AtStep(30, [&] { platform::simulate::PostMouse(&slider, MouseAction::Release, {30, 0}); });
     clock.AtStep(40, [&] {
         EXPECT_EQ(view->revolutionCheckOff, 0) << "letting go during a flight arms the revolution check";

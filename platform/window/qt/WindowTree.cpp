@@ -1,6 +1,6 @@
-#include "platform/window/WindowTree.h"
+#include "platform/window/qt/WindowTree.h"
 
-#include "platform/window/WndPrivate.h"
+#include "platform/window/qt/WndPrivate.h"
 
 #include <algorithm>
 

@@ -1,14 +1,6 @@
-#include "display/ProgramValues.h"
+#include "display/ActivationList.h"
 
 #include <algorithm>
-
-ActivationList activationList;
-CWnd* activeToolWindow = nullptr;
-int32_t clipDirty = 0;
-double perfFrequency = 0.0;
-double defaultRotationRate = kStartRotationRate;
-int32_t smallScreen = 0;
-int32_t largeScreen = 0;
 
 bool ActivationList::Contains(const CWnd* window) const
 {
@@ -26,4 +18,18 @@ void ActivationList::RemoveFromFront(const CWnd* window)
 {
     if (!windows_.empty() && windows_.front() == window)
         windows_.pop_front();
+}
+
+void ActivationList::Activated(CWnd* window)
+{
+    Remove(window);
+    PushFront(window);
+}
+
+CWnd* ActivationList::Closed(CWnd* window, ClosedWindowPlace place)
+{
+    RemoveFromFront(window);
+    if (place == ClosedWindowPlace::BackOfList)
+        PushBack(window);
+    return Front();
 }

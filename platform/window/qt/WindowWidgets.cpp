@@ -1,5 +1,5 @@
-#include "platform/window/Hub.h"
-#include "platform/window/WndPrivate.h"
+#include "platform/window/qt/Hub.h"
+#include "platform/window/qt/WndPrivate.h"
 
 #include <QCloseEvent>
 #include <QKeyEvent>

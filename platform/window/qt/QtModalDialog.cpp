@@ -1,6 +1,6 @@
-#include "platform/window/QtModalDialog.h"
+#include "platform/window/qt/QtModalDialog.h"
 
-#include "platform/window/Hub.h"
+#include "platform/window/qt/Hub.h"
 
 #include <QDialog>
 

@@ -2,7 +2,7 @@
 
 // The application-wide state of the window system. Included by platform/*.cpp only.
 
-#include "platform/window/ActivationTracker.h"
+#include "platform/window/qt/ActivationTracker.h"
 #include "platform/window/MessageQueue.h"
 
 #include <QEvent>

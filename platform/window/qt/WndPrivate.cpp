@@ -1,9 +1,9 @@
-#include "platform/window/WndPrivate.h"
+#include "platform/window/qt/WndPrivate.h"
 
 #include "platform/window/App.h"
-#include "platform/window/Hub.h"
-#include "platform/window/ScrollViewBars.h"
-#include "platform/window/WindowManagerHints.h"
+#include "platform/window/qt/Hub.h"
+#include "platform/window/qt/ScrollViewBars.h"
+#include "platform/window/qt/WindowManagerHints.h"
 
 #include <QCoreApplication>
 #include <QIcon>

@@ -1,7 +1,7 @@
-#include "platform/window/WindowPlacement.h"
+#include "platform/window/qt/WindowPlacement.h"
 
-#include "platform/window/ScrollViewBars.h"
-#include "platform/window/WndPrivate.h"
+#include "platform/window/qt/ScrollViewBars.h"
+#include "platform/window/qt/WndPrivate.h"
 
 #include <QWindow>
 

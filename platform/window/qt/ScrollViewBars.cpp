@@ -1,6 +1,6 @@
-#include "platform/window/ScrollViewBars.h"
+#include "platform/window/qt/ScrollViewBars.h"
 
-#include "platform/window/WndPrivate.h"
+#include "platform/window/qt/WndPrivate.h"
 
 #include <algorithm>
 #include <utility>

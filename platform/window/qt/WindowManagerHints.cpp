@@ -1,4 +1,4 @@
-#include "platform/window/WindowManagerHints.h"
+#include "platform/window/qt/WindowManagerHints.h"
 
 #include <QGuiApplication>
 #include <QWidget>

@@ -1,8 +1,8 @@
-#include "platform/window/WindowPresenter.h"
+#include "platform/window/qt/WindowPresenter.h"
 
 #include "platform/window/ClientDC.h"
-#include "platform/window/Hub.h"
-#include "platform/window/WndPrivate.h"
+#include "platform/window/qt/Hub.h"
+#include "platform/window/qt/WndPrivate.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>

@@ -1,12 +1,18 @@
 #pragma once
 
 #include <cstddef>
-#include <cstdint>
 #include <deque>
 
 class CWnd;
 
-// Tool windows, most recently activated first; not owning.
+// How a closed window leaves the activation list.
+enum class ClosedWindowPlace {
+    BackOfList, // tool windows: taken off the front, appended at the back
+    OffList,    // picture windows: taken off the front only
+};
+
+// The tool and picture windows, most recently activated first; not owning. Close and Print act
+// on the window at the front.
 class ActivationList {
 public:
     bool Empty() const { return windows_.empty(); }
@@ -22,18 +28,13 @@ public:
     void RemoveFromFront(const CWnd* window);
     void Clear() { windows_.clear(); }
 
+    // A window became active: its entry, if any, moves to the front.
+    void Activated(CWnd* window);
+    // A window hid itself on a close request: it is taken off the front if it is there, and a
+    // tool window goes to the back. Returns the window now at the front, to be activated; null
+    // when the list is empty.
+    CWnd* Closed(CWnd* window, ClosedWindowPlace place);
+
 private:
     std::deque<CWnd*> windows_;
 };
-
-// The chamber's rotation rate at start-up: one turn in 10 s.
-constexpr double kStartRotationRate = 0.6283185308; // rad/s
-
-// Program-wide values of the main frame, one of each.
-extern ActivationList activationList;
-extern CWnd* activeToolWindow;      // set by ActivateToolWindow
-extern int32_t clipDirty;           // 1 when the rotation loop must rebuild its clip
-extern double perfFrequency;        // ticks per second of the performance counter
-extern double defaultRotationRate;  // rad/s
-extern int32_t smallScreen;         // desktop less than 480 pixels high
-extern int32_t largeScreen;         // desktop at least 600 pixels high

@@ -2,9 +2,9 @@
 
 // Internals of the window classes on Qt. Included by platform/*.cpp only.
 
-#include "platform/window/WindowPlacement.h"
-#include "platform/window/WindowPresenter.h"
-#include "platform/window/WindowTree.h"
+#include "platform/window/qt/WindowPlacement.h"
+#include "platform/window/qt/WindowPresenter.h"
+#include "platform/window/qt/WindowTree.h"
 #include "platform/window/Wnd.h"
 
 #include <QEvent>

@@ -1,6 +1,6 @@
-#include "platform/window/ActivationTracker.h"
+#include "platform/window/qt/ActivationTracker.h"
 
-#include "platform/window/WndPrivate.h"
+#include "platform/window/qt/WndPrivate.h"
 
 #include <QDateTime>
 #include <QMenuBar>
