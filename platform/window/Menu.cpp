@@ -110,10 +110,16 @@ void MenuPrivate::Build(const MenuTemplate& table, bool asBar)
     if (asBar) {
         bar = new QMenuBar;
         bar->setNativeMenuBar(false);
+        status = new QLabel;
+        status->setContentsMargins(8, 0, 8, 0);
+        bar->setCornerWidget(status, Qt::TopRightCorner);
         container = bar;
     } else {
         popup = new QMenu;
         new SharedMnemonics(this, popup);
+        QObject::connect(popup.data(), &QMenu::hovered, popup.data(),
+                         [this](QAction* action) { Root()->ShowStatus(action->statusTip().toStdString()); });
+        QObject::connect(popup.data(), &QMenu::aboutToHide, popup.data(), [this] { Root()->RestoreStatus(); });
         container = popup;
     }
     items.resize(table.size());
@@ -124,7 +130,9 @@ void MenuPrivate::Build(const MenuTemplate& table, bool asBar)
         node.text = item.text;
         node.state = item.state & (kStateBits | MF_CHECKED);
         node.separator = item.separator;
+        node.statusTip = item.statusTip;
         node.action = new QAction(container);
+        node.action->setStatusTip(QString::fromStdString(item.statusTip));
         if (item.separator) {
             node.action->setSeparator(true);
         } else if (item.IsPopup()) {
@@ -165,6 +173,20 @@ void MenuPrivate::Triggered(size_t index)
         window->PostCommand(node.id);
 }
 
+MenuPrivate* MenuPrivate::Root()
+{
+    MenuPrivate* menu = this;
+    while (menu->parentMenu != nullptr)
+        menu = menu->parentMenu;
+    return menu;
+}
+
+void MenuPrivate::ShowStatus(const std::string& text)
+{
+    if (status)
+        status->setText(QString::fromStdString(text));
+}
+
 CWnd* MenuPrivate::RootOwner() const
 {
     const MenuPrivate* menu = this;
@@ -202,6 +224,12 @@ MenuTemplateItem MenuTemplateItem::Item(int id, std::string text, unsigned state
     item.text = std::move(text);
     item.state = state;
     return item;
+}
+
+MenuTemplateItem MenuTemplateItem::Tip(std::string tip) &&
+{
+    statusTip = std::move(tip);
+    return std::move(*this);
 }
 
 MenuTemplateItem MenuTemplateItem::Popup(std::string text, std::vector<MenuTemplateItem> items, unsigned state)
@@ -304,6 +332,14 @@ bool CMenu::SetMenuItemText(int id, const std::string& text)
 }
 
 int CMenu::GetMenuItemCount() const { return int(d_->items.size()); }
+
+void CMenu::SetStatusText(const std::string& text)
+{
+    d_->statusText = text;
+    d_->RestoreStatus();
+}
+
+std::string CMenu::StatusText() const { return d_->status ? d_->status->text().toStdString() : d_->statusText; }
 
 int CMenu::GetMenuItemID(int position) const
 {

@@ -38,11 +38,14 @@ struct MenuTemplateItem {
     std::string text;
     unsigned state = 0; // MF_CHECKED, MF_GRAYED, MF_DISABLED as the item starts
     bool separator = false;
+    std::string statusTip; // shown in the menu bar's status line while the item is highlighted
     std::vector<MenuTemplateItem> popup; // a pop-up when not empty
 
     static MenuTemplateItem Item(int id, std::string text, unsigned state = 0);
     static MenuTemplateItem Popup(std::string text, std::vector<MenuTemplateItem> items, unsigned state = 0);
     static MenuTemplateItem Separator();
+    // The item with a status tip.
+    MenuTemplateItem Tip(std::string tip) &&;
     bool IsPopup() const { return !separator && !popup.empty(); }
 };
 using MenuTemplate = std::vector<MenuTemplateItem>;
@@ -74,6 +77,11 @@ public:
     // Replaces the item's id and text (MF_STRING) keeping its state and pop-up.
     bool ModifyMenu(unsigned idOrPosition, unsigned flags, int newId, const std::string& text);
     bool SetMenuItemText(int id, const std::string& text);
+
+    // The status line at the right end of a menu bar: the text the program sets, or the status
+    // tip of the item highlighted in an open pop-up, while one is.
+    void SetStatusText(const std::string& text);
+    std::string StatusText() const;
 
     int GetMenuItemCount() const;
     // The id of the item at position; -1 for a pop-up, 0 for a separator or no item.

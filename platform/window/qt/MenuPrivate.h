@@ -5,6 +5,7 @@
 #include "platform/window/Menu.h"
 
 #include <QAction>
+#include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPointer>
@@ -16,6 +17,7 @@ struct MenuNode {
     std::string text;
     unsigned state = 0;
     bool separator = false;
+    std::string statusTip;
     std::unique_ptr<CMenu> sub;
     QPointer<QAction> action;
 };
@@ -32,6 +34,10 @@ public:
     void Apply(MenuNode& node);
     void Triggered(size_t index);
     CWnd* RootOwner() const;
+    MenuPrivate* Root();
+    // The status line shows text for now (a highlighted item's tip), or the program's text again.
+    void ShowStatus(const std::string& text);
+    void RestoreStatus() { ShowStatus(statusText); }
 
     QMenuBar* Bar() const { return bar; }
     QMenu* Popup() const { return popup; }
@@ -42,6 +48,8 @@ public:
     QPointer<QMenuBar> bar;
     QPointer<QMenu> popup;
     MenuPrivate* parentMenu = nullptr;
+    QPointer<QLabel> status; // the menu bar's status line
+    std::string statusText;  // what the program last set
     CWnd* owner = nullptr;
 };
 
