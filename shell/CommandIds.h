@@ -49,6 +49,12 @@ constexpr int kUsefulTools = 165;
 constexpr int kEnergyMomentum = 166;
 constexpr int kMotionInField = 167;
 constexpr int kRealLife = 168;
+// The classroom's commands.
+constexpr int kLessonSeed = 186;
+constexpr int kColourLegend = 187;
+constexpr int kHelpGuide = 188;
+constexpr int kHelpKeys = 189;
+constexpr int kHelpAbout = 190;
 }
 
 namespace res {

@@ -32,6 +32,7 @@ void CMainFrame::ShowEvent(EventSource source)
         menu->EnableMenuItem(cmd::kSaveAs, MF_BYCOMMAND | MF_ENABLED);
     }
     session_.EventShown();
+    UpdateStatusLine();
     ShowNewEvent();
     BringFrameToTop();
 }

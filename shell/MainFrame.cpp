@@ -86,7 +86,10 @@ bool CMainFrame::CreateToolWindows()
         ReportFirstChamberPaint();
     }
     SelectAxis(cmd::kAxisX);
+    UpdateStatusLine();
     BringFrameToTop();
+    if (startupOptions.askLessonSeed)
+        PostCommand(cmd::kLessonSeed);
     return true;
 }
 
@@ -186,7 +189,9 @@ void CMainFrame::OpenCommandLineFile()
         return;
     const auto path = platform::FindFirstFile(startupOptions.fileName);
     if (!path) {
-        platform::ShowMessageBox(CWnd::GetDesktopWindow(), "Try opening file with Open under File menu.",
+        platform::ShowMessageBox(CWnd::GetDesktopWindow(),
+                                 "Try opening file with Open under File menu.\n\nNot found: " +
+                                     startupOptions.fileName,
                                  "Problem Opening File from Desktop", MB_OK);
         session_.fromCommandLine = false;
         return;

@@ -132,6 +132,23 @@ public:
     void ShowReminder(int id);
     void ShowAbout();
 
+    // The classroom. Lesson Seed asks for a seed and an event number: New Event of each decay
+    // type then makes that event, as `tracelume-events generate TYPE --seed SEED` numbers it.
+    void AskLessonSeed();
+    // The status line at the right of the menu bar: the seed and number of the event on show
+    // (or of the next one) and its decay.
+    std::string StatusLine() const;
+    void UpdateStatusLine();
+    // "Seed 4242, event 3" for a lesson's event on show, else empty: printed after the title.
+    std::string LessonNote() const;
+    // A file name for the event on show, without extension: the lesson's "type-3-seed-4242-event-3",
+    // a file's own name, or "Tracelume" while there is no event.
+    std::string EventFileStem() const;
+    // The particle of each track colour, for the decay on show (or chosen).
+    void ShowColourLegend();
+    // The Help menu's pages (kHelpGuide, kHelpKeys, kHelpAbout).
+    void ShowHelp(int id);
+
     // The Trackmaker menu. Activate creates the Trackmaker window on first use and shows it,
     // Deactivate hides it; each brings the frame to the top again.
     void ToggleTrackmaker();

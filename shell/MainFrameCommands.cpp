@@ -45,6 +45,9 @@ constexpr CommandRoute kCommandRoutes[] = {
     {cmd::kElectron, cmd::kPositron, [](CMainFrame& f, int id) { f.SelectParticle(id); }},
     {cmd::kLeftToRight, cmd::kRightToLeft, [](CMainFrame& f, int id) { f.SelectDirection(id); }},
     {cmd::kAdjustScreenSpeed, cmd::kAdjustScreenSpeed, [](CMainFrame& f, int) { f.AdjustScreenSpeed(); }},
+    {cmd::kLessonSeed, cmd::kLessonSeed, [](CMainFrame& f, int) { f.AskLessonSeed(); }},
+    {cmd::kColourLegend, cmd::kColourLegend, [](CMainFrame& f, int) { f.ShowColourLegend(); }},
+    {cmd::kHelpGuide, cmd::kHelpAbout, [](CMainFrame& f, int id) { f.ShowHelp(id); }},
 };
 
 }
@@ -103,6 +106,7 @@ void CMainFrame::SelectDecay(int id)
         return;
     CheckRadio(DecayCommand(), id);
     session_.decay = DecayType(id - cmd::kDecay1 + 1);
+    UpdateStatusLine();
 }
 
 void CMainFrame::ToggleSlowMotion()

@@ -5,6 +5,7 @@
 #include "platform/gfx/ImageFile.h"
 #include "platform/gfx/PrinterDC.h"
 #include "platform/gfx/ScaledDC.h"
+#include "platform/seams/InfoDialogs.h"
 #include "platform/seams/FileDialog.h"
 #include "platform/seams/MessageBox.h"
 #include "shell/MainFrame.h"
@@ -15,27 +16,10 @@
 
 namespace {
 
-// The filters of the save dialog, in order; scale 0 is the PDF page.
-struct ExportKind {
-    const char* filter;
-    int scale;
-};
-constexpr ExportKind kExportKinds[] = {
-    {"PNG Picture, 1x (*.png)|*.png|", 1},
-    {"PNG Picture, 2x (*.png)|*.png|", 2},
-    {"PNG Picture, 3x (*.png)|*.png|", 3},
-    {"PNG Picture, 4x (*.png)|*.png|", 4},
-    {"PDF Document (*.pdf)|*.pdf|", 0},
-};
-constexpr int kExportKindCount = int(std::size(kExportKinds));
-
-std::string ExportFilter()
-{
-    std::string filter;
-    for (const ExportKind& kind : kExportKinds)
-        filter += kind.filter;
-    return filter + "|";
-}
+// The kinds of the save dialog, in order: a PNG picture, at a scale asked for next, or a PDF page.
+constexpr const char* kExportFilter = "PNG Picture (*.png)|*.png|PDF Document (*.pdf)|*.pdf||";
+constexpr int kPdfFilter = 1;
+constexpr int kMaxExportScale = 4;
 
 bool WritePng(CScrollWindow& window, int scale, const std::string& path)
 {
@@ -47,10 +31,11 @@ bool WritePng(CScrollWindow& window, int scale, const std::string& path)
     return platform::SavePng(surface.Image(), path);
 }
 
-bool WritePdf(CScrollWindow& window, int pictureX, const ChamberData& conditions, const std::string& path)
+bool WritePdf(CScrollWindow& window, int pictureX, const ChamberData& conditions, const std::string& note,
+              const std::string& path)
 {
     CPrinterDC pdf(path);
-    return printing::PrintOnePage(pdf, window, pictureX, conditions).failed == printing::JobStep::Done;
+    return printing::PrintOnePage(pdf, window, pictureX, conditions, note).failed == printing::JobStep::Done;
 }
 
 } // namespace
@@ -64,14 +49,23 @@ void CMainFrame::ExportPicture()
     // A name typed without an extension gets the chosen kind's, before the dialog asks about
     // replacing a file of that name.
     CFileDialog dialog(false, "png", window == ChamberWnd() ? "chamber" : "projector",
-                       OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT, ExportFilter(), this);
+                       OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT, kExportFilter, this);
     dialog.request.title = "Export Picture";
     if (dialog.DoModal() != kFileDialogOk)
         return;
-    const ExportKind& kind = kExportKinds[std::clamp(dialog.request.filterIndex, 0, kExportKindCount - 1)];
     const std::string path = dialog.GetPathName();
-    const bool written = kind.scale > 0 ? WritePng(*window, kind.scale, path)
-                                        : WritePdf(*window, pictureX, session_.conditions, path);
+    bool written = false;
+    if (dialog.request.filterIndex == kPdfFilter) {
+        written = WritePdf(*window, pictureX, session_.conditions, LessonNote(), path);
+    } else {
+        // The picture's scale is a choice of its own: the screen's pixels times 1 to 4.
+        const auto scale = platform::AskNumbers(
+            this, "Export Picture", {{"Scale (times the screen's pixels):", session_.exportScale, 1, kMaxExportScale}});
+        if (!scale)
+            return;
+        session_.exportScale = int(scale->front());
+        written = WritePng(*window, session_.exportScale, path);
+    }
     if (!written)
         platform::ShowMessageBox(this, "The picture could not be written to " + path + ".", "Export Picture", MB_OK);
 }

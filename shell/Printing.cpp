@@ -27,13 +27,15 @@ const char* Named(const char* const* names, int count, int index)
     return index >= 0 && index < count ? names[index] : "???";
 }
 
-void DrawHeader(CPrinterDC& dc, const std::string& title, const ChamberData& conditions)
+void DrawHeader(CPrinterDC& dc, const std::string& title, const ChamberData& conditions, const std::string& note)
 {
     dc.DrawText(DateLine(platform::LocalTime()), kDateRect, kTextLeft | kTextTop);
     dc.DrawText(title, kTitleRect, kTextCentre);
     const std::string values =
         ScreenChamber::ValuesText(conditions.B(), conditions.T(), Metres(conditions.L()));
     dc.DrawText(values, kConditionsRect, kTextCentre);
+    if (!note.empty())
+        dc.DrawText(note, kNoteRect, kTextCentre);
 }
 
 } // namespace
@@ -59,7 +61,8 @@ const char* StatusMessage(int code, bool endingJob)
     }
 }
 
-void DrawPage(CPrinterDC& dc, CScrollWindow& window, int pictureX, const ChamberData& conditions)
+void DrawPage(CPrinterDC& dc, CScrollWindow& window, int pictureX, const ChamberData& conditions,
+              const std::string& note)
 {
     std::string title = window.GetWindowText();
     if (title.size() >= size_t(kTitleBufferSize))
@@ -71,16 +74,17 @@ void DrawPage(CPrinterDC& dc, CScrollWindow& window, int pictureX, const Chamber
     dc.SetWindowExt(client.Width(), client.Height());
     dc.SetViewportExt(dc.GetDeviceCaps(DeviceCap::HorzRes), dc.GetDeviceCaps(DeviceCap::VertRes));
     dc.OffsetWindowOrg(0, kPageTop);
-    DrawHeader(dc, title, conditions);
+    DrawHeader(dc, title, conditions, note);
     dc.OffsetWindowOrg(-pictureX, 0);
     window.PrintPicture(dc);
 }
 
-JobOutcome PrintOnePage(CPrinterDC& dc, CScrollWindow& window, int pictureX, const ChamberData& conditions)
+JobOutcome PrintOnePage(CPrinterDC& dc, CScrollWindow& window, int pictureX, const ChamberData& conditions,
+                        const std::string& note)
 {
     if (const int status = dc.StartDoc(kDocumentName); status <= 0)
         return {JobStep::StartDoc, status};
-    DrawPage(dc, window, pictureX, conditions);
+    DrawPage(dc, window, pictureX, conditions, note);
     if (const int status = dc.EndPage(); status < 0)
         return {JobStep::EndPage, status};
     if (const int status = dc.EndDoc(); status < 0)
@@ -122,6 +126,7 @@ void CMainFrame::PrintActiveWindow()
 
     CPrintDialog dialog(PD_NOPAGENUMS | PD_NOSELECTION | PD_HIDEPRINTTOFILE | PD_USEDEVMODECOPIES, this);
     dialog.request.documentName = printing::kDocumentName;
+    dialog.request.fileName = EventFileStem();
     const int answer = dialog.DoModal();
     if (answer == kPrintDialogFailed) {
         platform::ShowMessageBox(this, "Print Setup Failure", "Error Message", MB_OK);
@@ -130,7 +135,7 @@ void CMainFrame::PrintActiveWindow()
     if (answer != IDOK)
         return;
     const std::unique_ptr<CPrinterDC> printer = dialog.TakePrinterDC();
-    const printing::JobOutcome outcome = printing::PrintOnePage(*printer, *window, pictureX, session_.conditions);
+    const printing::JobOutcome outcome = printing::PrintOnePage(*printer, *window, pictureX, session_.conditions, LessonNote());
     switch (outcome.failed) {
     case printing::JobStep::StartDoc: platform::ShowMessageBox(this, "error", "start page error", MB_OK); break;
     case printing::JobStep::EndPage: ReportStatus(this, outcome.status, false); break;

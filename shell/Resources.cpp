@@ -1,6 +1,7 @@
 #include "shell/Resources.h"
 
 #include "shell/CommandIds.h"
+#include "shell/DecayNames.h"
 
 #include "platform/gfx/Gdi.h"
 #include "platform/window/Dialog.h"
@@ -58,6 +59,9 @@ Entry SettingsMenu()
         }),
         Entry::Separator(),
         Entry::Item(cmd::kAdjustRotationRate, "&Adjust Rotation Rate"),
+        Entry::Separator(),
+        Entry::Item(cmd::kLessonSeed, "Lesson &Seed...")
+            .Tip("Choose the seed and event number of a lesson's events, as tracelume-events generate numbers them"),
     });
 }
 
@@ -67,6 +71,8 @@ Entry ShowMenu()
         Entry::Item(cmd::kShowChamber, "Particle &Chamber\tCtrl+L"),
         Entry::Item(cmd::kShowControls, "Chamber Co&ntrols\tCtrl+K"),
         Entry::Item(cmd::kShowProjector, "&Projection\tCtrl+P"),
+        Entry::Separator(),
+        Entry::Item(cmd::kColourLegend, "Colour &Legend...").Tip("Which particle each track colour shows"),
     });
 }
 
@@ -74,7 +80,8 @@ Entry EventMenu()
 {
     std::vector<Entry> decays;
     for (int i = 0; i < 6; ++i)
-        decays.push_back(Entry::Item(cmd::kDecay1 + i, "Particle Decay &" + std::to_string(i + 1)));
+        decays.push_back(Entry::Item(cmd::kDecay1 + i, "Particle Decay &" + std::to_string(i + 1))
+                             .Tip("Particle Decay " + std::to_string(i + 1) + ": " + DescribeDecay(i + 1).chain));
     return Entry::Popup("&Event", std::move(decays));
 }
 
@@ -114,12 +121,22 @@ Entry RemindersMenu()
     });
 }
 
+Entry HelpMenu()
+{
+    return Entry::Popup("He&lp", {
+        Entry::Item(cmd::kHelpGuide, "&Guide...").Tip("What each window is for, and how to measure a radius and get p = 0.3 R B"),
+        Entry::Item(cmd::kHelpKeys, "&Keys...").Tip("Every key the program answers"),
+        Entry::Separator(),
+        Entry::Item(cmd::kHelpAbout, "&Version and Licence...").Tip("Tracelume's version and licence"),
+    });
+}
+
 }
 
 const MenuTemplate& MainMenu()
 {
     static const MenuTemplate menu{FileMenu(),  ActionsMenu(),    SettingsMenu(), ShowMenu(),
-                                   EventMenu(), TrackmakerMenu(), RemindersMenu()};
+                                   EventMenu(), TrackmakerMenu(), RemindersMenu(), HelpMenu()};
     return menu;
 }
 

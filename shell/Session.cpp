@@ -25,7 +25,7 @@ Session::Session() : camera(ScreenCamera::ForChamber()) {}
 
 Session::~Session() = default;
 
-void Session::SeedRandomSource(uint32_t seed) { decayGenerator.Random().Seed(seed); }
+void Session::StartLesson(uint32_t seed, int number) { lesson.Start(seed, number); }
 
 void Session::StartConditions()
 {
@@ -64,9 +64,12 @@ std::optional<std::string> Session::PrepareEvent(EventSource source)
     if (source == EventSource::Installed)
         return std::nullopt;
     event.reset();
-    event = decayGenerator.GenerateDecay(int(decay), conditions);
+    shownNumber.reset();
+    const int number = lesson.NextNumber(int(decay));
+    event = lesson.Next(int(decay), conditions);
     if (!event)
         return std::nullopt;
+    shownNumber = EventNumber{lesson.Seed(), decay, number};
     return UntitledName(decay);
 }
 
@@ -88,6 +91,9 @@ void Session::InstallReadEvent(const StoredEvent& stored, std::shared_ptr<Chambe
     conditions.MarkChanged();
     event.reset();
     event = std::move(read);
+    shownNumber.reset();
+    // A file's event shows as its handout does: from the chamber's starting orientation.
+    camera.ResetOrientation();
 }
 
 bool Session::ShowFieldPositive()

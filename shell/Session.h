@@ -4,6 +4,7 @@
 #include "display/ScreenCamera.h"
 #include "physics/ChamberData.h"
 #include "physics/Generators.h"
+#include "physics/LessonEvents.h"
 
 #include <cstdint>
 #include <memory>
@@ -46,8 +47,11 @@ public:
     ~Session();
 
     // Start-up.
-    // Seeds the random stream New Event's events are drawn from.
-    void SeedRandomSource(uint32_t seed);
+    // Starts the lesson's events from seed: every decay type's next event is its first.
+    void SeedRandomSource(uint32_t seed) { StartLesson(seed, LessonEvents::kFirstNumber); }
+    // From now on New Event of each decay type makes event `number` of that type under seed,
+    // then the ones after it, as `tracelume-events generate TYPE --seed SEED` numbers them.
+    void StartLesson(uint32_t seed, int number);
     // The conditions the program starts with (L 500 cm, B 0.8 kG, T 0.6 MeV) and their pending
     // copy.
     void StartConditions();
@@ -112,7 +116,15 @@ public:
     ChamberDataHolder pendingConditions;  // what the Chamber Controls set for the next event
     ScreenCamera camera;                  // its axis (1 X, 2 Y, 3 Z) is the rotation axis
     std::shared_ptr<ChamberEvent> event;  // the current event; views hold it weakly
-    DecayGenerator decayGenerator;        // New Event's events, from the program's one random stream
+    LessonEvents lesson;                  // New Event's events: by seed, decay type and number
+    // Which generated event is on show: its seed, type and number. Empty while none is, or
+    // while the event on show came from a file.
+    struct EventNumber {
+        uint32_t seed = 0;
+        DecayType type = DecayType::Type1;
+        int number = 0;
+    };
+    std::optional<EventNumber> shownNumber;
     bool hasEvent = false;                // New Event has shown an event (made or read)
     bool firstPlay = true;                // the event's first showing is still to come
     bool fromCommandLine = false;         // the file being read was named on the command line
@@ -136,6 +148,9 @@ public:
     bool reverseRotation = false;
     int64_t lastFrameEnd = 0;                // performance-counter ticks after the last frame
     bool clipDirty = false;                  // the loop must rebuild its clip before the next frame
+
+    // The scale Export Picture last wrote a PNG at (1 to 4).
+    int exportScale = 1;
 
     // The Trackmaker.
     bool trackmakerActive = false;

@@ -38,6 +38,10 @@ StartupOptions ParseStartupOptions(const std::string& commandLine,
         options.version = true;
         return options;
     }
+    if (commandLine == "--lesson") {
+        options.askLessonSeed = true;
+        return options;
+    }
     if (!StartsWithWord(commandLine, kSeedOption)) {
         options.fileName = commandLine;
         return options;
@@ -54,11 +58,12 @@ StartupOptions ParseStartupOptions(const std::string& commandLine,
 
 std::string StartupUsage()
 {
-    return "Usage: tracelume [--seed N] [EVENT-FILE]\n"
+    return "Usage: tracelume [--seed N] [EVENT-FILE] | --lesson\n"
            "Tracelume makes particle decay events and shows their tracks in a 3-D chamber.\n"
            "  EVENT-FILE   an event file (.cwd) to open at start-up; the whole command line names it\n"
            "  --seed N     start the random source from N (0 to 4294967295), so that the same\n"
            "               seed makes the same events on every machine\n"
+           "  --lesson     choose the lesson's seed and event number at start-up\n"
            "  --help       print this text\n"
            "  --version    print the version\n";
 }

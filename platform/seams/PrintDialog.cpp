@@ -39,7 +39,8 @@ PrintDialogAnswer ShowRealDialog(const PrintDialogRequest& request)
     // current folder, named after the document.
     const bool noPrinter = QPrinterInfo::availablePrinters().isEmpty();
     if (noPrinter)
-        printer->setOutputFileName(QDir::current().absoluteFilePath(documentName + ".pdf"));
+        printer->setOutputFileName(QDir::current().absoluteFilePath(
+            (request.fileName.empty() ? documentName : QString::fromStdString(request.fileName)) + ".pdf"));
     QPrintDialog dialog(printer.get(), parent);
     dialog.setOption(QAbstractPrintDialog::PrintSelection, (request.flags & PD_NOSELECTION) == 0);
     dialog.setOption(QAbstractPrintDialog::PrintPageRange, (request.flags & PD_NOPAGENUMS) == 0);

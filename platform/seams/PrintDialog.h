@@ -22,6 +22,9 @@ struct PrintDialogRequest {
     // Names the job in the dialog; where no printer is installed the dialog offers the PDF file
     // "<documentName>.pdf" in the current folder instead (even with PD_HIDEPRINTTOFILE).
     std::string documentName;
+    // The name of that PDF file without its ".pdf" (the event's own name); documentName when
+    // empty.
+    std::string fileName;
     const CWnd* owner = nullptr;
 };
 

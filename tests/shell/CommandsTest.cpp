@@ -54,7 +54,7 @@ TEST_F(NewEventCommand, EachDecayTypeMakesItsOwnEventAndName)
 TEST_F(NewEventCommand, ShowsAnInstalledEventWhenNoDecayTypeIsChosen)
 {
     StartProgram();
-    State().event = State().decayGenerator.GenerateDecay45(+1.0, State().conditions);
+    State().event = DecayGenerator(7).GenerateDecay45(+1.0, State().conditions);
     const ChamberEvent* installed = State().event.get();
     Frame().ShowEvent(EventSource::Installed);
     EXPECT_EQ(State().event.get(), installed);

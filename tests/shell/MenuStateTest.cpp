@@ -44,7 +44,8 @@ std::string Text(CMenu& m, int position)
 TEST(MenuResource, HasEveryCommandOnceWithItsText)
 {
     const auto items = AllItems();
-    EXPECT_EQ(items.size(), 46u);
+    // The specified 46, and the classroom's Lesson Seed, Colour Legend and three Help pages.
+    EXPECT_EQ(items.size(), 51u);
     EXPECT_EQ(items.at(110), "&Open Event File...\tCtrl+O");
     EXPECT_EQ(items.at(184), "&Import Event File...");
     EXPECT_EQ(items.at(114), "E&xit\tCtrl+Q");
@@ -59,6 +60,7 @@ TEST(MenuResource, HasEveryCommandOnceWithItsText)
     EXPECT_EQ(items.at(168), "In &Real Life...");
     EXPECT_EQ(items.at(138), "&About Tracelume...");
     EXPECT_EQ(items.at(183), "&Activate");
+    EXPECT_EQ(items.at(186), "Lesson &Seed...");
 }
 
 TEST(MenuResource, PopupsComeInOrder)
@@ -68,7 +70,7 @@ TEST(MenuResource, PopupsComeInOrder)
     for (const MenuTemplateItem& item : menu)
         titles.push_back(item.text);
     EXPECT_EQ(titles, (std::vector<std::string>{"&File", "&Actions", "&Settings", "S&how", "&Event", "&Trackmaker",
-                                                "&Reminders"}));
+                                                "&Reminders", "He&lp"}));
     // The three Select pop-ups sit side by side in the Trackmaker menu.
     const auto& trackmaker = menu[res::kTrackmakerPopup].popup;
     int k = -1;

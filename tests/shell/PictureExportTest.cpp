@@ -5,6 +5,7 @@
 #include "controls/ChamberControlWindow.h"
 #include "display/ProjectorWindow.h"
 #include "platform/seams/FileDialog.h"
+#include "platform/seams/InfoDialogs.h"
 #include "tests/support/PngSize.h"
 #include "tests/support/ShellOutput.h"
 
@@ -34,14 +35,19 @@ protected:
     void TearDown() override
     {
         platform::SetFileDialogHandler({});
+        platform::SetNumberFormHandler({});
         fs::remove_all(folder);
         CommandTest::TearDown();
     }
-    // Exports the active window to name in the scratch folder with the filter of that index.
-    void Export(const std::string& name, int filter)
+    // Exports the active window to name in the scratch folder as a PNG at a scale (1 to 4) or
+    // as a PDF page (scale 0).
+    void Export(const std::string& name, int scale)
     {
         answer = In(name);
-        chosenFilter = filter;
+        chosenFilter = scale > 0 ? 0 : 1;
+        platform::SetNumberFormHandler([scale](const NumberFormRequest&) {
+            return std::optional(std::vector<int64_t>{scale});
+        });
         Frame().OnCommand(cmd::kExportPicture);
     }
     std::string In(const std::string& name) const { return (folder / name).string(); }
@@ -57,16 +63,17 @@ TEST_F(ExportTest, PngIsThePictureTimesTheChosenScaleOfTheActiveWindow)
 {
     struct Case {
         bool projector;
-        int filter;
+        int scale;
         uint32_t width, height;
     };
-    for (const Case& c : {Case{false, 0, 640, 500}, Case{false, 3, 2560, 2000}, Case{true, 2, 1440, 1320}}) {
+    for (const Case& c : {Case{false, 1, 640, 500}, Case{false, 4, 2560, 2000}, Case{true, 3, 1440, 1320}}) {
         Frame().ActivateToolWindow(c.projector ? static_cast<CWnd*>(Frame().projectorWindow) : Frame().chamberWindow);
-        Export("slide", c.filter);
-        EXPECT_EQ(PngSize(In("slide.png")), std::pair(c.width, c.height)) << c.filter;
+        Export("slide", c.scale);
+        EXPECT_EQ(PngSize(In("slide.png")), std::pair(c.width, c.height)) << c.scale;
     }
-    ASSERT_EQ(lastRequest.filters.size(), 5u);
-    EXPECT_EQ(lastRequest.filters[3].name, "PNG Picture, 4x (*.png)");
+    // The scale is asked for on its own, not hidden among the file types.
+    ASSERT_EQ(lastRequest.filters.size(), 2u);
+    EXPECT_EQ(lastRequest.filters[0].name, "PNG Picture (*.png)");
     // The second and third export replace slide.png, after asking.
     ASSERT_EQ(boxes.Shown().size(), 2u);
     EXPECT_EQ(boxes.Shown()[1].text, "slide.png already exists.\nDo you want to replace it?");
@@ -77,11 +84,11 @@ TEST_F(ExportTest, PngIsThePictureTimesTheChosenScaleOfTheActiveWindow)
 TEST_F(ExportTest, PdfPageFailuresAndWindowsWithoutAPicture)
 {
     Frame().ActivateToolWindow(Frame().projectorWindow);
-    Export("page", 4);
+    Export("page", 0);
     const std::string text = ShellOutput("pdftotext -layout '" + In("page.pdf") + "' - 2>&1");
     EXPECT_NE(text.find("Projector: Untitled Type 1 Decay"), std::string::npos) << text;
     for (const char* kind : {"png", "pdf"}) {
-        Export("missing-folder/picture", kind == std::string("png") ? 3 : 4);
+        Export("missing-folder/picture", kind == std::string("png") ? 3 : 0);
         ASSERT_FALSE(boxes.Shown().empty());
         EXPECT_EQ(boxes.Shown().back().caption, "Export Picture");
         EXPECT_EQ(boxes.Shown().back().text,

@@ -195,7 +195,10 @@ TEST_F(PrintTest, HeaderLinesStandAtTheirPlacesInTheirAlignment)
     std::vector<DrawnText> texts;
     KeepTexts(texts);
     Print();
-    ASSERT_EQ(texts.size(), 3u);
+    // The three header lines, then the seed and number of the event on show.
+    ASSERT_EQ(texts.size(), 4u);
+    EXPECT_EQ(texts[3].text, "Seed " + std::to_string(State().lesson.Seed()) + ", event 1");
+    EXPECT_EQ(texts[3].rect, printing::kNoteRect);
     EXPECT_EQ(texts[0].text, "Mon Dec  7 21:10:57 2026\n");
     EXPECT_EQ(texts[0].rect, printing::kDateRect);
     EXPECT_EQ(texts[0].format & kTextCentre, 0u);

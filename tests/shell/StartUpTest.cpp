@@ -145,7 +145,7 @@ TEST_F(StartUp, SeedsTheRandomSourceFromTheCalendarTime)
 {
     clock.calendarSeconds = 1'700'000'123;
     ASSERT_TRUE(Start(Screen(768)));
-    EXPECT_EQ(State().decayGenerator.Random().State(), 1'700'000'123u);
+    EXPECT_EQ(State().lesson.Seed(), 1'700'000'123u);
 }
 
 // The camera is that of the chamber: rho 3250, theta 30, phi 60, D 2300, centre (322, 223).
@@ -205,10 +205,11 @@ TEST_F(StartUp, SetEventTitleNamesTheChamber)
 
 class CommandLine : public ShellTest {
 protected:
-    void ExpectNotFoundMessage()
+    void ExpectNotFoundMessage(const std::string& missingName)
     {
         ASSERT_EQ(boxes.Shown().size(), 1u);
-        EXPECT_EQ(boxes.Shown()[0].text, "Try opening file with Open under File menu.");
+        // The specified text, then the name that was not found.
+        EXPECT_EQ(boxes.Shown()[0].text, "Try opening file with Open under File menu.\n\nNot found: " + missingName);
         EXPECT_EQ(boxes.Shown()[0].caption, "Problem Opening File from Desktop");
         EXPECT_TRUE(boxes.Shown()[0].OwnedByDesktop());
         EXPECT_EQ(State().fromCommandLine, 0);
@@ -230,14 +231,14 @@ protected:
 TEST_F(CommandLine, MissingFileIsReportedAndTheChamberStaysEmpty)
 {
     ASSERT_TRUE(Start(Screen(768), {"/nonexistent/folder/event.cwd"}));
-    ExpectNotFoundMessage();
+    ExpectNotFoundMessage("/nonexistent/folder/event.cwd");
 }
 
 TEST_F(CommandLine, QuotedPathOfAnExistingFileDoesNotMatch)
 {
     const std::string path = MakeFile("quoted.cwd");
     ASSERT_TRUE(Start(Screen(768), {"\"" + path + "\""}));
-    ExpectNotFoundMessage();
+    ExpectNotFoundMessage("\"" + path + "\"");
 }
 
 TEST_F(CommandLine, ExistingFileIsFoundWithoutAMessage)
