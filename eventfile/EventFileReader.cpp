@@ -130,7 +130,7 @@ FileCause DecodeInPlace(std::span<TrackPoint> points)
 // read measured faster than reading a large file in cache-sized pieces). A source of unknown
 // length is read a batch at a time, its storage growing with the points that arrive.
 template <void (*Decode)(TrackPoint&)>
-FileCause ReadPoints(ByteSource& source, int32_t count, std::vector<TrackPoint>& points)
+FileCause ReadPoints(ByteSource& source, int32_t count, StoredPoints& points)
 {
     const std::optional<uint64_t> remaining = source.Remaining();
     if (remaining && *remaining / kPointBytes < static_cast<uint64_t>(count))
