@@ -13,6 +13,7 @@
 
 #include <algorithm>
 #include <cassert>
+#include <cstring>
 
 // Painting our windows: the paint notices, the top-level image, and presenting it.
 
@@ -217,6 +218,24 @@ QWidget* SoleWidgetShowing(QWidget* widget, QRect rect)
     }
 }
 
+// Copies the source rectangle of pixels to target in device row by row when the device is an
+// image of 32-bit RGB pixels at one pixel per picture pixel: there a painter's drawImage copies
+// the same bytes, after setting up far more than the copy costs. Returns whether it copied.
+bool CopyRows(QPaintDevice* device, const PixelImage& pixels, const QRect& source, QPoint target)
+{
+    if (device->devType() != QInternal::Image)
+        return false;
+    QImage& image = *static_cast<QImage*>(device);
+    if (image.format() != QImage::Format_RGB32 || image.devicePixelRatio() != 1.0 ||
+        !image.rect().contains(QRect(target, source.size())))
+        return false;
+    const size_t rowBytes = size_t(source.width()) * sizeof(Pixel);
+    for (int y = 0; y < source.height(); ++y)
+        std::memcpy(image.scanLine(target.y() + y) + size_t(target.x()) * sizeof(Pixel),
+                    pixels.Row(source.top() + y) + source.left(), rowBytes);
+    return true;
+}
+
 // When one client widget of ours shows all of the rectangle and nothing lies over it, its paint
 // would copy exactly the image's pixels there: they are copied into the window's backing store
 // and sent to the screen at once, without Qt's repaint of the widget (its events and a painter
@@ -236,7 +255,7 @@ bool PresentDirectly(ClientWidget* client, const PixelImage* pixels, const QRect
                          pixels->width * int(sizeof(Pixel)), QImage::Format_RGB32);
     const QRegion region(inWindow);
     store->beginPaint(region);
-    {
+    if (!CopyRows(store->paintDevice(), *pixels, topClientRect, inWindow.topLeft())) {
         QPainter painter(store->paintDevice());
         // As in Blit: on a scaled screen each picture pixel becomes a block of screen pixels.
         painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
