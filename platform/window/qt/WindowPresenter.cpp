@@ -4,6 +4,7 @@
 #include "platform/window/qt/Hub.h"
 #include "platform/window/qt/WndPrivate.h"
 
+#include <QBackingStore>
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QImage>
@@ -12,6 +13,7 @@
 
 #include <algorithm>
 #include <cassert>
+#include <cstring>
 
 // Painting our windows: the paint notices, the top-level image, and presenting it.
 
@@ -192,6 +194,80 @@ void WindowPresenter::Blit(QWidget* widget, const QRegion& region, QPoint offset
         painter.drawImage(r, picture, r.translated(offset));
 }
 
+namespace {
+
+// The widget that alone shows all of rect (coordinates of widget) on the screen: the deepest
+// visible child that covers rect whole with nothing stacked over it there. Null when rect is
+// shown partly by one widget and partly by another.
+QWidget* SoleWidgetShowing(QWidget* widget, QRect rect)
+{
+    for (;;) {
+        QWidget* cover = nullptr;
+        const QObjectList& children = widget->children();
+        for (auto it = children.rbegin(); it != children.rend() && !cover; ++it) {
+            QWidget* child = qobject_cast<QWidget*>(*it);
+            if (child && !child->isWindow() && child->isVisible() && child->geometry().intersects(rect))
+                cover = child;
+        }
+        if (!cover)
+            return widget;
+        if (!cover->geometry().contains(rect))
+            return nullptr;
+        rect.translate(-cover->pos());
+        widget = cover;
+    }
+}
+
+// Copies the source rectangle of pixels to target in device row by row when the device is an
+// image of 32-bit RGB pixels at one pixel per picture pixel: there a painter's drawImage copies
+// the same bytes, after setting up far more than the copy costs. Returns whether it copied.
+bool CopyRows(QPaintDevice* device, const PixelImage& pixels, const QRect& source, QPoint target)
+{
+    if (device->devType() != QInternal::Image)
+        return false;
+    QImage& image = *static_cast<QImage*>(device);
+    if (image.format() != QImage::Format_RGB32 || image.devicePixelRatio() != 1.0 ||
+        !image.rect().contains(QRect(target, source.size())))
+        return false;
+    const size_t rowBytes = size_t(source.width()) * sizeof(Pixel);
+    for (int y = 0; y < source.height(); ++y)
+        std::memcpy(image.scanLine(target.y() + y) + size_t(target.x()) * sizeof(Pixel),
+                    pixels.Row(source.top() + y) + source.left(), rowBytes);
+    return true;
+}
+
+// When one client widget of ours shows all of the rectangle and nothing lies over it, its paint
+// would copy exactly the image's pixels there: they are copied into the window's backing store
+// and sent to the screen at once, without Qt's repaint of the widget (its events and a painter
+// on the widget), which cost most of a small present. client is the top-level's client widget,
+// pixels its image. Returns whether it presented.
+bool PresentDirectly(ClientWidget* client, const PixelImage* pixels, const QRect& topClientRect)
+{
+    QWidget* window = client->window();
+    QBackingStore* store = window->backingStore();
+    if (!store || !window->windowHandle() || !pixels || pixels->width == 0 || pixels->height == 0)
+        return false;
+    const QPoint clientInWindow = client->mapTo(window, QPoint(0, 0));
+    const QRect inWindow = topClientRect.translated(clientInWindow);
+    if (dynamic_cast<ClientWidget*>(SoleWidgetShowing(window, inWindow)) == nullptr)
+        return false;
+    const QImage picture(reinterpret_cast<const uchar*>(pixels->pixels.data()), pixels->width, pixels->height,
+                         pixels->width * int(sizeof(Pixel)), QImage::Format_RGB32);
+    const QRegion region(inWindow);
+    store->beginPaint(region);
+    if (!CopyRows(store->paintDevice(), *pixels, topClientRect, inWindow.topLeft())) {
+        QPainter painter(store->paintDevice());
+        // As in Blit: on a scaled screen each picture pixel becomes a block of screen pixels.
+        painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
+        painter.drawImage(inWindow, picture, topClientRect);
+    }
+    store->endPaint();
+    store->flush(region, window->windowHandle());
+    return true;
+}
+
+} // namespace
+
 void WindowPresenter::Present(const Rect& topClientRect)
 {
     assert(d_.IsTopLevel() && "Present works on the top-level image");
@@ -211,6 +287,8 @@ void WindowPresenter::Present(const Rect& topClientRect)
             Qt::QueuedConnection);
         return;
     }
+    if (Mapped() && PresentDirectly(client, Image().get(), ToQRect(topClientRect)))
+        return;
     presenting_ = true;
     presentRegion_ = QRegion(ToQRect(topClientRect));
     const QRegion uncovered = RepaintChildrenForPresent(presentRegion_);
