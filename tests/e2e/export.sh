@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Exports the chamber picture at 4x with the real program on a private X server: New Event,
-# File > Export Picture..., the "PNG Picture, 4x" kind chosen in the real save dialog and a name
-# typed without an extension. The file must be a PNG of 2560 x 2000 pixels (the 640 x 500
+# File > Export Picture..., a name typed without an extension in the real save dialog (its kind
+# left at "PNG Picture") and the scale 4 typed into the form that asks for it next. The file must be a PNG of 2560 x 2000 pixels (the 640 x 500
 # picture four times over) with the box edges' light blue.
 # Usage: export.sh <tracelume binary> [folder for the pictures]
 set -u
@@ -24,11 +24,14 @@ picture="$shots/export-4x"
 rm -f "$picture.png"
 xdotool key --clearmodifiers ctrl+a
 xdotool type --delay 20 "$picture"
-# From the name to the list of kinds, and three down from "PNG Picture, 1x" to "4x".
-xdotool key --clearmodifiers Tab
-sleep 0.2
-xdotool key --clearmodifiers Down Down Down
-sleep 0.2
+xdotool key --clearmodifiers Return
+# The save dialog closes and the scale form, of the same title, takes its place.
+sleep 1
+form=$(e2e_wait_window "Export Picture" 10) || { echo "FAIL: no scale form after the save dialog"; exit 1; }
+e2e_focus "$form"
+sleep 0.3
+xdotool key --clearmodifiers ctrl+a
+xdotool type --delay 20 "4"
 xdotool key --clearmodifiers Return
 
 # The file is complete once it reads as a picture.

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Prints the chamber with the real program on a private X server: New Event, File > Print...,
-# the print dialog accepted as it comes, and the keyboard still works afterwards. Without a printer the dialog offers Tracelume.pdf in the
+# the print dialog accepted as it comes, and the keyboard still works afterwards. Without a printer the dialog offers the event's PDF, type-1-seed-5-event-1.pdf, in the
 # current folder; that PDF must hold one page with the date line, the title and the conditions
 # in its text, and dark lines and dots on white in its picture.
 # Usage: print.sh <tracelume binary> [folder to print in]
@@ -18,11 +18,11 @@ done
 e2e_workdir=$(mktemp -d)
 folder=${2:-$e2e_workdir/print}
 mkdir -p "$folder"
-rm -f "$folder/Tracelume.pdf"
+rm -f "$folder/type-1-seed-5-event-1.pdf"
 trap e2e_cleanup EXIT
 e2e_start_xvfb
 
-(cd "$folder" && exec "$binary") >"$e2e_workdir/app.log" 2>&1 &
+(cd "$folder" && exec "$binary" --seed 5) >"$e2e_workdir/app.log" 2>&1 &
 e2e_app_pid=$!
 
 chamber=$(e2e_wait_window "Particle Chamber: Empty" 20) || { echo "FAIL: no Particle Chamber"; cat "$e2e_workdir/app.log"; exit 1; }
@@ -33,13 +33,13 @@ sleep 0.5
 import -window root "$folder/dialog.png"
 xdotool key --clearmodifiers Return
 
-pdf="$folder/Tracelume.pdf"
+pdf="$folder/type-1-seed-5-event-1.pdf"
 for _ in $(seq 1 50); do
     [ -s "$pdf" ] && pdfinfo "$pdf" >/dev/null 2>&1 && break
     sleep 0.1
 done
 if ! pdfinfo "$pdf" >/dev/null 2>&1; then
-    echo "FAIL: accepting the dialog wrote no Tracelume.pdf in the current folder"
+    echo "FAIL: accepting the dialog wrote no type-1-seed-5-event-1.pdf in the current folder"
     cat "$e2e_workdir/app.log"
     exit 1
 fi
@@ -49,6 +49,7 @@ text=$(pdftotext -layout "$pdf" -)
 echo "$text" | grep -Eq '^ *[A-Z][a-z]{2} [A-Z][a-z]{2} +[0-9]{1,2} [0-9]{2}:[0-9]{2}:[0-9]{2} [0-9]{4}' || fail "no date line in: $text"
 echo "$text" | grep -q "Particle Chamber: Untitled Type 1 Decay" || fail "no title line in: $text"
 echo "$text" | grep -qF "B = 0.8 kG, T = 0.6 MeV, L = 5 m." || fail "no conditions line in: $text"
+echo "$text" | grep -qF "Seed 5, event 1" || fail "no seed and event number in: $text"
 
 # The picture: some dark pixels (lines and dots), and mostly white paper.
 pdftoppm -r 40 -gray -singlefile "$pdf" "$folder/page"
