@@ -8,6 +8,7 @@
 // the plain read of the same bytes, medians against medians, with the goal it is held to:
 // within twice the plain read.
 
+#include "bench/support/MedianReporter.h"
 #include "eventfile/EventFileReader.h"
 #include "eventfile/EventFileWriter.h"
 
@@ -177,35 +178,6 @@ constexpr double kReadGoal = 2.0;
 const std::string kRead = "ReadEventFile/100000";
 const std::string kPlainRead = "PlainRead/100000";
 
-// The report the command line asks for (--benchmark_format), and the median real time
-// (seconds) of each benchmark shown: the median of its repetitions, or its one run.
-class MedianReporter final : public benchmark::BenchmarkReporter {
-public:
-    bool ReportContext(const Context& context) override { return shown_->ReportContext(context); }
-    void Finalize() override { shown_->Finalize(); }
-
-    void ReportRuns(const std::vector<Run>& runs) override
-    {
-        shown_->ReportRuns(runs);
-        for (const Run& run : runs) {
-            const bool median = run.run_type == Run::RT_Aggregate && run.aggregate_name == "median";
-            if (!run.error_occurred && (median || run.run_type == Run::RT_Iteration))
-                seconds_[run.run_name.function_name + "/" + run.run_name.args] =
-                    run.GetAdjustedRealTime() / benchmark::GetTimeUnitMultiplier(run.time_unit);
-        }
-    }
-
-    const double* Seconds(const std::string& name) const
-    {
-        const auto found = seconds_.find(name);
-        return found == seconds_.end() ? nullptr : &found->second;
-    }
-
-private:
-    std::unique_ptr<benchmark::BenchmarkReporter> shown_{benchmark::CreateDefaultDisplayReporter()};
-    std::map<std::string, double> seconds_;
-};
-
 // On standard error, so that a report in JSON or CSV on standard output stays whole.
 void PrintReadRatio(const MedianReporter& reporter)
 {
@@ -222,24 +194,11 @@ void PrintReadRatio(const MedianReporter& reporter)
 
 } // namespace
 
-// Repetitions run in a random order unless the command line says otherwise, so that a change
-// in the machine's load falls on the read and the plain read alike.
 int main(int argc, char** argv)
 {
-    std::vector<char*> args(argv, argv + argc);
-    const std::string_view interleaving = "--benchmark_enable_random_interleaving";
-    char interleaved[] = "--benchmark_enable_random_interleaving=true";
-    const auto setsInterleaving = [&](const char* arg) { return std::string_view(arg).starts_with(interleaving); };
-    if (std::none_of(args.begin(), args.end(), setsInterleaving))
-        args.push_back(interleaved);
-    int count = static_cast<int>(args.size());
-    args.push_back(nullptr);
-    benchmark::Initialize(&count, args.data());
-    if (benchmark::ReportUnrecognizedArguments(count, args.data()))
-        return 1;
     MedianReporter reporter;
-    benchmark::RunSpecifiedBenchmarks(&reporter);
-    benchmark::Shutdown();
+    if (!RunInterleaved(argc, argv, reporter))
+        return 1;
     PrintReadRatio(reporter);
     return 0;
 }

@@ -23,12 +23,13 @@ public:
         for (const Run& run : runs) {
             const bool median = run.run_type == Run::RT_Aggregate && run.aggregate_name == "median";
             if (!run.error_occurred && (median || run.run_type == Run::RT_Iteration))
-                seconds_[run.run_name.function_name] =
+                seconds_[Name(run)] =
                     run.GetAdjustedRealTime() / benchmark::GetTimeUnitMultiplier(run.time_unit);
         }
     }
 
-    // The median of the benchmark registered under function name, null when it did not run.
+    // The median of the benchmark registered under function name (followed by "/" and its
+    // arguments where it has any: "ReadEventFile/100000"), null when it did not run.
     const double* Seconds(const std::string& name) const
     {
         const auto found = seconds_.find(name);
@@ -36,6 +37,12 @@ public:
     }
 
 private:
+    static std::string Name(const Run& run)
+    {
+        const auto& name = run.run_name;
+        return name.args.empty() ? name.function_name : name.function_name + "/" + name.args;
+    }
+
     std::unique_ptr<benchmark::BenchmarkReporter> shown_{benchmark::CreateDefaultDisplayReporter()};
     std::map<std::string, double> seconds_;
 };
