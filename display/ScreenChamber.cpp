@@ -96,6 +96,11 @@ void ScreenChamber::PrintDraw(CDC& dc)
     printMode = 0;
 }
 
+Colour ScreenChamber::TrackColour(int32_t colourId)
+{
+    return HasPointColour(colourId) ? kTrackColours[colourId - kFirstPointColour] : colours::kBlack;
+}
+
 bool ScreenChamber::PointColour(int32_t colourId, Colour& colour) const
 {
     if (!HasPointColour(colourId))

@@ -55,6 +55,8 @@ public:
     static std::string ValuesText(double fieldKG, double energyMeV, double lengthM);
     // The colour of a colour id; false for ids without a colour.
     bool PointColour(int32_t colourId, Colour& colour) const;
+    // The colour a new chamber gives a track colour id (3 to 7); black for any other id.
+    static Colour TrackColour(int32_t colourId);
 
     CFont captionFont;
     Rect captionRect = kCaptionRect;

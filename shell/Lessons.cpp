@@ -7,9 +7,11 @@
 #include "shell/MainFrame.h"
 #include "shell/Printing.h"
 
+#include "display/ScreenChamber.h"
 #include "platform/seams/InfoDialogs.h"
 #include "platform/window/Menu.h"
 
+#include <cstdio>
 #include <limits>
 
 namespace {
@@ -21,15 +23,12 @@ std::string DecayLine(DecayType type)
 }
 
 // The colour of a track colour id as HTML, for the legend's swatches.
-const char* SwatchColour(int colourId)
+std::string SwatchColour(int colourId)
 {
-    switch (colourId) {
-    case 3: return "#ff0000";
-    case 4: return "#ffff00";
-    case 5: return "#00ff00";
-    case 6: return "#0000ff";
-    default: return "#33cdff";
-    }
+    const Colour colour = ScreenChamber::TrackColour(colourId);
+    char html[8];
+    std::snprintf(html, sizeof html, "#%02x%02x%02x", colour.red, colour.green, colour.blue);
+    return html;
 }
 
 std::string LegendHtml(DecayType type, double fieldKG)
@@ -38,7 +37,7 @@ std::string LegendHtml(DecayType type, double fieldKG)
     std::string html = "<h3>" + DecayLine(type) + "</h3><p>" + decay.summary +
                        ".</p><table cellspacing=\"6\" style=\"background:#000000\">";
     for (const LegendRow& row : LegendFor(int(type), fieldKG)) {
-        html += "<tr><td style=\"color:" + std::string(SwatchColour(row.colourId)) +
+        html += "<tr><td style=\"color:" + SwatchColour(row.colourId) +
                 "\">&#9679;&#9679;&#9679;</td><td style=\"color:#ffffff\">" + row.particle + "</td></tr>";
     }
     html += "</table><p>Neutral particles (photons, neutrinos, the Lambda, the neutron) leave no track.";
