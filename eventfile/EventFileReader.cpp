@@ -49,24 +49,25 @@ std::optional<ReadOutcome> RefusedConditions(double lengthCm, double fieldKG, do
     return Failed(ReadStage::Conditions, FileCause::None, *reason);
 }
 
-// A double is finite when its exponent bits are not all ones. Tested without branches, so that
-// the test of a whole batch of points needs no jump per value.
-bool IsFiniteBits(double value)
+// 1 when a double is finite (its exponent bits are not all ones), else 0. An integer rather
+// than a bool, so that the answers combine without branches and the test of a whole batch of
+// points needs no jump per value.
+unsigned FiniteBit(double value)
 {
     constexpr uint64_t kExponentBits = 0x7FF0'0000'0000'0000;
-    return (std::bit_cast<uint64_t>(value) & kExponentBits) != kExponentBits;
+    return unsigned((std::bit_cast<uint64_t>(value) & kExponentBits) != kExponentBits);
 }
 
 bool HasFinitePosition(const TrackPoint& point)
 {
-    return IsFiniteBits(point.x) & IsFiniteBits(point.y) & IsFiniteBits(point.z) & IsFiniteBits(point.w);
+    return (FiniteBit(point.x) & FiniteBit(point.y) & FiniteBit(point.z) & FiniteBit(point.w)) != 0;
 }
 
 // The bytes of a point's storage, where its record was read.
 const uint8_t* RecordBytes(const TrackPoint& point) { return reinterpret_cast<const uint8_t*>(&point); }
 
-// The point a 48-byte record stores; its padding word is 0.
-TrackPoint DecodeWPoint(const uint8_t* record)
+// The point a 48-byte record stores; its padding word is 0. Only a big-endian host needs it.
+[[maybe_unused]] TrackPoint DecodeWPoint(const uint8_t* record)
 {
     using namespace byteorder;
     TrackPoint point;
