@@ -186,18 +186,7 @@ void ChamberSlideCanvas::OnKillFocus()
     Redraw();
 }
 
-void ChamberSlideCanvas::Redraw()
-{
-    drawnPosition = knobPosition;
-    if (!backBuffer)
-        return;
-    Draw(backBuffer);
-    if (!windowContext)
-        return;
-    windowContext->RemoveClip();
-    windowContext->BitBlt(0, 0, size.width, size.height, backBuffer, position.x, position.y, RasterOp::SrcCopy);
-    windowContext->Flush();
-}
+void ChamberSlideCanvas::Redraw() { DrawAndCopy(nullptr); }
 
 void ChamberSlideCanvas::OnLButtonDown(unsigned, Point point) { Grab(point); }
 

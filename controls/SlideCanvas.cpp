@@ -118,7 +118,9 @@ void SlideCanvas::DrawSeeThrough(CDC* surface, int y) const
     surface->BitBlt(seeThroughDrawX, y, partWidth, knobHeight, partSurface.get(), 0, 0, RasterOp::SrcPaint);
 }
 
-void SlideCanvas::Redraw()
+void SlideCanvas::Redraw() { DrawAndCopy(&dirty); }
+
+void SlideCanvas::DrawAndCopy(const Rect* clip)
 {
     drawnPosition = knobPosition;
     if (!backBuffer)
@@ -126,7 +128,10 @@ void SlideCanvas::Redraw()
     Draw(backBuffer);
     if (!windowContext)
         return;
-    windowContext->SetClipRect(dirty);
+    if (clip)
+        windowContext->SetClipRect(*clip);
+    else
+        windowContext->RemoveClip();
     windowContext->BitBlt(0, 0, size.width, size.height, backBuffer, position.x, position.y, RasterOp::SrcCopy);
     windowContext->Flush();
 }

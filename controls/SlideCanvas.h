@@ -69,6 +69,9 @@ public:
     // Redraw with the back buffer clipped to the dirty rows as well, for a move of the knob:
     // the rest of the back buffer must hold the slider as last drawn.
     void RedrawDirtyRows();
+    // Paints into the back buffer and copies it to the window, clipped to clip (canvas
+    // coordinates) or, without one, whole.
+    void DrawAndCopy(const Rect* clip);
 
     void OnLButtonDown(unsigned flags, Point point) override;
     void OnMouseMove(unsigned flags, Point point) override;
